@@ -1,0 +1,4 @@
+// Resource ids of the Win32 program.
+#pragma once
+
+#define IDD_BROWSER 102

@@ -1,0 +1,13 @@
+// morvane-cli as a function of its arguments and output streams.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace morvane::cli {
+
+// Runs morvane-cli with `args` (without the program name); answers the exit status.
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+}  // namespace morvane::cli

@@ -1,0 +1,60 @@
+// The option syntax shared by every morvane-cli command.
+#include "cli/CommandLine.h"
+
+#include <algorithm>
+
+#include "cli/ExitStatus.h"
+
+namespace morvane::cli {
+namespace {
+
+const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name)
+{
+    auto it = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) { return spec.name == name; });
+    return it == specs.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+std::optional<ParsedArgs> parseArgs(std::span<const std::string> args, std::span<const OptionSpec> specs,
+                                    std::string& error)
+{
+    ParsedArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            parsed.positionals.push_back(arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const OptionSpec* spec = findSpec(specs, name);
+        if (spec == nullptr) {
+            error = "unknown option '" + name + "'";
+            return std::nullopt;
+        }
+        if (!spec->takesValue) {
+            if (equals != std::string::npos) {
+                error = "option '" + name + "' takes no value";
+                return std::nullopt;
+            }
+            parsed.options[name] = "";
+        } else if (equals != std::string::npos) {
+            parsed.options[name] = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            parsed.options[name] = args[++i];
+        } else {
+            error = "option '" + name + "' needs a value";
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+int reportUsageError(std::ostream& err, std::string_view message)
+{
+    err << "morvane-cli: " << message << " (try 'morvane-cli --help')\n";
+    return kExitUsage;
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,20 @@
+// The commands of morvane-cli. Each gets the arguments after its name, already checked
+// for --help and --version.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace morvane::cli {
+
+struct CommandContext {
+    std::span<const std::string> args;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int runDetect(const CommandContext& context);
+int runScan(const CommandContext& context);
+
+}  // namespace morvane::cli

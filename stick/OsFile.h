@@ -1,0 +1,59 @@
+// The operating system's file layer under stick access: read-only handles, the
+// current directory, and opening C streams, with stick path rules applied.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// One read-only file handle of the operating system. Move-only; closes on destruction
+// if it was not closed explicitly.
+class OsFile {
+public:
+    // Opens an existing file for reading; other processes may read it meanwhile.
+    // On Windows a file that another process holds open for writing is refused.
+    static std::optional<OsFile> openExisting(std::string_view path);
+
+    OsFile(OsFile&& other) noexcept;
+    OsFile& operator=(OsFile&& other) noexcept;
+    OsFile(const OsFile&) = delete;
+    OsFile& operator=(const OsFile&) = delete;
+    ~OsFile();
+
+    // One read of up to `count` bytes; the number delivered, or none on failure.
+    std::optional<std::size_t> read(void* buffer, std::size_t count);
+    bool seekFromStart(std::int64_t offset);
+    bool seekFromCurrent(std::int64_t delta);
+    // Releases the handle; answers whether the operating system accepted the close.
+    bool close();
+    bool isOpen() const { return handle_ != kNoHandle; }
+
+private:
+    static constexpr std::intptr_t kNoHandle = -1;
+    explicit OsFile(std::intptr_t handle) : handle_(handle) {}
+    std::intptr_t handle_ = kNoHandle;
+};
+
+// Opens a C stream on a stick path ("rb" or "wb"; the stream layer does any text
+// translation itself so that every platform behaves like Windows).
+std::FILE* openCStream(std::string_view path, const char* binaryMode);
+
+// The process's current directory as the operating system reports it (links resolved).
+std::optional<std::string> currentDirectory();
+bool changeDirectory(std::string_view path);
+
+// Makes probing an empty removable drive fail quietly, without a system prompt.
+// Nothing to do where the system never prompts.
+void quietDriveProbes();
+
+// The name the operating system should be given for a stick path: backslashes are
+// separators, and on case-sensitive file systems every component is matched without
+// regard to letter case (an exact match first).
+std::string nativeStickPath(std::string_view path);
+
+}  // namespace morvane

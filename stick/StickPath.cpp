@@ -1,0 +1,16 @@
+// Joined paths are built exactly as the robot's tools build them: root, one backslash
+// unless the root already ends in one, then the relative path untouched.
+#include "stick/StickPath.h"
+
+namespace morvane {
+
+std::string joinStickPath(std::string_view rootPath, std::string_view relativePath)
+{
+    std::string joined(rootPath);
+    if (joined.empty() || joined.back() != '\\')
+        joined += '\\';
+    joined += relativePath;
+    return joined;
+}
+
+}  // namespace morvane

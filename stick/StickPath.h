@@ -1,0 +1,15 @@
+// Joining a stick-relative path onto the stick root.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// The longest joined path a stick file may have, in bytes; longer paths cannot be opened.
+inline constexpr std::size_t kMaxStickPath = 255;
+
+std::string joinStickPath(std::string_view rootPath, std::string_view relativePath);
+
+}  // namespace morvane

@@ -1,0 +1,49 @@
+// The buffered-stream way to a stick file: the stick-relative path is opened as it
+// stands, against the current directory, which is the stick root while a stick is open.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// A read stream over one stick file. "rb" passes bytes unchanged; "rt" is Windows text
+// mode on every platform: a CR LF pair reads as one LF. Positions are byte offsets in
+// the file in both modes.
+class StickStream {
+public:
+    // Opens an existing file; nullptr when it is missing or the mode is not "rb"/"rt".
+    static std::unique_ptr<StickStream> open(std::string_view relativePath, std::string_view mode);
+
+    ~StickStream();
+    StickStream(const StickStream&) = delete;
+    StickStream& operator=(const StickStream&) = delete;
+
+    // Reads up to `count` bytes (after text translation); answers how many were read.
+    std::size_t read(void* buffer, std::size_t count);
+    // Like the C library's line read: up to `capacity` - 1 characters, through the
+    // first LF if one comes first. False at end of file with nothing read.
+    bool readLine(std::string& line, std::size_t capacity);
+    // Reads one character, or none at end of file.
+    std::optional<char> getChar();
+    // Puts back the character just read (one at most).
+    void ungetChar(char c);
+    bool seek(std::int64_t offset, int origin);
+    std::optional<std::int64_t> tell();
+    // Closes the stream; answers whether the close succeeded.
+    static bool close(std::unique_ptr<StickStream> stream);
+
+private:
+    StickStream(std::FILE* file, bool textMode) : file_(file), textMode_(textMode) {}
+    std::optional<char> getRawChar();
+    std::FILE* file_;
+    bool textMode_;
+    std::optional<char> pushedBack_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,92 @@
+// Win32 implementation of the stick's file layer: CreateFile for an existing file with
+// read access shared for reading, ReadFile, SetFilePointer and CloseHandle. Names go
+// through the wide API so that roots outside ASCII open; FAT and NTFS already match
+// names without regard to case.
+#include "stick/OsFile.h"
+#include "stick/win32/WideText.h"
+
+#include <windows.h>
+
+#include <utility>
+
+
+namespace morvane {
+namespace {
+
+HANDLE toHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+
+bool movePointer(std::intptr_t handle, std::int64_t distance, DWORD method)
+{
+    LARGE_INTEGER move;
+    move.QuadPart = distance;
+    return SetFilePointerEx(toHandle(handle), move, nullptr, method) != 0;
+}
+
+}  // namespace
+
+std::optional<OsFile> OsFile::openExisting(std::string_view path)
+{
+    HANDLE handle = CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    return OsFile(reinterpret_cast<std::intptr_t>(handle));
+}
+
+std::optional<std::size_t> OsFile::read(void* buffer, std::size_t count)
+{
+    DWORD got = 0;
+    if (!isOpen() || count > MAXDWORD ||
+        !ReadFile(toHandle(handle_), buffer, static_cast<DWORD>(count), &got, nullptr))
+        return std::nullopt;
+    return got;
+}
+
+bool OsFile::seekFromStart(std::int64_t offset)
+{
+    return isOpen() && offset >= 0 && movePointer(handle_, offset, FILE_BEGIN);
+}
+
+bool OsFile::seekFromCurrent(std::int64_t delta)
+{
+    return isOpen() && movePointer(handle_, delta, FILE_CURRENT);
+}
+
+bool OsFile::close()
+{
+    if (!isOpen())
+        return false;
+    return CloseHandle(toHandle(std::exchange(handle_, kNoHandle))) != 0;
+}
+
+std::FILE* openCStream(std::string_view path, const char* binaryMode)
+{
+    return _wfopen(widenUtf8(path).c_str(), widenUtf8(binaryMode).c_str());
+}
+
+std::optional<std::string> currentDirectory()
+{
+    DWORD length = GetCurrentDirectoryW(0, nullptr);
+    if (length == 0)
+        return std::nullopt;
+    std::wstring buffer(length, L'\0');
+    length = GetCurrentDirectoryW(length, buffer.data());
+    if (length == 0 || length >= buffer.size())
+        return std::nullopt;
+    buffer.resize(length);
+    return narrowToUtf8(buffer);
+}
+
+bool changeDirectory(std::string_view path)
+{
+    return !path.empty() && SetCurrentDirectoryW(widenUtf8(path).c_str()) != 0;
+}
+
+std::string nativeStickPath(std::string_view path) { return std::string(path); }
+
+void quietDriveProbes()
+{
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
+}  // namespace morvane
