@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, only those that are missing.
+# Usage: scripts/install-deps.sh native|all
+#   native: compilers, CMake, Ninja, GoogleTest, Google Benchmark
+#   all:    also clang's fuzzer runtime, MinGW-w64 and Wine for the Windows build
+set -euo pipefail
+
+packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev)
+if [ "${1:-native}" = all ]; then
+    packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

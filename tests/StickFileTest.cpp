@@ -1,0 +1,98 @@
+// Opening, reading, seeking and closing stick files through the root-joined access.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "stick/StickFile.h"
+#include "stick/StickPath.h"
+#include "tests/support/TempStick.h"
+
+namespace morvane {
+namespace {
+
+using test::TempStick;
+
+TEST(StickFile, OpensExistingFilesOnlyAndNeverDirectories)
+{
+    TempStick stick;
+    stick.write("OPEN-R\\APP\\VERSION", "x");
+    EXPECT_NE(StickFile::openForReading(stick.rootPath(), "OPEN-R\\APP\\VERSION"), nullptr);
+    EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\APP\\MISSING"), nullptr);
+    EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\APP"), nullptr);
+    EXPECT_EQ(StickFile::open(stick.rootPath(), "OPEN-R\\APP\\MISSING", "rt"), nullptr);
+}
+
+TEST(StickFile, MatchesNamesWithoutRegardToLetterCase)
+{
+    TempStick stick;
+    stick.write("MEMSTICK.IND", "");
+    stick.write("OPEN-R/APP/DATA/P/TR.CT", "colours");
+    stick.write("custom/Comments.Ini", "x");
+    EXPECT_NE(StickFile::openForReading(stick.rootPath(), "memstick.ind"), nullptr);
+    EXPECT_NE(StickFile::openForReading(stick.rootPath(), "open-r\\app\\data\\p\\tr.ct"), nullptr);
+    EXPECT_NE(StickFile::openForReading(stick.rootPath(), "CUSTOM\\COMMENTS.INI"), nullptr);
+}
+
+TEST(StickFile, PrefersTheExactNameWhenSeveralDifferOnlyInCase)
+{
+    TempStick stick;
+    stick.write("GVAR", "upper");
+    stick.write("gvar", "lower");
+    std::array<char, 5> text{};
+    auto file = StickFile::openForReading(stick.rootPath(), "gvar");
+    ASSERT_NE(file, nullptr);
+    ASSERT_TRUE(file->readExact(text.data(), 5));
+    EXPECT_EQ(std::string(text.data(), 5), "lower");
+}
+
+TEST(StickFile, RefusesAJoinedPathLongerThan255Characters)
+{
+    TempStick stick;
+    const std::string root = stick.rootPath();
+    ASSERT_LT(root.size(), 200u);
+    std::string name(kMaxStickPath - root.size() - 1, 'a');
+    stick.write(name, "fits");
+    EXPECT_NE(StickFile::openForReading(root, name), nullptr);
+    EXPECT_EQ(StickFile::openForReading(root, name + "a"), nullptr);
+}
+
+TEST(StickFile, ReadExactFailsOnAShortReadAndStillAdvances)
+{
+    TempStick stick;
+    stick.write("TEN", "0123456789");
+    auto file = StickFile::openForReading(stick.rootPath(), "TEN");
+    ASSERT_NE(file, nullptr);
+    std::array<char, 16> buffer{};
+    EXPECT_FALSE(file->readExact(buffer.data(), 16));
+    EXPECT_FALSE(file->readExact(buffer.data(), 1));
+    ASSERT_TRUE(file->seek(8));
+    EXPECT_TRUE(file->readExact(buffer.data(), 2));
+    EXPECT_EQ(std::string(buffer.data(), 2), "89");
+}
+
+TEST(StickFile, SeekBeyondTheEndMakesTheNextReadFailAndNegativeSeekKeepsPosition)
+{
+    TempStick stick;
+    stick.write("TEN", "0123456789");
+    auto file = StickFile::openForReading(stick.rootPath(), "TEN");
+    ASSERT_NE(file, nullptr);
+    std::array<char, 4> buffer{};
+    EXPECT_TRUE(file->seek(100));
+    EXPECT_FALSE(file->readExact(buffer.data(), 1));
+    ASSERT_TRUE(file->seek(3));
+    EXPECT_FALSE(file->seek(-1));
+    ASSERT_TRUE(file->readExact(buffer.data(), 2));
+    EXPECT_EQ(std::string(buffer.data(), 2), "34");
+}
+
+TEST(StickFile, CloseAnswersFalseForNone)
+{
+    EXPECT_FALSE(StickFile::close(nullptr));
+    TempStick stick;
+    stick.write("A", "a");
+    EXPECT_TRUE(StickFile::close(StickFile::openForReading(stick.rootPath(), "A")));
+}
+
+}  // namespace
+}  // namespace morvane

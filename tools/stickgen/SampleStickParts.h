@@ -1,0 +1,25 @@
+// The pieces of the sample stick, each built from its own file's values.
+#pragma once
+
+#include <vector>
+
+#include "tools/stickgen/StickImage.h"
+
+namespace morvane::stickgen {
+
+// The four VERSION chunk files: AiboMind application, system, middleware, custom.
+std::vector<StickImageFile> sampleVersionFiles();
+// GVAR (128-value layout), RVAR, DVAR and FVAR.
+std::vector<StickImageFile> sampleVariableFiles();
+// ARRMAIN.BIN: the dog's name, the owner's name and one other command.
+StickImageFile sampleVoiceCommandFile();
+// Custom personality, custom data table, LAN files, volume presets, hardware id.
+std::vector<StickImageFile> sampleSettingsFiles();
+// tr.ct with eight colours.
+StickImageFile sampleColorTableFile();
+// FIFDATA.BIN with the owner's face and demo faces.
+StickImageFile sampleFaceDatabaseFile();
+// Files whose content the program does not read: voice recognition data, scenes.
+std::vector<StickImageFile> sampleOpaqueFiles();
+
+}  // namespace morvane::stickgen

@@ -1,0 +1,52 @@
+// make_sample_stick OUTDIR: writes the sample stick into OUTDIR. The folder argument is
+// taken as the operating system gives it (wide on Windows), so any folder name works.
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "tools/stickgen/SampleStick.h"
+
+namespace {
+
+constexpr std::string_view kUsage = "Usage: make_sample_stick OUTDIR\n";
+constexpr std::string_view kHelp =
+    "\n"
+    "Writes a complete sample ERS-7 memory stick (AiboMind, English) into OUTDIR: every\n"
+    "file that Morvane's reports, editors and viewers read, with plausible values. The\n"
+    "content is the same on every run. OUTDIR is created if missing; files already there\n"
+    "are overwritten, other files are left alone.\n";
+
+int run(const std::vector<std::filesystem::path>& args)
+{
+    using morvane::stickgen::pathText;
+    if (args.size() == 1 && args[0] == "--help") {
+        std::cout << kUsage << kHelp;
+        return EXIT_SUCCESS;
+    }
+    if (args.size() != 1 || args[0].empty() || args[0].native().front() == '-') {
+        std::cerr << "make_sample_stick: expected one output folder\n" << kUsage;
+        return EXIT_FAILURE;
+    }
+    if (const auto error = morvane::stickgen::writeSampleStick(args[0])) {
+        std::cerr << "make_sample_stick: " << *error << '\n';
+        return EXIT_FAILURE;
+    }
+    std::cout << "Sample stick written to " << pathText(args[0]) << '\n';
+    return EXIT_SUCCESS;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+{
+    return run({argv + 1, argv + argc});
+}
+#else
+int main(int argc, char** argv)
+{
+    return run({argv + 1, argv + argc});
+}
+#endif
