@@ -1,0 +1,65 @@
+// The "LAN settings" report copies every wireless LAN file found, in both places a stick
+// may keep them (development sticks and AiboWare sticks), default file before current.
+#include <array>
+
+#include "reports/ReportNodes.h"
+#include "reports/TextFormat.h"
+#include "stick/StickFile.h"
+
+namespace morvane {
+namespace {
+
+struct LanPlace {
+    const char* directory;
+    const char* stickName;
+};
+
+struct LanVariant {
+    const char* fileVariant;
+    const char* settingsName;
+};
+
+constexpr std::array<LanPlace, 2> kPlaces{{
+    {"OPEN-R\\SYSTEM\\CONF", "Open-R SDK"},
+    {"OPEN-R\\SYSTEM\\CONF\\WLAN\\HTML", "AiboWare"},
+}};
+constexpr std::array<LanVariant, 2> kVariants{{{"DFLT", "Default"}, {"CONF", "Current"}}};
+
+// Lines of at most 123 characters, each as the line reader leaves it, indented.
+constexpr std::size_t kLineCapacity = 124;
+
+void copyLines(StickFile& file, InfoList& list)
+{
+    std::string line;
+    while (file.readLine(line, kLineCapacity))
+        list.addLine("    " + line);
+}
+
+}  // namespace
+
+bool LanSettingsNode::dump(StickStream*, InfoList& list, StickRoot& stick)
+{
+    int found = 0;
+    for (const LanPlace& place : kPlaces) {
+        for (const LanVariant& variant : kVariants) {
+            const std::string path = formatText("%s\\WLAN%s.TXT", place.directory, variant.fileVariant);
+            std::unique_ptr<StickFile> file = StickFile::open(stick.rootPath, path, "rt");
+            if (!file)
+                continue;
+            if (found > 0)
+                list.addLine("----------------");
+            list.addLine(path);
+            list.addLine("");
+            list.addLine(formatText("%s LAN Settings for %s stick\n", variant.settingsName, place.stickName));
+            copyLines(*file, list);
+            list.addLine("");
+            StickFile::close(std::move(file));
+            ++found;
+        }
+    }
+    if (found == 0)
+        list.addLine("No LAN configuration files detected");
+    return true;
+}
+
+}  // namespace morvane

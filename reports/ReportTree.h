@@ -1,0 +1,28 @@
+// The fixed tree of nine report entries and the handler that shows the selected one.
+#pragma once
+
+#include "reports/InfoList.h"
+#include "stick/StickRoot.h"
+#include "ui/TreeControl.h"
+#include "ui/WaitCursor.h"
+
+namespace morvane {
+
+// Creates the nine entries as items of `tree` (each item's data is its node, which the
+// tree then owns) and expands "Advanced". Always succeeds.
+bool buildReportTree(TreeControl& tree);
+
+// Destroys every entry's node, children before their parent; the items stay.
+void releaseReportTree(TreeControl& tree);
+
+enum class ReportOutcome {
+    NothingSelected,  // the list was left as it was
+    Produced,
+    FileMissing,      // the warning or error lines about the entry's file
+    Failed,           // the report's lines, then "Error dumping file"
+};
+
+// Clears the list and writes the report of the tree's selected entry into it.
+ReportOutcome showSelectedReport(TreeControl& tree, InfoList& list, WaitCursor& waitCursor, StickRoot& stick);
+
+}  // namespace morvane
