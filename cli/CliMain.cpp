@@ -21,11 +21,20 @@ struct Command {
     int (*run)(const CommandContext&);
 };
 
-constexpr std::array<Command, 2> kCommands{{
+constexpr std::array<Command, 3> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
      runDetect},
+    {"report", "morvane-cli report ENTRY STICK [--crlf]",
+     "Prints one report of the stick, line by line, exactly as the window's information\n"
+     "list shows it. ENTRY is one of, in the window's tree order:\n"
+     "  summary, name-owner, lan-settings, advanced, global-variables, flash-variables,\n"
+     "  r-variables, diary-variables, versions\n"
+     "or 'all' for every entry, each introduced by a line '== TITLE ==' and followed by an\n"
+     "empty line. --crlf ends every line with CR LF, as the clipboard copy does.\n"
+     "Exit status 1 when the report was not produced (its file is missing, or it failed).\n",
+     runReport},
     {"scan", "morvane-cli scan",
      "Prints every stick root (a folder holding MEMSTICK.IND) among the places where\n"
      "removable media are mounted. Exit status 1 when none is found.\n",

@@ -15,6 +15,7 @@ struct CommandContext {
 };
 
 int runDetect(const CommandContext& context);
+int runReport(const CommandContext& context);
 int runScan(const CommandContext& context);
 
 }  // namespace morvane::cli

@@ -75,10 +75,56 @@ TEST(CliDetect, ADirectoryThatCannotBeEnteredIsACommandLineError)
     }
 }
 
+TEST(CliReport, PrintsTheListLineByLineWithLfOrCrLf)
+{
+    test::TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/APP/VERSION", rCodeVersion(LanguagePayload{5, 0, 0, 0}));
+    const std::string versions = "App Version:\n   vers: 0 1 116 255 0 0 0 0\n   cncd: 5 0 0 0\n"
+                                 "MW Version:\n   ERROR: file missing\nSystem Version:\n   ERROR: file missing\n"
+                                 "Custom Version:\n   ERROR: file missing\n\n";
+    CliRun run = runCli({"report", "versions", stick.rootPath()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, versions);
+    std::string crlf;
+    for (char c : versions)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(runCli({"report", "versions", stick.rootPath(), "--crlf"}).out, crlf);
+}
+
+TEST(CliReport, ExitsWithOneWhenTheReportIsNotProduced)
+{
+    test::TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/APP/VERSION", rCodeVersion(std::nullopt));
+    CliRun missing = runCli({"report", "flash-variables", stick.rootPath()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "Non-critical warning:\n that file does not exist\n display not available\n");
+    EXPECT_EQ(runCli({"report", "advanced", stick.rootPath()}).status, 0);
+}
+
+TEST(CliReport, AllIntroducesEveryEntryAndSucceeds)
+{
+    test::TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/APP/VERSION", rCodeVersion(std::nullopt));
+    CliRun run = runCli({"report", "all", stick.rootPath()});
+    EXPECT_EQ(run.status, 0);
+    std::size_t position = 0;
+    for (const char* title : {"Summary", "Name / Owner", "LAN settings", "Advanced", "global variables",
+                              "flash variables", "r variables (mind2/3)", "diary variables", "(versions)"}) {
+        position = run.out.find(std::string("== ") + title + " ==\n", position);
+        EXPECT_NE(position, std::string::npos) << title;
+    }
+    EXPECT_EQ(run.out.substr(run.out.size() - 2), "\n\n");
+    EXPECT_EQ(runCli({"report", "all", stick.rootPath() + "/nowhere"}).status, 2);
+}
+
 TEST(CliUsage, UsageErrorsExitWith64AndOneLine)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"detect"}, {"detect", "a", "b"}, {"detect", "--loud", "a"}, {"scan", "x"}}) {
+             {}, {"frobnicate"}, {"detect"}, {"detect", "a", "b"}, {"detect", "--loud", "a"}, {"scan", "x"},
+             {"report", "versions"}, {"report", "everything", "a"}, {"report", "all", "a", "--crlf=yes"}}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.status, 64) << testing::PrintToString(args);
         EXPECT_EQ(run.out, "");
@@ -90,7 +136,7 @@ TEST(CliUsage, UsageErrorsExitWith64AndOneLine)
 TEST(CliUsage, HelpAndVersionWorkOnTheProgramAndEveryCommand)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--help"}, {"detect", "--help"}, {"scan", "--help"}, {"detect", "STICK", "--help"}}) {
+             {"--help"}, {"detect", "--help"}, {"scan", "--help"}, {"report", "--help"}, {"detect", "STICK", "--help"}}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.status, 0);
         EXPECT_NE(run.out.find("Usage:"), std::string::npos) << testing::PrintToString(args);

@@ -7,19 +7,12 @@
 
 #include "stick/OsFile.h"
 #include "stick/StickStream.h"
-#include "tests/support/CurrentDirectoryGuard.h"
-#include "tests/support/TempStick.h"
+#include "tests/support/InStickDirectory.h"
 
 namespace morvane {
 namespace {
 
-class StickStreamTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(changeDirectory(stick.rootPath())); }
-
-    test::TempStick stick;
-    test::CurrentDirectoryGuard guard;  // declared after the stick: leaves it before it is removed
-};
+using StickStreamTest = test::InStickDirectory;
 
 std::string readEverything(StickStream& stream)
 {

@@ -4,14 +4,27 @@
 
 set(failures 0)
 
+# Compares bytes through files: execute_process's captured variables do not keep CR.
+function(bytes_of text out_var)
+  file(WRITE "${SCRATCH}/expected.txt" "${text}")
+  file(READ "${SCRATCH}/expected.txt" hex HEX)
+  set(${out_var} "${hex}" PARENT_SCOPE)
+endfunction()
+
 function(expect_cli name expected_status expected_out expected_err)
-  execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status STREQUAL expected_status OR NOT out STREQUAL expected_out OR NOT err STREQUAL expected_err)
+  execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN} RESULT_VARIABLE status
+                  OUTPUT_FILE "${SCRATCH}/stdout.txt" ERROR_FILE "${SCRATCH}/stderr.txt")
+  file(READ "${SCRATCH}/stdout.txt" out HEX)
+  file(READ "${SCRATCH}/stderr.txt" err HEX)
+  bytes_of("${expected_out}" want_out)
+  bytes_of("${expected_err}" want_err)
+  if(NOT status STREQUAL expected_status OR NOT out STREQUAL want_out OR NOT err STREQUAL want_err)
+    file(READ "${SCRATCH}/stdout.txt" out_text)
+    file(READ "${SCRATCH}/stderr.txt" err_text)
     message(SEND_ERROR "${name}: morvane-cli ${ARGN}\n"
                        "  status ${status} (expected ${expected_status})\n"
-                       "  stdout [${out}]\n  expected [${expected_out}]\n"
-                       "  stderr [${err}]\n  expected [${expected_err}]")
+                       "  stdout [${out_text}]\n  expected [${expected_out}]\n"
+                       "  stderr [${err_text}]\n  expected [${expected_err}]")
   endif()
 endfunction()
 
@@ -32,3 +45,13 @@ expect_cli("not a directory" 2 ""
            detect "${SCRATCH}/missing")
 expect_cli("no command" 64 "" "morvane-cli: missing command (try 'morvane-cli --help')\n")
 expect_cli("unknown command" 64 "" "morvane-cli: unknown command 'dump' (try 'morvane-cli --help')\n" dump)
+
+set(versions_crlf "App Version:\r\n   vers: 0 1 112 3 2 0 0 0\r\n   cncd: 3 0 0 0\r\n")
+string(APPEND versions_crlf "MW Version:\r\n   vers: 0 1 32 1 6 0 0 0\r\n   cncd: 3 0 0 0\r\n")
+string(APPEND versions_crlf "System Version:\r\n   vers: 0 1 16 1 6 0 0 0\r\n   cncd: 3 0 0 0\r\n")
+string(APPEND versions_crlf "Custom Version:\r\n   vers: 0 1 112 0 1 4 0 0\r\n   cncd: 3 0 0 0\r\n\r\n")
+expect_cli("versions with CR LF" 0 "${versions_crlf}" "" report versions "${STICK}" --crlf)
+file(WRITE "${SCRATCH}/sdk/MEMSTICK.IND" "")
+file(WRITE "${SCRATCH}/sdk/OPEN-R/SYSTEM/VERSION" "")
+expect_cli("missing entry file" 1 "Non-critical warning:\n that file does not exist\n display not available\n" ""
+           report r-variables "${SCRATCH}/sdk")

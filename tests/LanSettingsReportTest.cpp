@@ -1,0 +1,70 @@
+// The LAN settings report: every wireless LAN file found, copied line by line.
+#include <gtest/gtest.h>
+
+#include "reports/ReportNodes.h"
+#include "tests/support/TempStick.h"
+
+namespace morvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines lanReport(const test::TempStick& stick)
+{
+    MemoryInfoList list;
+    StickRoot root = stick.stickRoot();
+    EXPECT_TRUE(LanSettingsNode().dump(nullptr, list, root));
+    return list.lines();
+}
+
+TEST(LanSettingsReport, NoFileAtAll)
+{
+    test::TempStick stick;
+    EXPECT_EQ(lanReport(stick), (Lines{"No LAN configuration files detected"}));
+}
+
+TEST(LanSettingsReport, OneAiboWareFileHasNoSeparator)
+{
+    test::TempStick stick;
+    stick.write("OPEN-R/SYSTEM/CONF/WLAN/HTML/wlanconf.txt", "ESSID=home\r\nDHCP=1\r\n");
+    EXPECT_EQ(lanReport(stick), (Lines{"OPEN-R\\SYSTEM\\CONF\\WLAN\\HTML\\WLANCONF.TXT", "",
+                                       "Current LAN Settings for AiboWare stick\n", "    ESSID=home\n",
+                                       "    DHCP=1\n", ""}));
+}
+
+TEST(LanSettingsReport, DefaultBeforeCurrentWithASeparatorAndEmptyFilesKept)
+{
+    test::TempStick stick;
+    stick.write("OPEN-R/SYSTEM/CONF/WLANCONF.TXT", "");
+    stick.write("OPEN-R/SYSTEM/CONF/WLANDFLT.TXT", "IP=10.0.0.2");
+    EXPECT_EQ(lanReport(stick),
+              (Lines{"OPEN-R\\SYSTEM\\CONF\\WLANDFLT.TXT", "", "Default LAN Settings for Open-R SDK stick\n",
+                     "    IP=10.0.0.2", "", "----------------", "OPEN-R\\SYSTEM\\CONF\\WLANCONF.TXT", "",
+                     "Current LAN Settings for Open-R SDK stick\n", ""}));
+}
+
+TEST(LanSettingsReport, LongLinesComeInPiecesOf123Characters)
+{
+    test::TempStick stick;
+    stick.write("OPEN-R/SYSTEM/CONF/WLANDFLT.TXT", std::string(130, 'k') + "\r\n");
+    const Lines lines = lanReport(stick);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[3], "    " + std::string(123, 'k'));
+    EXPECT_EQ(lines[4], "    kkkkkkk\n");
+}
+
+TEST(LanSettingsReport, ABigFileIsCopiedLineByLine)
+{
+    test::TempStick stick;
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "KEY" + std::to_string(i) + "=value\r\n";
+    stick.write("OPEN-R/SYSTEM/CONF/WLANDFLT.TXT", text);
+    const Lines lines = lanReport(stick);
+    ASSERT_EQ(lines.size(), 20000u + 4u);
+    EXPECT_EQ(lines[3], "    KEY0=value\n");
+    EXPECT_EQ(lines[20002], "    KEY19999=value\n");
+}
+
+}  // namespace
+}  // namespace morvane
