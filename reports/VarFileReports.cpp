@@ -1,11 +1,78 @@
-// The dumps of the four variable files. Not written yet: they answer with a failed report.
+// The dumps of the four variable files under "Advanced". GVAR, RVAR and DVAR are read
+// anew through their readers; FVAR is read from the stream the tree opened.
+#include <span>
+
+#include "reports/FlashVarFile.h"
 #include "reports/ReportNodes.h"
+#include "reports/ScrambledVarFile.h"
+#include "reports/TextFormat.h"
 
 namespace morvane {
+namespace {
 
-bool GvarNode::dump(StickStream*, InfoList&, StickRoot&) { return false; }
-bool FvarNode::dump(StickStream*, InfoList&, StickRoot&) { return false; }
-bool RvarNode::dump(StickStream*, InfoList&, StickRoot&) { return false; }
-bool DvarNode::dump(StickStream*, InfoList&, StickRoot&) { return false; }
+// One line for each non-zero value from index `first` on, in index order; `format`
+// takes the index and the value.
+void writeNonZeroValues(InfoList& list, const char* format, std::span<const std::int32_t> values,
+                        std::size_t first = 0)
+{
+    for (std::size_t i = first; i < values.size(); ++i) {
+        if (values[i] != 0)
+            list.addLine(formatText(format, static_cast<int>(i), values[i]));
+    }
+}
+
+}  // namespace
+
+bool GvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
+{
+    GlobalVars values{};
+    const std::optional<std::size_t> count = readGlobalVars(stick, values);
+    if (!count) {
+        list.addLine("bad or missing GVAR file");
+        return false;
+    }
+    list.addLine(*count == kGlobalVars64Layout.valueCount() ? "AiboMind1 Globals" : "AiboMind2/3 Globals");
+    list.addLine("Non-Zero Values");
+    writeNonZeroValues(list, "G{%d} = %d", std::span(values).first(*count));
+    list.addLine("");
+    return true;
+}
+
+bool FvarNode::dump(StickStream* file, InfoList& list, StickRoot&)
+{
+    FlashVars vars;
+    if (file == nullptr || !readFlashVars(*file, vars)) {
+        list.addLine("bad FVAR file");
+        return false;
+    }
+    for (std::size_t i = 0; i < kFlashVarLabels.size(); ++i)
+        list.addLine(formatText("%s = %d", kFlashVarLabels[i], vars.values[i]));
+    list.addLine("");
+    writeNonZeroValues(list, "F{%d} = %d -- UNEXPECTED", vars.values, kFlashVarLabels.size());
+    return true;
+}
+
+bool RvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
+{
+    RVars values{};
+    if (!readRVars(stick, values)) {
+        list.addLine("no RVAR file");
+        return false;
+    }
+    writeNonZeroValues(list, "R{%d} = %d", values);
+    return true;
+}
+
+bool DvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
+{
+    DiaryVars values{};
+    if (!readDiaryVars(stick, values)) {
+        list.addLine("no DVAR file");
+        list.addLine("(only used in Mind3)");
+        return false;
+    }
+    writeNonZeroValues(list, "D{%d} = %d", values);
+    return true;
+}
 
 }  // namespace morvane

@@ -1,0 +1,51 @@
+// FVAR is stored plain, without scrambling or checksum.
+#include "reports/FlashVarFile.h"
+
+#include "stick/AtomicFile.h"
+#include "stick/VersionChunk.h"
+
+namespace morvane {
+
+bool decodeFlashVars(std::span<const std::uint8_t> file, FlashVars& vars)
+{
+    if (file.size() < kFlashVarFileSize || !hasMagic(file, 0, "FVAR"))
+        return false;
+    for (std::size_t i = 0; i < kFlashVarCount; ++i)
+        vars.values[i] = static_cast<std::int32_t>(readLittleEndian32(file, 4 + 4 * i));
+    return true;
+}
+
+std::array<std::uint8_t, kFlashVarFileSize> encodeFlashVars(const FlashVars& vars)
+{
+    std::array<std::uint8_t, kFlashVarFileSize> file{'F', 'V', 'A', 'R'};
+    for (std::size_t i = 0; i < kFlashVarCount; ++i) {
+        const auto value = static_cast<std::uint32_t>(vars.values[i]);
+        for (std::size_t byte = 0; byte < 4; ++byte)
+            file[4 + 4 * i + byte] = static_cast<std::uint8_t>(value >> (8 * byte));
+    }
+    return file;
+}
+
+bool readFlashVars(StickStream& stream, FlashVars& vars)
+{
+    std::array<std::uint8_t, kFlashVarFileSize> file{};
+    return stream.read(file.data(), file.size()) == file.size() && decodeFlashVars(file, vars);
+}
+
+bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars)
+{
+    if (!stream)
+        return false;
+    const bool read = readFlashVars(*stream, vars);
+    StickStream::close(std::move(stream));
+    return read;
+}
+
+// Written through a temporary file and a rename: truncating FVAR in place would lose the
+// robot's maturity and skills if the save broke off halfway.
+bool writeFlashVars(const FlashVars& vars)
+{
+    return replaceFileAtomically(kFlashVarPath, encodeFlashVars(vars));
+}
+
+}  // namespace morvane

@@ -1,0 +1,40 @@
+// The new content goes to a temporary file beside the target, reaches the disk, and
+// then takes the target's name in one rename. Until that rename the target is not
+// touched, so a failure at any step, or a power cut, leaves the old file whole.
+#include "stick/AtomicFile.h"
+
+#include <string>
+
+#include "stick/OsFile.h"
+
+namespace morvane {
+namespace {
+
+// In the target's own directory, so that the rename stays within one file system.
+std::string temporaryPathFor(const std::string& target) { return target + ".morvane-new"; }
+
+// Writes and flushes the new content, then closes the file whatever happened.
+bool fillAndClose(FileOperations& files, FileOperations::Handle file, std::span<const std::uint8_t> bytes)
+{
+    const bool written = files.write(file, bytes) && files.flush(file);
+    const bool closed = files.close(file);
+    return written && closed;
+}
+
+}  // namespace
+
+bool replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes, FileOperations& files)
+{
+    // Resolved like every stick path, so an existing "fvar" is replaced, not joined by "FVAR".
+    const std::string target = nativeStickPath(path);
+    const std::string temporary = temporaryPathFor(target);
+    const std::optional<FileOperations::Handle> file = files.create(temporary);
+    if (!file)
+        return false;
+    if (fillAndClose(files, *file, bytes) && files.rename(temporary, target))
+        return true;
+    files.remove(temporary);
+    return false;
+}
+
+}  // namespace morvane

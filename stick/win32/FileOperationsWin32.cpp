@@ -1,0 +1,58 @@
+// Win32 file operations for saves: CreateFile, WriteFile, FlushFileBuffers, CloseHandle,
+// MoveFileEx (replacing, written through to the disk before it returns) and DeleteFile.
+#include "stick/FileOperations.h"
+#include "stick/win32/WideText.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace morvane {
+namespace {
+
+HANDLE toHandle(FileOperations::Handle file) { return reinterpret_cast<HANDLE>(file); }
+
+class Win32FileOperations final : public FileOperations {
+public:
+    std::optional<Handle> create(const std::string& path) override
+    {
+        HANDLE file = CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        return reinterpret_cast<Handle>(file);
+    }
+
+    bool write(Handle file, std::span<const std::uint8_t> bytes) override
+    {
+        while (!bytes.empty()) {
+            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), MAXDWORD));
+            DWORD written = 0;
+            if (!WriteFile(toHandle(file), bytes.data(), chunk, &written, nullptr) || written == 0)
+                return false;
+            bytes = bytes.subspan(written);
+        }
+        return true;
+    }
+
+    bool flush(Handle file) override { return FlushFileBuffers(toHandle(file)) != 0; }
+    bool close(Handle file) override { return CloseHandle(toHandle(file)) != 0; }
+
+    bool rename(const std::string& from, const std::string& to) override
+    {
+        return MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+
+    bool remove(const std::string& path) override { return DeleteFileW(widenUtf8(path).c_str()) != 0; }
+};
+
+}  // namespace
+
+FileOperations& systemFileOperations()
+{
+    static Win32FileOperations operations;
+    return operations;
+}
+
+}  // namespace morvane

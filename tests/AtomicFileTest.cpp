@@ -1,0 +1,108 @@
+// Replacing a file in one step: whichever step of a save fails, the old file stays as it
+// was and no temporary file is left behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "stick/AtomicFile.h"
+#include "tests/support/InStickDirectory.h"
+
+namespace morvane {
+namespace {
+
+enum class Step { Create, Write, Flush, Close, Rename, Remove };
+
+// The system's file operations, with the chosen steps failing. A failing write writes
+// half of its bytes first, and a failing close still releases the file, as systems do.
+class FaultyFileOperations : public FileOperations {
+public:
+    explicit FaultyFileOperations(std::set<Step> failing) : failing_(std::move(failing)) {}
+
+    std::optional<Handle> create(const std::string& path) override
+    {
+        createdPath = path;
+        return fails(Step::Create) ? std::nullopt : system_.create(path);
+    }
+    bool write(Handle file, std::span<const std::uint8_t> bytes) override
+    {
+        if (!fails(Step::Write))
+            return system_.write(file, bytes);
+        system_.write(file, bytes.first(bytes.size() / 2));
+        return false;
+    }
+    bool flush(Handle file) override { return !fails(Step::Flush) && system_.flush(file); }
+    bool close(Handle file) override { return system_.close(file) && !fails(Step::Close); }
+    bool rename(const std::string& from, const std::string& to) override
+    {
+        return !fails(Step::Rename) && system_.rename(from, to);
+    }
+    bool remove(const std::string& path) override { return !fails(Step::Remove) && system_.remove(path); }
+
+    std::string createdPath;
+
+private:
+    bool fails(Step step) const { return failing_.count(step) != 0; }
+
+    std::set<Step> failing_;
+    FileOperations& system_ = systemFileOperations();
+};
+
+class AtomicFileTest : public test::InStickDirectory {
+protected:
+    std::string contentOf(const std::string& name) const
+    {
+        std::ifstream in(directory() / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::set<std::string> namesInDirectory() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(directory()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    std::filesystem::path directory() const { return stick.dir() / "OPEN-R" / "MW" / "CONF"; }
+
+    const std::vector<std::uint8_t> newBytes{'n', 'e', 'w', '\r', '\n', 0, 1};
+};
+
+TEST_F(AtomicFileTest, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary)
+{
+    for (Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
+        stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old volumes\r\n");
+        FaultyFileOperations files({step});
+        EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files));
+        EXPECT_EQ(contentOf("VOLUME.CFG"), "old volumes\r\n") << static_cast<int>(step);
+        EXPECT_EQ(namesInDirectory(), std::set<std::string>{"VOLUME.CFG"}) << static_cast<int>(step);
+        EXPECT_EQ(std::filesystem::path(files.createdPath).parent_path(), "OPEN-R/MW/CONF");
+    }
+}
+
+TEST_F(AtomicFileTest, AFailedCleanUpStillReportsTheFailureAndKeepsTheOldFile)
+{
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
+    FaultyFileOperations files({Step::Rename, Step::Remove});
+    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files));
+    EXPECT_EQ(contentOf("VOLUME.CFG"), "old");
+}
+
+TEST_F(AtomicFileTest, ReplacesOrCreatesTheFileWithExactlyTheNewBytes)
+{
+    stick.write("OPEN-R/MW/CONF/volume.cfg", "old volumes, longer than the new ones");
+    ASSERT_TRUE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes));
+    ASSERT_TRUE(replaceFileAtomically("OPEN-R\\MW\\CONF\\OTHER.CFG", newBytes));
+    const std::string expected(newBytes.begin(), newBytes.end());
+    EXPECT_EQ(contentOf("volume.cfg"), expected);
+    EXPECT_EQ(contentOf("OTHER.CFG"), expected);
+    EXPECT_EQ(namesInDirectory().size(), 2u);
+    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\NOWHERE\\VOLUME.CFG", newBytes));
+    EXPECT_FALSE(std::filesystem::exists(stick.dir() / "OPEN-R" / "NOWHERE"));
+}
+
+}  // namespace
+}  // namespace morvane

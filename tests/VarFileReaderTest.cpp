@@ -1,0 +1,96 @@
+// Reading the scrambled variable files, and reading and rewriting FVAR. The values each
+// layout descrambles to are checked through the dumps (VarFileReportTest).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "reports/FlashVarFile.h"
+#include "reports/ScrambledVarFile.h"
+#include "tests/support/InStickDirectory.h"
+#include "tools/stickgen/FlashVarFile.h"
+#include "tools/stickgen/ScrambledVarFile.h"
+
+namespace morvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class VarFileReaderTest : public test::InStickDirectory {
+protected:
+    // Writes `file` as GVAR and reads it into a buffer of 99s.
+    std::optional<std::size_t> readGvar(const Bytes& file)
+    {
+        stick.write("OPEN-R/APP/DATA/P/GVAR", file);
+        values.fill(99);
+        return readGlobalVars(stick.stickRoot(), values);
+    }
+
+    GlobalVars values{};
+};
+
+Bytes gvarFile(const VarFileLayout& layout)
+{
+    return stickgen::encodeScrambledVarFile(layout, std::vector<std::int32_t>{-1, 2});
+}
+
+TEST_F(VarFileReaderTest, DamagedScrambledFilesAreRefusedAndTheValuesLeftAlone)
+{
+    EXPECT_EQ(readGlobalVars(stick.stickRoot(), values), std::nullopt) << "missing";
+    Bytes checksumOff = gvarFile(kGlobalVars128Layout);
+    checksumOff.back() ^= 0x10;
+    Bytes only200 = gvarFile(kGlobalVars64Layout);
+    only200.resize(4 + 200);
+    Bytes noChecksum = gvarFile(kGlobalVars64Layout);
+    noChecksum.pop_back();
+    const std::pair<const char*, Bytes> damaged[]{{"checksum off by one bit", checksumOff},
+                                                  {"AiboMind1 magic, 200 data bytes", only200},
+                                                  {"no checksum byte", noChecksum},
+                                                  {"DVAR in GVAR's place", gvarFile(kDiaryVarsLayout)}};
+    for (const auto& [what, file] : damaged) {
+        EXPECT_EQ(readGvar(file), std::nullopt) << what;
+        EXPECT_TRUE(std::all_of(values.begin(), values.end(), [](std::int32_t v) { return v == 99; }))
+            << what;
+    }
+    std::array<std::int32_t, 31> tooSmall{};
+    EXPECT_FALSE(decodeScrambledVars(kRVarsLayout, gvarFile(kRVarsLayout), tooSmall));
+}
+
+TEST_F(VarFileReaderTest, BytesAfterTheRecordAreIgnored)
+{
+    Bytes gvar = gvarFile(kGlobalVars64Layout);
+    gvar.insert(gvar.end(), {1, 2, 3});
+    EXPECT_EQ(readGvar(gvar), 64u);
+    EXPECT_EQ(values[0], -1);
+    EXPECT_EQ(values[64], 99);
+    stickgen::FlashVarValues written{};
+    written[63] = -7;
+    Bytes fvar = stickgen::encodeFlashVarFile(written);
+    fvar.push_back(1);
+    stick.write("OPEN-R/APP/DATA/P/FVAR", fvar);
+    FlashVars vars;
+    ASSERT_TRUE(readFlashVars(StickStream::open(kFlashVarPath, "rb"), vars));
+    EXPECT_EQ(vars.values[63], -7);
+    EXPECT_FALSE(readFlashVars(nullptr, vars));
+}
+
+TEST_F(VarFileReaderTest, WrittenFlashVarsReadBackIn260BytesReplacingTheOldFile)
+{
+    FlashVars written;
+    for (std::size_t i = 0; i < kFlashVarCount; ++i)
+        written.values[i] = static_cast<std::int32_t>(i * 40503) - 1000000;
+    written[FlashVarSlot::maturity] = 10000;
+    stick.write("OPEN-R/APP/DATA/P/fvar", "old");
+    ASSERT_TRUE(writeFlashVars(written));
+    FlashVars read;
+    ASSERT_TRUE(readFlashVars(StickStream::open(kFlashVarPath, "rb"), read));
+    EXPECT_EQ(read, written);
+    const std::filesystem::path directory = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1)
+        << "fvar replaced, not joined";
+    EXPECT_EQ(std::filesystem::file_size(directory / "fvar"), 260u);
+}
+
+}  // namespace
+}  // namespace morvane
