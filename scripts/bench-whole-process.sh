@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Whole-process timings of morvane-cli on the sample stick, each against `cat` of the
-# files the command reads, measured in the same run with hyperfine. Prints one Markdown
-# table row per command: mean times and the ratio to the cat baseline.
+# Whole-process timings of morvane-cli, each against `cat` of the files the command
+# reads, measured in the same run with hyperfine. Prints one Markdown table row per
+# command: mean times and the ratio to the cat baseline.
 # Usage: scripts/bench-whole-process.sh [BUILD_DIR]   (default build/native)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,19 +14,45 @@ command -v hyperfine >/dev/null || { sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo;
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# measure NAME "COMMAND" "BASELINE": hyperfine runs both alternately in one session.
+# measure NAME "COMMAND" "BASELINE": hyperfine runs both in one session.
 measure() {
-    hyperfine --shell=none --warmup 20 --min-runs 200 --export-json "$scratch/$1.json" \
-        --command-name morvane "$2" --command-name cat "$3" >/dev/null
-    python3 - "$scratch/$1.json" "$1" <<'PY'
+    hyperfine --shell=none --warmup 20 --min-runs 300 --export-json "$scratch/result.json" \
+        --command-name morvane "$2" --command-name cat "$3" >/dev/null 2>&1
+    python3 - "$scratch/result.json" "$1" <<'PY'
 import json, sys
 results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-m, c = results["morvane"]["mean"], results["cat"]["mean"]
+m, c = results["morvane"]["median"], results["cat"]["median"]
 print(f"| {sys.argv[2]} | {m*1e3:.2f} ms | {c*1e3:.2f} ms | {m/c:.2f} |")
 PY
 }
+
+# A stick whose only LAN file holds SIZE bytes of CR LF lines.
+lan_stick() {
+    local dir="$scratch/lan-$1"
+    mkdir -p "$dir/OPEN-R/SYSTEM/CONF"
+    cp "$stick/MEMSTICK.IND" "$dir/"
+    cp -r "$stick/OPEN-R/APP" "$dir/OPEN-R/"
+    python3 -c "import sys; line=b'SETTING=value of a wireless setting\r\n'; sys.stdout.buffer.write(line * ($1 // len(line)))" \
+        > "$dir/OPEN-R/SYSTEM/CONF/WLANDFLT.TXT"
+    echo "$dir"
+}
+
+# The files `report all` reads (HMMDATA.BIN is only measured by seeking, so it is left out).
+report_files=(MEMSTICK.IND OPEN-R/APP/VERSION CUSTOM/COMMENTS.INI OPEN-R/APP/DATA/P/CUS.CFG
+    OPEN-R/APP/DATA/P/FVAR OPEN-R/APP/DATA/P/GVAR OPEN-R/APP/DATA/P/ARRMAIN.BIN
+    OPEN-R/APP/DATA/P/ESCENE.BIN OPEN-R/SYSTEM/DATA/P/AIBO-ID
+    OPEN-R/SYSTEM/CONF/WLAN/HTML/WLANDFLT.TXT OPEN-R/SYSTEM/CONF/WLAN/HTML/WLANCONF.TXT
+    OPEN-R/APP/DATA/P/RVAR OPEN-R/APP/DATA/P/DVAR OPEN-R/MW/VERSION OPEN-R/SYSTEM/VERSION
+    OPEN-R/APP/DATA/P/CUSVER)
 
 echo "| command | morvane-cli | cat of the same files | ratio |"
 echo "|---|---|---|---|"
 measure "detect (open the sample stick)" "$cli detect $stick" \
     "cat $stick/MEMSTICK.IND $stick/OPEN-R/APP/VERSION"
+measure "report all (sample stick)" "$cli report all $stick" \
+    "cat ${report_files[*]/#/$stick/}"
+for size in 1048576 2097152 4194304; do
+    dir=$(lan_stick $size)
+    measure "report lan-settings, $((size / 1048576)) MB of CR LF lines" \
+        "$cli report lan-settings $dir" "cat $dir/OPEN-R/SYSTEM/CONF/WLANDFLT.TXT"
+done

@@ -55,3 +55,33 @@ file(WRITE "${SCRATCH}/sdk/MEMSTICK.IND" "")
 file(WRITE "${SCRATCH}/sdk/OPEN-R/SYSTEM/VERSION" "")
 expect_cli("missing entry file" 1 "Non-critical warning:\n that file does not exist\n display not available\n" ""
            report r-variables "${SCRATCH}/sdk")
+
+# Every report of the sample stick, byte for byte; the stick's root, which differs from
+# machine to machine, is replaced by <ROOT>. (file(READ) drops CR, so the CR LF output
+# is compared as hexadecimal bytes: with each CR LF taken back to LF it must be the LF
+# output. A line that itself ends in LF keeps it, so LF cannot simply become CR LF.)
+function(hex_bytes_of_file path out_var)
+  file(READ "${path}" hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
+  set(${out_var} "${hex}" PARENT_SCOPE)
+endfunction()
+
+execute_process(COMMAND ${EMULATOR} ${CLI} report all "${STICK}" RESULT_VARIABLE status OUTPUT_FILE "${SCRATCH}/all.txt")
+file(READ "${SCRATCH}/all.txt" actual)
+string(REGEX REPLACE "Browsing OpenR from [^\n]*" "Browsing OpenR from <ROOT>" actual "${actual}")
+file(READ "${EXPECTED_DIR}/sample-report-all.txt" expected)
+bytes_of("${actual}" actual_hex)
+bytes_of("${expected}" expected_hex)
+if(NOT status STREQUAL "0" OR NOT actual_hex STREQUAL expected_hex)
+  file(WRITE "${SCRATCH}/all-normalised.txt" "${actual}")
+  message(SEND_ERROR "report all: status ${status}; compare ${SCRATCH}/all-normalised.txt "
+                     "with ${EXPECTED_DIR}/sample-report-all.txt")
+endif()
+
+execute_process(COMMAND ${EMULATOR} ${CLI} report all "${STICK}" --crlf OUTPUT_FILE "${SCRATCH}/all-crlf.txt")
+hex_bytes_of_file("${SCRATCH}/all.txt" lf_hex)
+hex_bytes_of_file("${SCRATCH}/all-crlf.txt" crlf_hex)
+string(REPLACE "0d 0a " "0a " crlf_as_lf_hex "${crlf_hex}")
+if(crlf_hex STREQUAL lf_hex OR NOT crlf_as_lf_hex STREQUAL lf_hex)
+  message(SEND_ERROR "report all --crlf differs from the LF output in more than its line ends")
+endif()
