@@ -4,9 +4,12 @@
 // a stick there is nothing to run.
 #include "fuzz/ScratchStick.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
+
+#include "stick/StickPath.h"
 
 namespace morvane {
 namespace {
@@ -29,9 +32,22 @@ std::string toUtf8(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-std::filesystem::path applicationVersionPath(const std::filesystem::path& root)
+std::filesystem::path nativeRelativePath(std::string_view stickPath)
 {
-    return root / "OPEN-R" / "APP" / "VERSION";
+    std::string path(stickPath);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return std::filesystem::path(path);
+}
+
+// Opens an existing file for overwriting in place, or creates it with its directories.
+std::fstream openForRewriting(const std::filesystem::path& path)
+{
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (file.is_open())
+        return file;
+    std::error_code ignored;
+    std::filesystem::create_directories(path.parent_path(), ignored);
+    return std::fstream(path, std::ios::binary | std::ios::out);
 }
 
 } // namespace
@@ -40,8 +56,6 @@ ScratchStick::ScratchStick()
     : root_(createUniqueDirectory(std::filesystem::temp_directory_path())), rootPath_(toUtf8(root_))
 {
     std::ofstream(root_ / "MEMSTICK.IND", std::ios::binary);
-    std::filesystem::create_directories(applicationVersionPath(root_).parent_path());
-    std::ofstream(applicationVersionPath(root_), std::ios::binary);
 }
 
 ScratchStick::~ScratchStick()
@@ -50,21 +64,32 @@ ScratchStick::~ScratchStick()
     std::filesystem::remove_all(root_, ignored);
 }
 
-// Each version overwrites the file in place, and the file is cut only when the new
+// Each version of a file overwrites it in place, and the file is cut only when the new
 // version is shorter. Truncating costs: ext4 flushes a file that was truncated and
 // rewritten when it is closed, and under Wine every truncation takes milliseconds, which
 // would make the replay of a corpus slow.
-bool ScratchStick::writeApplicationVersion(std::span<const std::uint8_t> bytes) const
+bool ScratchStick::writeFile(std::string_view relativePath, std::span<const std::uint8_t> bytes) const
 {
-    const std::filesystem::path path = applicationVersionPath(root_);
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    const std::filesystem::path path = root_ / nativeRelativePath(relativePath);
+    std::fstream file = openForRewriting(path);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     file.close();
+    auto length = lengths_.try_emplace(std::string(relativePath), 0).first;
     std::error_code error;
-    if (bytes.size() < versionLength_)
+    if (bytes.size() < length->second)
         std::filesystem::resize_file(path, bytes.size(), error);
-    versionLength_ = bytes.size();
+    length->second = bytes.size();
     return !file.fail() && !error;
+}
+
+bool ScratchStick::writeApplicationVersion(std::span<const std::uint8_t> bytes) const
+{
+    return writeFile("OPEN-R\\APP\\VERSION", bytes);
+}
+
+std::string ScratchStick::absolutePath(std::string_view relativePath) const
+{
+    return joinStickPath(rootPath_, relativePath);
 }
 
 } // namespace morvane

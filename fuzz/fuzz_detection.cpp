@@ -3,13 +3,12 @@
 // present, detection must either accept the stick with a kind or refuse it as unknown
 // software, and it must find through the stick's files what the same bytes say when
 // read from memory.
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzTarget.h"
 #include "fuzz/ScratchStick.h"
 #include "fuzz/VersionFileBytes.h"
@@ -18,17 +17,10 @@
 
 namespace {
 
+using morvane::requireFuzz;
+
 constexpr std::string_view kUnknownVersionMessage =
     "unknown software version\nnot supported by Morvane\n(please use Dunmarra for ERS-2x0/31x)";
-
-// Stops the run like a crash, so that libFuzzer keeps the input and a replay fails.
-void require(bool condition, const char* broken)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "fuzz_detection: %s\n", broken);
-    std::abort();
-}
 
 } // namespace
 
@@ -36,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const morvane::ScratchStick stick;
     const std::span<const std::uint8_t> bytes(data, size);
-    require(stick.writeApplicationVersion(bytes), "cannot write the stick's VERSION file");
+    requireFuzz(stick.writeApplicationVersion(bytes), "cannot write the stick's VERSION file");
 
     morvane::StickRoot root;
     root.rootPath = stick.rootPath();
@@ -44,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const morvane::VersionFileReading expected = morvane::readVersionFileBytes(bytes);
 
     if (refusal)
-        require(*refusal == kUnknownVersionMessage, "refused with another message than unknown software");
+        requireFuzz(*refusal == kUnknownVersionMessage, "refused with another message than unknown software");
     else
-        require(root.softwareKind != nullptr, "accepted without a software kind");
-    require(root.softwareKind == expected.kind, "software kind differs from the file's bytes");
-    require(root.languageCode == expected.languageCode, "language code differs from the file's bytes");
+        requireFuzz(root.softwareKind != nullptr, "accepted without a software kind");
+    requireFuzz(root.softwareKind == expected.kind, "software kind differs from the file's bytes");
+    requireFuzz(root.languageCode == expected.languageCode, "language code differs from the file's bytes");
     return 0;
 }
