@@ -21,7 +21,7 @@ struct Command {
     int (*run)(const CommandContext&);
 };
 
-constexpr std::array<Command, 3> kCommands{{
+constexpr std::array<Command, 7> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
@@ -39,6 +39,29 @@ constexpr std::array<Command, 3> kCommands{{
      "Prints every stick root (a folder holding MEMSTICK.IND) among the places where\n"
      "removable media are mounted. Exit status 1 when none is found.\n",
      runScan},
+    {"skills", "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",
+     "The skill levels editor. Without options it prints the four slider positions\n"
+     "(maturity, walk, ball, bone; 0 to 10000). With options the sliders start at the stored\n"
+     "values, the preset is pressed first, then each given value is set, then \"Save\":\n"
+     "FVAR is rewritten and the confirmation lines of the window's list are printed. The\n"
+     "editor's warnings and failures go to standard error; exit status 1 on a failure.\n",
+     runSkills},
+    {"volume", "morvane-cli volume STICK [--preset default|loud|quiet] [--volume0 P] [--volume1 P] [--volume2 P] [--volume3 P]",
+     "The volume presets editor. Without options it prints the four slider positions\n"
+     "(0 to 63). With options it presses the preset, sets the given positions and saves\n"
+     "VOLUME.CFG, printing nothing. Failures go to standard error with exit status 1.\n",
+     runVolume},
+    {"colors", "morvane-cli colors STICK [--png FILE]",
+     "The colour preferences viewer. Prints one line per colour k (0 to 7) and row j\n"
+     "(0 to 2): k, j and the 32 cell colours as RRGGBB, darkest slice first. --png FILE\n"
+     "also writes the dialog's eight painted areas where the dialog lays them out (an\n"
+     "8-point \"MS Sans Serif\" dialog at 96 dpi; labels and button left out).\n",
+     runColors},
+    {"faces", "morvane-cli faces STICK [--png DIR]",
+     "The human faces viewer. Prints one line per stored face, in file order: its record\n"
+     "index and name. --png DIR also writes each face's 135 x 80 picture, as the viewer\n"
+     "draws it, to DIR/face-INDEX.png.\n",
+     runFaces},
 }};
 
 constexpr std::string_view kProgramHelp =

@@ -17,5 +17,9 @@ struct CommandContext {
 int runDetect(const CommandContext& context);
 int runReport(const CommandContext& context);
 int runScan(const CommandContext& context);
+int runSkills(const CommandContext& context);
+int runVolume(const CommandContext& context);
+int runColors(const CommandContext& context);
+int runFaces(const CommandContext& context);
 
 }  // namespace morvane::cli

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
 # Usage: scripts/install-deps.sh native|all
-#   native: compilers, CMake, Ninja, GoogleTest, Google Benchmark
+#   native: compilers, CMake, Ninja, GoogleTest, Google Benchmark, stb (PNG writing)
 #   all:    also clang's fuzzer runtime, MinGW-w64 and Wine for the Windows build
 set -euo pipefail
 
-packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libstb-dev)
 if [ "${1:-native}" = all ]; then
     packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64)
 fi

@@ -85,3 +85,69 @@ string(REPLACE "0d 0a " "0a " crlf_as_lf_hex "${crlf_hex}")
 if(crlf_hex STREQUAL lf_hex OR NOT crlf_as_lf_hex STREQUAL lf_hex)
   message(SEND_ERROR "report all --crlf differs from the LF output in more than its line ends")
 endif()
+
+# The editors and viewers. The editors save into a copy of the sample stick, so that the
+# sample itself stays as the report tests expect it.
+file(COPY "${STICK}/" DESTINATION "${SCRATCH}/edited")
+set(edited "${SCRATCH}/edited")
+set(confirmation "Changes done\n click \"Summary\" to see new stage\n")
+set(grow_up "Warning: other skill levels don't do much until AIBO grows up\n")
+
+expect_cli("skills of the sample" 0 "maturity=10000\nwalk=5000\nball=7500\nbone=2500\n" "" skills "${STICK}")
+expect_cli("skills baby" 0 "${confirmation}" "" skills "${edited}" --preset baby)
+expect_cli("skills after baby" 0 "maturity=10000\nwalk=0\nball=0\nbone=0\n" "" skills "${edited}")
+expect_cli("skills newborn walking" 0 "${confirmation}" "${grow_up}" skills "${edited}" --preset=NewBorn --walk 10)
+expect_cli("skills after newborn" 0 "maturity=0\nwalk=10\nball=0\nbone=0\n" "" skills "${edited}")
+expect_cli("skills out of range" 64 ""
+           "morvane-cli: skills: --walk needs a number from 0 to 10000 (try 'morvane-cli --help')\n"
+           skills "${edited}" --walk 10001)
+expect_cli("skills unknown preset" 64 ""
+           "morvane-cli: skills: unknown preset 'teen' (adult|baby|newborn) (try 'morvane-cli --help')\n"
+           skills "${edited}" --preset teen)
+expect_cli("skills without FVAR" 1 "" "No FVAR file yet\nPlease reboot AIBO at least once\n" skills "${SCRATCH}/sdk")
+
+expect_cli("volume of the sample" 0 "volume0=0\nvolume1=39\nvolume2=54\nvolume3=62\n" "" volume "${STICK}")
+expect_cli("volume loud" 0 "" "" volume "${edited}" --preset loud --volume0 5)
+expect_cli("volume after loud" 0 "volume0=5\nvolume1=54\nvolume2=59\nvolume3=63\n" "" volume "${edited}")
+file(READ "${edited}/OPEN-R/MW/CONF/VOLUME.CFG" saved_volume HEX)
+bytes_of("0xC500 0xC200\r\n0xF600 0xF300\r\n0xFB00 0xF800\r\n0xFF00 0xFC00\r\nMIDI_Master_Tune:8\r\n\r\n" want_volume)
+if(NOT saved_volume STREQUAL want_volume)
+  message(SEND_ERROR "volume loud: VOLUME.CFG holds ${saved_volume}")
+endif()
+expect_cli("volume out of range" 64 ""
+           "morvane-cli: volume: --volume3 needs a number from 0 to 63 (try 'morvane-cli --help')\n"
+           volume "${edited}" --volume3 64)
+expect_cli("volume without its file" 1 "" "Missing VOLUME.CFG file\n" volume "${SCRATCH}/sdk")
+
+file(READ "${EXPECTED_DIR}/sample-colors.txt" sample_colors)
+expect_cli("colors of the sample" 0 "${sample_colors}" "" colors "${STICK}" --png "${SCRATCH}/colors.png")
+expect_cli("colors without tr.ct" 1 "" "Failed to open TR.CT file\n" colors "${SCRATCH}/sdk")
+
+expect_cli("faces of the sample" 0 "0 facem\n1 d0\n2 d1\n3 d2\n" "" faces "${STICK}" --png "${SCRATCH}/faces")
+expect_cli("faces without FIFDATA" 1 "" "No Human Faces stored on this stick\n" faces "${SCRATCH}/sdk")
+expect_cli("faces without STICK" 64 "" "morvane-cli: faces: missing STICK (try 'morvane-cli --help')\n" faces)
+
+# Pictures: a PNG signature, and the width and height of its header.
+function(hex32 value out_var)
+  math(EXPR hex "${value}" OUTPUT_FORMAT HEXADECIMAL)
+  string(SUBSTRING "${hex}" 2 -1 hex)
+  string(TOLOWER "00000000${hex}" hex)
+  string(LENGTH "${hex}" length)
+  math(EXPR start "${length} - 8")
+  string(SUBSTRING "${hex}" ${start} 8 hex)
+  set(${out_var} "${hex}" PARENT_SCOPE)
+endfunction()
+
+function(expect_png path width height)
+  file(READ "${path}" head LIMIT 24 HEX)
+  hex32(${width} want_width)
+  hex32(${height} want_height)
+  if(NOT head STREQUAL "89504e470d0a1a0a0000000d49484452${want_width}${want_height}")
+    message(SEND_ERROR "${path} is no PNG of ${width} x ${height} pixels: ${head}")
+  endif()
+endfunction()
+
+expect_png("${SCRATCH}/colors.png" 371 475)
+foreach(index 0 1 2 3)
+  expect_png("${SCRATCH}/faces/face-${index}.png" 135 80)
+endforeach()

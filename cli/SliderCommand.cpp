@@ -1,0 +1,131 @@
+// Options are checked before the stick is opened, so a usage error never touches it.
+#include "cli/SliderCommand.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "cli/CommandLine.h"
+
+namespace morvane::cli {
+namespace {
+
+constexpr std::string_view kPresetOption = "--preset";
+
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+// Decimal digits only, from 0 to `maximum`.
+std::optional<int> parsePosition(std::string_view text, int maximum)
+{
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int value = std::stoi(std::string(text));
+    return value <= maximum ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<std::size_t> findPreset(const SliderCommand& command, std::string_view name)
+{
+    for (std::size_t preset = 0; preset < command.presets.size(); ++preset) {
+        if (lowerCase(command.presets[preset]) == lowerCase(name))
+            return preset;
+    }
+    return std::nullopt;
+}
+
+std::string presetList(const SliderCommand& command)
+{
+    std::string list;
+    for (const std::string_view preset : command.presets) {
+        if (!list.empty())
+            list += '|';
+        list += lowerCase(preset);
+    }
+    return list;
+}
+
+std::vector<OptionSpec> optionSpecs(const SliderCommand& command)
+{
+    std::vector<OptionSpec> specs{{kPresetOption, true}};
+    for (const std::string_view option : command.options)
+        specs.push_back({option, true});
+    return specs;
+}
+
+// Fills the preset and the positions from the parsed options; false with `error` set.
+bool takeOptions(const SliderCommand& command, const ParsedArgs& parsed, SliderRequest& request,
+                 std::string& error)
+{
+    if (const auto preset = parsed.options.find(kPresetOption); preset != parsed.options.end()) {
+        request.preset = findPreset(command, preset->second);
+        if (!request.preset) {
+            error = "unknown preset '" + preset->second + "' (" + presetList(command) + ")";
+            return false;
+        }
+    }
+    for (std::size_t slider = 0; slider < command.options.size(); ++slider) {
+        const auto value = parsed.options.find(command.options[slider]);
+        if (value == parsed.options.end())
+            continue;
+        request.positions[slider] = parsePosition(value->second, command.maximum);
+        if (!request.positions[slider]) {
+            error = std::string(command.options[slider]) + " needs a number from 0 to " +
+                    std::to_string(command.maximum);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SliderRequest::changesAnything() const
+{
+    return preset ||
+           std::any_of(positions.begin(), positions.end(), [](const auto& p) { return p.has_value(); });
+}
+
+std::optional<SliderRequest> parseSliderRequest(const CommandContext& context, const SliderCommand& command)
+{
+    const std::string prefix = std::string(command.name) + ": ";
+    std::string error;
+    const std::optional<ParsedArgs> parsed = parseArgs(context.args, optionSpecs(command), error);
+    SliderRequest request;
+    if (parsed && parsed->positionals.size() != 1)
+        error = parsed->positionals.empty() ? "missing STICK" : "too many arguments";
+    if (!parsed || !error.empty() || !takeOptions(command, *parsed, request, error)) {
+        reportUsageError(context.err, prefix + error);
+        return std::nullopt;
+    }
+    request.stick = parsed->positionals[0];
+    return request;
+}
+
+bool OptionsSliderView::runModal(SliderControls& controls)
+{
+    if (!request_.changesAnything()) {
+        printPositions(controls);
+        return false;
+    }
+    if (request_.preset)
+        controls.pressPreset(*request_.preset);
+    for (std::size_t slider = 0; slider < request_.positions.size(); ++slider) {
+        if (request_.positions[slider])
+            controls.setPosition(slider, *request_.positions[slider]);
+    }
+    controls.save();
+    return true;
+}
+
+void OptionsSliderView::printPositions(const SliderControls& controls) const
+{
+    for (std::size_t slider = 0; slider < command_.options.size(); ++slider)
+        out_ << command_.options[slider].substr(2) << '=' << controls.position(slider) << '\n';
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,18 @@
+// The Volume Presets command: VOLUME.CFG's four volume words through the slider dialog,
+// written back on "Save".
+#pragma once
+
+#include "dialogs/EditOutcome.h"
+#include "stick/FileOperations.h"
+#include "ui/SliderDialog.h"
+#include "ui/UserMessages.h"
+
+namespace morvane {
+
+// Reads VOLUME.CFG (the Default words when its pairs cannot be used), runs `view` over a
+// VolumeDialogModel, and after "Save" replaces the file through `files`. Failures are
+// shown through `messages`.
+EditOutcome editVolumePresets(UserMessages& messages, SliderDialogView& view,
+                              FileOperations& files = systemFileOperations());
+
+}  // namespace morvane

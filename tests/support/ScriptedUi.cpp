@@ -1,0 +1,42 @@
+// The scripted window system's logging and answers.
+#include "tests/support/ScriptedUi.h"
+
+namespace morvane::test {
+
+void RecordingMessages::showMessage(std::string_view text)
+{
+    shown.emplace_back(text);
+    log_.push_back("message: " + std::string(text));
+}
+
+std::optional<std::string> ScriptedFileDialog::chooseFile(const FileOpenRequest& request)
+{
+    requests.push_back(request);
+    log_.push_back("file dialog");
+    if (choices.empty())
+        return std::nullopt;
+    std::string choice = std::move(choices.front());
+    choices.pop_front();
+    return choice;
+}
+
+void ScriptedScanWindow::showProbePath(std::string_view path)
+{
+    shownPath_ = path;
+    log_.push_back("probe " + shownPath_);
+}
+
+void ScriptedScanWindow::deliverWaitingMessages()
+{
+    if (pressManualOpenAt == shownPath_)
+        manualOpen_ = true;
+}
+
+Clipboard::Result ScriptedClipboard::putText(std::string_view bytes)
+{
+    if (answer == Result::Done)
+        content = std::string(bytes);
+    return answer;
+}
+
+}  // namespace morvane::test

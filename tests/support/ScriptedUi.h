@@ -1,0 +1,90 @@
+// A scripted fake of the window system for flow tests: message boxes, the file-open
+// dialog, the scanning window, the wait cursor and the clipboard, all writing one log of
+// what the user would have seen, in order.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Clipboard.h"
+#include "ui/FileOpenDialog.h"
+#include "ui/ScanWindow.h"
+#include "ui/UserMessages.h"
+#include "ui/WaitCursor.h"
+
+namespace morvane::test {
+
+using UiLog = std::vector<std::string>;
+
+// Logs "message: TEXT".
+class RecordingMessages : public UserMessages {
+public:
+    explicit RecordingMessages(UiLog& log) : log_(log) {}
+    void showMessage(std::string_view text) override;
+    std::vector<std::string> shown;
+
+private:
+    UiLog& log_;
+};
+
+// Logs "file dialog" and answers the next scripted choice; cancels once they run out.
+class ScriptedFileDialog : public FileOpenDialog {
+public:
+    explicit ScriptedFileDialog(UiLog& log) : log_(log) {}
+    std::optional<std::string> chooseFile(const FileOpenRequest& request) override;
+    std::deque<std::string> choices;
+    std::vector<FileOpenRequest> requests;
+
+private:
+    UiLog& log_;
+};
+
+// Logs "scan window open", "probe PATH", "scan window closed". "Manual Open" is pressed
+// while `pressManualOpenAt` is shown, and taken when waiting messages are delivered.
+class ScriptedScanWindow : public ScanWindow {
+public:
+    explicit ScriptedScanWindow(UiLog& log) : log_(log) {}
+    void open() override { log_.push_back("scan window open"); }
+    void showProbePath(std::string_view path) override;
+    void deliverWaitingMessages() override;
+    bool manualOpenRequested() const override { return manualOpen_; }
+    void close() override { log_.push_back("scan window closed"); }
+    std::optional<std::string> pressManualOpenAt;
+
+private:
+    UiLog& log_;
+    std::string shownPath_;
+    bool manualOpen_ = false;
+};
+
+// Logs "wait cursor on" and "wait cursor off".
+class LoggingWaitCursor : public WaitCursor {
+public:
+    explicit LoggingWaitCursor(UiLog& log) : log_(log) {}
+    void begin() override { log_.push_back("wait cursor on"); }
+    void end() override { log_.push_back("wait cursor off"); }
+
+private:
+    UiLog& log_;
+};
+
+// Keeps what it was given, or answers the scripted failure and keeps nothing.
+class ScriptedClipboard : public Clipboard {
+public:
+    Result putText(std::string_view bytes) override;
+    Result answer = Result::Done;
+    std::optional<std::string> content;
+};
+
+struct ScriptedUi {
+    UiLog log;
+    RecordingMessages messages{log};
+    ScriptedFileDialog fileDialog{log};
+    ScriptedScanWindow scanWindow{log};
+    LoggingWaitCursor waitCursor{log};
+    ScriptedClipboard clipboard;
+};
+
+}  // namespace morvane::test
