@@ -12,6 +12,7 @@
 #include "reports/SummaryText.h"
 #include "reports/TextFormat.h"
 #include "stick/Detection.h"
+#include "stick/OsFile.h"
 #include "stick/SoftwareKind.h"
 #include "stick/VersionChunk.h"
 
@@ -46,7 +47,7 @@ bool fileOpens(const char* path) { return StickStream::open(path, "rb") != nullp
 
 void writeSoftware(const StickRoot& stick, InfoList& list)
 {
-    list.addLine("Browsing OpenR from " + stick.rootPath);
+    list.addLine("Browsing OpenR from " + systemCodePageText(stick.rootPath));
     list.addLine(std::string("Version: ") + stick.softwareKind->description);
     const LanguageRow language = languageRow(stick.languageCode);
     list.addLine(std::string("Language: ") + language.text);

@@ -51,6 +51,11 @@ bool changeDirectory(std::string_view path);
 // Nothing to do where the system never prompts.
 void quietDriveProbes();
 
+// `utf8` spelled in the system's 8-bit code page, for a path shown among the stick's
+// own 8-bit text: the ANSI code page on Windows (a character it lacks becomes '?'),
+// unchanged elsewhere.
+std::string systemCodePageText(std::string_view utf8);
+
 // The name the operating system should be given for a stick path: backslashes are
 // separators, and on case-sensitive file systems every component is matched without
 // regard to letter case (an exact match first).

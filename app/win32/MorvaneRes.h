@@ -1,4 +1,4 @@
-// Resource ids of the Win32 program.
+// Resource ids shared by the whole program.
 #pragma once
 
-#define IDD_BROWSER 102
+#define IDI_MORVANE 128

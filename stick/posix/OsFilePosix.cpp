@@ -75,4 +75,6 @@ bool changeDirectory(std::string_view path)
 
 void quietDriveProbes() {}
 
+std::string systemCodePageText(std::string_view utf8) { return std::string(utf8); }
+
 }  // namespace morvane

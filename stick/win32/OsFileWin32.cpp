@@ -84,6 +84,18 @@ bool changeDirectory(std::string_view path)
 
 std::string nativeStickPath(std::string_view path) { return std::string(path); }
 
+std::string systemCodePageText(std::string_view utf8)
+{
+    const std::wstring wide = widenUtf8(utf8);
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
 void quietDriveProbes()
 {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

@@ -1,0 +1,24 @@
+// Reading the window program's command line.
+#include "app/StartupCommandLine.h"
+
+namespace morvane {
+namespace {
+
+// Only the blank (0x20) separates; tabs belong to the directory.
+std::string_view skipBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+}  // namespace
+
+std::string_view stickDirectoryArgument(std::string_view commandLine)
+{
+    std::string_view rest = skipBlanks(commandLine);
+    if (rest.starts_with("/v"))
+        rest.remove_prefix(2);
+    return skipBlanks(rest);
+}
+
+}  // namespace morvane

@@ -1,0 +1,27 @@
+// The About box has no state: OK and Cancel (Escape, the close box) both end it.
+#include "app/win32/AboutDialog.h"
+
+#include "app/win32/AboutDialogRes.h"
+
+namespace morvane {
+namespace {
+
+INT_PTR CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void runAboutDialog(HINSTANCE instance, HWND owner)
+{
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
+}
+
+}  // namespace morvane

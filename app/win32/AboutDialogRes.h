@@ -1,0 +1,4 @@
+// Resource ids of the About box.
+#pragma once
+
+#define IDD_ABOUT 100

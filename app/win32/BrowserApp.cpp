@@ -1,0 +1,64 @@
+// Start-up and the end of the program. The exit step runs however start-up ends: after
+// the main window closes, after a refused command-line directory or drive, and after a
+// cancelled file dialog.
+#include "app/win32/BrowserApp.h"
+
+#include <commctrl.h>
+
+#include "app/Startup.h"
+#include "app/win32/BrowserDialog.h"
+#include "app/win32/CommonFileDialog.h"
+#include "app/win32/HourglassCursor.h"
+#include "app/win32/MessageBoxMessages.h"
+#include "app/win32/ScanDialog.h"
+#include "app/win32/SystemClipboard.h"
+#include "stick/OsFile.h"
+#include "stick/win32/WideText.h"
+
+namespace morvane {
+namespace {
+
+// Deletes the robot tools' temporary sound file when the program ends; a missing file or
+// a failed deletion is not reported.
+class ExitStep {
+public:
+    ExitStep() = default;
+    ~ExitStep() { DeleteFileW(L"c:\\$$aibotmp.mid"); }
+    ExitStep(const ExitStep&) = delete;
+    ExitStep& operator=(const ExitStep&) = delete;
+};
+
+void initCommonControls()
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+}  // namespace
+
+int BrowserApp::run(std::wstring_view commandLine)
+{
+    const ExitStep exitStep;
+    // Probing an empty removable drive, or a missing file, must never ask for a disk.
+    quietDriveProbes();
+    initCommonControls();
+    initInstance(commandLine);
+    return 0;
+}
+
+void BrowserApp::initInstance(std::wstring_view commandLine)
+{
+    OwnerWindow mainWindow;
+    MessageBoxMessages messages(mainWindow);
+    CommonFileDialog fileDialog(mainWindow);
+    ScanDialog scanWindow(instance_);
+    HourglassCursor waitCursor;
+    StartupUi ui{messages, fileDialog, scanWindow, waitCursor, probe_};
+    if (!locateStick(narrowToUtf8(commandLine), ui, stick_))
+        return;
+    SystemClipboard clipboard(mainWindow);
+    BrowserDialog browser(instance_, {stick_, messages, fileDialog, clipboard, waitCursor, mainWindow});
+    browser.runModal();
+}
+
+}  // namespace morvane

@@ -1,0 +1,52 @@
+// BrowserDialog: the main window, run modally until Exit, Enter, Escape or its close box.
+#pragma once
+
+#include <windows.h>
+
+#include "app/MainWindowContext.h"
+#include "app/win32/ListBoxInfoList.h"
+#include "app/win32/OwnerWindow.h"
+#include "app/win32/TreeViewControl.h"
+
+namespace morvane {
+
+// What the main window borrows from the application.
+struct BrowserServices {
+    StickRoot& stick;
+    UserMessages& messages;
+    FileOpenDialog& fileDialog;
+    Clipboard& clipboard;
+    WaitCursor& waitCursor;
+    OwnerWindow& mainWindow;  // set to this window while it runs
+};
+
+class BrowserDialog {
+public:
+    BrowserDialog(HINSTANCE instance, const BrowserServices& services);
+    BrowserDialog(const BrowserDialog&) = delete;
+    BrowserDialog& operator=(const BrowserDialog&) = delete;
+
+    // Runs the window modally, without an owner; answers IDOK or IDCANCEL.
+    INT_PTR runModal();
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onInit();
+    void onCommand(int id);
+    bool onNotify(const NMHDR& header);
+    void paintMinimised();
+    void close(int result);
+
+    HINSTANCE instance_;
+    BrowserServices services_;
+    HICON icon_;
+    HICON smallIcon_;
+    HWND window_ = nullptr;
+    TreeViewControl tree_;
+    ListBoxInfoList list_;
+    MainWindowContext context_;
+    bool treeReleased_ = false;
+};
+
+}  // namespace morvane

@@ -1,0 +1,47 @@
+// GetOpenFileName with the request's texts. The dialog must not move the current
+// directory: it is the open stick's root, and only the caller changes it.
+#include "app/win32/CommonFileDialog.h"
+
+#include <commdlg.h>
+
+#include "stick/win32/WideText.h"
+
+namespace morvane {
+namespace {
+
+// "label\0pattern\0\0", the filter list of a single entry.
+std::wstring filterList(const FileOpenRequest& request)
+{
+    std::wstring filter = widenUtf8(request.filterLabel);
+    filter += L'\0';
+    filter += widenUtf8(request.filterPattern);
+    filter += L'\0';
+    return filter;  // c_str() adds the final NUL
+}
+
+}  // namespace
+
+std::optional<std::string> CommonFileDialog::chooseFile(const FileOpenRequest& request)
+{
+    const std::wstring title = widenUtf8(request.title);
+    const std::wstring extension = widenUtf8(request.defaultExtension);
+    const std::wstring filter = filterList(request);
+    std::wstring file = widenUtf8(request.initialName);
+    file.resize(32768, L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_.window;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog))
+        return std::nullopt;
+    file.resize(file.find(L'\0'));
+    return narrowToUtf8(file);
+}
+
+}  // namespace morvane

@@ -1,0 +1,32 @@
+// Message boxes. The caption is the executable's file name without its extension, so a
+// renamed program names itself by its new name.
+#include "app/win32/MessageBoxMessages.h"
+
+#include "stick/win32/WideText.h"
+
+namespace morvane {
+namespace {
+
+std::wstring programName()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const std::size_t nameStart = path.find_last_of(L"\\/") + 1;  // 0 when there is no separator
+    std::wstring name = path.substr(nameStart);
+    const std::size_t extension = name.find_last_of(L'.');
+    return extension == std::wstring::npos ? name : name.substr(0, extension);
+}
+
+}  // namespace
+
+MessageBoxMessages::MessageBoxMessages(const OwnerWindow& owner) : owner_(owner), caption_(programName()) {}
+
+void MessageBoxMessages::showMessage(std::string_view text)
+{
+    MessageBoxW(owner_.window, widenUtf8(text).c_str(), caption_.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace morvane

@@ -1,0 +1,22 @@
+// Messages to the user as modal message boxes: one OK button, the warning icon, and the
+// program's name as the caption.
+#pragma once
+
+#include <string>
+
+#include "app/win32/OwnerWindow.h"
+#include "ui/UserMessages.h"
+
+namespace morvane {
+
+class MessageBoxMessages : public UserMessages {
+public:
+    explicit MessageBoxMessages(const OwnerWindow& owner);
+    void showMessage(std::string_view text) override;
+
+private:
+    const OwnerWindow& owner_;
+    std::wstring caption_;
+};
+
+}  // namespace morvane

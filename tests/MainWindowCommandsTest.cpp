@@ -1,0 +1,173 @@
+// The main window's commands against the scripted window system: Open, the clipboard
+// copy, and the editors and viewers that are not there yet.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/MainWindowCommandIds.h"
+#include "app/MainWindowCommands.h"
+#include "app/ReportClipboard.h"
+#include "reports/ReportTree.h"
+#include "stick/Detection.h"
+#include "stick/OsFile.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempStick.h"
+#include "ui/MemoryTreeControl.h"
+
+namespace morvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+MemoryInfoList listOf(const Lines& lines)
+{
+    MemoryInfoList list;
+    for (const std::string& line : lines)
+        list.addLine(line);
+    return list;
+}
+
+bool shows(const MemoryInfoList& list, const std::string& line)
+{
+    return std::find(list.lines().begin(), list.lines().end(), line) != list.lines().end();
+}
+
+TEST(ReportClipboard, EveryLineEndsInCrLfAndTheTextInOneNul)
+{
+    using namespace std::string_literals;
+    EXPECT_EQ(clipboardText(listOf({})), "\0"s);
+    EXPECT_EQ(clipboardText(listOf({"a", ""})), "a\r\n\r\n\0"s);
+    EXPECT_EQ(clipboardText(listOf({"x\n", "\xE9t\xE9"})), "x\n\r\n\xE9t\xE9\r\n\0"s);
+}
+
+TEST(ReportClipboard, AFailureIsShownAndLeavesTheClipboardAlone)
+{
+    test::ScriptedUi ui;
+    const MemoryInfoList list = listOf({"a"});
+    ui.clipboard.answer = Clipboard::Result::NoMemory;
+    copyReportToClipboard(list, ui.clipboard, ui.messages);
+    ui.clipboard.answer = Clipboard::Result::Refused;
+    copyReportToClipboard(list, ui.clipboard, ui.messages);
+    EXPECT_EQ(ui.log, (Lines{"message: GlobalAlloc failed", "message: Clipboard error"}));
+    EXPECT_FALSE(ui.clipboard.content);
+}
+
+// A main window on an open stick, with "LAN settings" selected and shown.
+class MainWindowCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        makeAcceptable(first);
+        ASSERT_TRUE(changeDirectory(first.rootPath()));
+        firstRoot = current();
+        stick.rootPath = firstRoot;
+        ASSERT_EQ(detectSoftware(stick), std::nullopt);
+        buildReportTree(tree);
+        tree.select(itemTitled("LAN settings"));
+        showSelectedReport(tree, list, ui.waitCursor, stick);
+        shownBefore = list.lines();
+        ui.log.clear();
+    }
+    void TearDown() override { releaseReportTree(tree); }
+
+    static void makeAcceptable(const test::TempStick& onDisk)
+    {
+        onDisk.writeMarker();
+        onDisk.write("OPEN-R/SYSTEM/VERSION", "any");
+    }
+    TreeControl::Item itemTitled(std::string_view title) const
+    {
+        for (TreeControl::Item item : tree.itemsInDisplayOrder())
+            if (tree.title(item) == title)
+                return item;
+        return TreeControl::kTopLevel;
+    }
+    void open(const std::filesystem::path& chosen)
+    {
+        ui.fileDialog.choices = {chosen.string()};
+        EXPECT_TRUE(runStickCommand(IDM_OPEN, context));
+    }
+    std::string current() const { return currentDirectory().value_or(""); }
+
+    test::CurrentDirectoryGuard guard;
+    test::TempStick first;
+    std::string firstRoot;
+    StickRoot stick;
+    MemoryTreeControl tree;
+    MemoryInfoList list;
+    test::ScriptedUi ui;
+    MainWindowContext context{stick, tree, list, ui.waitCursor, ui.messages, ui.fileDialog, ui.clipboard};
+    Lines shownBefore;
+};
+
+TEST_F(MainWindowCommandsTest, OpeningAnotherStickShowsItsSummary)
+{
+    test::TempStick second;
+    makeAcceptable(second);
+    open(second.dir() / "MEMSTICK.IND");
+    EXPECT_EQ(tree.selectedItem(), itemTitled("Summary"));
+    EXPECT_TRUE(shows(list, "Browsing OpenR from " + systemCodePageText(current())));
+    EXPECT_EQ(std::filesystem::path(stick.rootPath), second.dir());
+}
+
+TEST_F(MainWindowCommandsTest, CancellingOpenChangesNothing)
+{
+    EXPECT_TRUE(runStickCommand(IDM_OPEN, context));
+    EXPECT_EQ(ui.log, Lines{"file dialog"});
+    EXPECT_EQ(list.lines(), shownBefore);
+    EXPECT_EQ(tree.selectedItem(), itemTitled("LAN settings"));
+}
+
+TEST_F(MainWindowCommandsTest, ADirectoryThatCannotBeEnteredFailsAlone)
+{
+    open(first.dir() / "gone" / "MEMSTICK.IND");
+    EXPECT_EQ(ui.log, (Lines{"file dialog", "message: Failed to open new image"}));
+    EXPECT_EQ(current(), firstRoot);
+    EXPECT_EQ(list.lines(), shownBefore);
+}
+
+TEST_F(MainWindowCommandsTest, ARefusedStickShowsBothMessagesAndTheWindowStaysOnItsStick)
+{
+    test::TempStick notAStick;
+    notAStick.write("other.ind", "");
+    open(notAStick.dir() / "other.ind");
+    EXPECT_EQ(ui.log, (Lines{"file dialog", "message: Stick Open Error: can't open memstick.ind",
+                             "message: Failed to open new image"}));
+    EXPECT_EQ(list.lines(), shownBefore);
+    EXPECT_EQ(current(), firstRoot);
+    EXPECT_EQ(stick.rootPath, firstRoot);
+}
+
+TEST_F(MainWindowCommandsTest, AfterAStickWithoutSoftwareIsRefusedTheSummaryStillReportsTheOpenStick)
+{
+    // Detection finds the marker, clears what it knew and then finds no VERSION file.
+    test::TempStick noSoftware;
+    noSoftware.writeMarker();
+    open(noSoftware.dir() / "MEMSTICK.IND");
+    EXPECT_EQ(ui.messages.shown.at(0), "Stick Open Error: missing VERSION file");
+    ASSERT_NE(stick.softwareKind, nullptr);
+    tree.select(itemTitled("Summary"));
+    showSelectedReport(tree, list, ui.waitCursor, stick);
+    EXPECT_TRUE(shows(list, "Browsing OpenR from " + systemCodePageText(firstRoot)));
+}
+
+TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)
+{
+    EXPECT_TRUE(runStickCommand(IDM_COPY_REPORT, context));
+    EXPECT_EQ(ui.clipboard.content, clipboardText(list));
+    EXPECT_EQ(ui.log, Lines{});
+}
+
+TEST_F(MainWindowCommandsTest, EditorsAndViewersSayTheyAreNotAvailableYet)
+{
+    for (int id : {IDM_SKILL_LEVELS, IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES})
+        EXPECT_TRUE(runStickCommand(id, context));
+    EXPECT_EQ(ui.log, Lines(4, "message: not available yet"));
+    EXPECT_FALSE(runStickCommand(IDM_ABOUT, context));
+    EXPECT_FALSE(runStickCommand(IDM_EXIT, context));
+    EXPECT_EQ(list.lines(), shownBefore);
+}
+
+}  // namespace
+}  // namespace morvane

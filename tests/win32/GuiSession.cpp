@@ -1,0 +1,193 @@
+// The in-process driver of the Win32 program.
+#include "tests/win32/GuiSession.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/win32/BrowserApp.h"
+#include "app/win32/BrowserDialogRes.h"
+
+namespace morvane::test {
+namespace {
+
+struct WindowSearch {
+    std::wstring caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchCaption(HWND window, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
+    wchar_t text[256] = {};
+    if (IsWindowVisible(window) && GetWindowTextW(window, text, 256) && search.caption == text) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK postClose(HWND window, LPARAM)
+{
+    if (IsWindowVisible(window))
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+std::wstring fromCodePage(const std::string& bytes)
+{
+    if (bytes.empty())
+        return {};
+    const int size = static_cast<int>(bytes.size());
+    std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+std::string toCodePage(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    std::string bytes(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring GuiSession::programName()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name(path);
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.find_last_of(L'.'));
+}
+
+void GuiSession::start(std::wstring commandLine, MarkerProbe probe)
+{
+    ui_ = std::thread([this, commandLine, probe = std::move(probe)] {
+        uiThread_ = GetCurrentThreadId();
+        BrowserApp(GetModuleHandleW(nullptr), probe).run(commandLine);
+        ended_ = true;
+    });
+    waitUntil([this] { return uiThread_ != 0; });
+}
+
+bool GuiSession::waitForEnd(int milliseconds)
+{
+    return waitUntil([this] { return ended_.load(); }, milliseconds);
+}
+
+// Closes whatever a failed test left open (message boxes, dialogs, the main window)
+// and ends the UI thread; a program that will not end ends the test process.
+GuiSession::~GuiSession()
+{
+    if (!ui_.joinable())
+        return;
+    for (int round = 0; round < 20 && !ended_; ++round) {
+        EnumThreadWindows(uiThread_, postClose, 0);
+        waitForEnd(250);
+    }
+    if (!ended_)
+        TerminateProcess(GetCurrentProcess(), 99);
+    ui_.join();
+}
+
+HWND GuiSession::findWindow(const std::wstring& caption) const
+{
+    WindowSearch search{caption};
+    EnumThreadWindows(uiThread_, matchCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND GuiSession::waitForWindow(const std::wstring& caption, int milliseconds) const
+{
+    HWND found = nullptr;
+    waitUntil([&] { return (found = findWindow(caption)) != nullptr; }, milliseconds);
+    return found;
+}
+
+std::wstring GuiSession::answerMessageBox() const
+{
+    HWND box = waitForWindow(programName());
+    if (box == nullptr)
+        return {};
+    std::wstring text = windowText(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    waitUntil([&] { return !IsWindow(box); });
+    return text;
+}
+
+std::vector<std::string> GuiSession::listLines() const
+{
+    HWND list = control(IDC_INFO_LIST);
+    std::vector<std::string> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+        lines.push_back(toCodePage(text));
+    }
+    return lines;
+}
+
+std::string GuiSession::listText() const
+{
+    std::string text;
+    for (const std::string& line : listLines())
+        text += line + "\n";
+    return text;
+}
+
+bool GuiSession::waitForLine(const std::string& line, int milliseconds) const
+{
+    return waitUntil(
+        [&] {
+            const std::vector<std::string> lines = listLines();
+            return std::find(lines.begin(), lines.end(), line) != lines.end();
+        },
+        milliseconds);
+}
+
+std::wstring GuiSession::treeTitle(HTREEITEM item) const
+{
+    wchar_t text[128] = {};
+    TVITEMW entry{};
+    entry.mask = TVIF_TEXT;
+    entry.hItem = item;
+    entry.pszText = text;
+    entry.cchTextMax = 128;
+    SendMessageW(control(IDC_REPORT_TREE), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+    return text;
+}
+
+std::wstring GuiSession::selectedTreeTitle() const
+{
+    auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(control(IDC_REPORT_TREE), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return selected == nullptr ? std::wstring() : treeTitle(selected);
+}
+
+std::vector<HTREEITEM> GuiSession::treeItems() const
+{
+    HWND tree = control(IDC_REPORT_TREE);
+    std::vector<HTREEITEM> items;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (; item != nullptr;
+         item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item))))
+        items.push_back(item);
+    return items;
+}
+
+}  // namespace morvane::test
