@@ -16,13 +16,26 @@ void notAvailableYet(MainWindowContext& window) { window.messages.showMessage("n
 bool runStickCommand(int id, MainWindowContext& window)
 {
     switch (id) {
-    case IDM_OPEN: openNewImage(window); return true;
-    case IDM_COPY_REPORT: copyReportToClipboard(window.list, window.clipboard, window.messages); return true;
-    case IDM_SKILL_LEVELS: notAvailableYet(window); return true;
-    case IDM_VOLUME_PRESETS: notAvailableYet(window); return true;
-    case IDM_COLOR_PREFERENCES: notAvailableYet(window); return true;
-    case IDM_HUMAN_FACES: notAvailableYet(window); return true;
-    default: return false;
+    case IDM_OPEN:
+        openNewImage(window);
+        return true;
+    case IDM_COPY_REPORT:
+        copyReportToClipboard(window.list, window.clipboard, window.messages);
+        return true;
+    case IDM_SKILL_LEVELS:
+        notAvailableYet(window);
+        return true;
+    case IDM_VOLUME_PRESETS:
+        notAvailableYet(window);
+        return true;
+    case IDM_COLOR_PREFERENCES:
+        notAvailableYet(window);
+        return true;
+    case IDM_HUMAN_FACES:
+        notAvailableYet(window);
+        return true;
+    default:
+        return false;
     }
 }
 

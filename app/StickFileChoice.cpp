@@ -38,9 +38,6 @@ std::string directoryOfFile(std::string_view path)
     return {};
 }
 
-bool enterStickDirectory(std::string_view path)
-{
-    return changeDirectory(directoryOfFile(path));
-}
+bool enterStickDirectory(std::string_view path) { return changeDirectory(directoryOfFile(path)); }
 
 }  // namespace morvane

@@ -18,7 +18,8 @@ std::vector<std::string> subdirectories(const std::filesystem::path& parent)
 {
     std::vector<std::string> found;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(parent, error), end; !error && it != end;
+         it.increment(error)) {
         if (it->is_directory(error))
             found.push_back(it->path().string());
     }

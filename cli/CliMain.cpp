@@ -39,14 +39,17 @@ constexpr std::array<Command, 7> kCommands{{
      "Prints every stick root (a folder holding MEMSTICK.IND) among the places where\n"
      "removable media are mounted. Exit status 1 when none is found.\n",
      runScan},
-    {"skills", "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",
+    {"skills",
+     "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",
      "The skill levels editor. Without options it prints the four slider positions\n"
      "(maturity, walk, ball, bone; 0 to 10000). With options the sliders start at the stored\n"
      "values, the preset is pressed first, then each given value is set, then \"Save\":\n"
      "FVAR is rewritten and the confirmation lines of the window's list are printed. The\n"
      "editor's warnings and failures go to standard error; exit status 1 on a failure.\n",
      runSkills},
-    {"volume", "morvane-cli volume STICK [--preset default|loud|quiet] [--volume0 P] [--volume1 P] [--volume2 P] [--volume3 P]",
+    {"volume",
+     "morvane-cli volume STICK [--preset default|loud|quiet] [--volume0 P] [--volume1 P] [--volume2 P] "
+     "[--volume3 P]",
      "The volume presets editor. Without options it prints the four slider positions\n"
      "(0 to 63). With options it presses the preset, sets the given positions and saves\n"
      "VOLUME.CFG, printing nothing. Failures go to standard error with exit status 1.\n",

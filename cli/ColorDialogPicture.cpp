@@ -26,14 +26,8 @@ int scaled(int units, int numerator, int denominator)
     return (units * numerator + denominator / 2) / denominator;
 }
 
-int pixelsX(int units)
-{
-    return scaled(units, kBaseUnitX, 4);
-}
-int pixelsY(int units)
-{
-    return scaled(units, kBaseUnitY, 8);
-}
+int pixelsX(int units) { return scaled(units, kBaseUnitX, 4); }
+int pixelsY(int units) { return scaled(units, kBaseUnitY, 8); }
 
 PixelRect areaRect(std::size_t area)
 {

@@ -10,7 +10,8 @@ namespace {
 
 const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name)
 {
-    auto it = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) { return spec.name == name; });
+    auto it =
+        std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) { return spec.name == name; });
     return it == specs.end() ? nullptr : &*it;
 }
 

@@ -9,10 +9,14 @@ namespace {
 std::string_view errorMessage(FaceDatabaseError error)
 {
     switch (error) {
-    case FaceDatabaseError::BadFormat: return "Bad format FIFDATA.BIN";
-    case FaceDatabaseError::BadHeader: return "Bad or unknown FIFDATA header\nPlease email Quillfen";
-    case FaceDatabaseError::BadVariant: return "Bad or unknown FIFDATA header (2)\nPlease email Quillfen";
-    case FaceDatabaseError::BadSize: break;
+    case FaceDatabaseError::BadFormat:
+        return "Bad format FIFDATA.BIN";
+    case FaceDatabaseError::BadHeader:
+        return "Bad or unknown FIFDATA header\nPlease email Quillfen";
+    case FaceDatabaseError::BadVariant:
+        return "Bad or unknown FIFDATA header (2)\nPlease email Quillfen";
+    case FaceDatabaseError::BadSize:
+        break;
     }
     return "Bad FIFDATA size\nPlease email Quillfen";
 }

@@ -37,10 +37,7 @@ SkillLevelsDialogModel::SkillLevelsDialogModel(const SkillValues& values, UserMe
 {
 }
 
-void SkillLevelsDialogModel::pressPreset(std::size_t preset)
-{
-    sliders_.setAll(kPresetPositions.at(preset));
-}
+void SkillLevelsDialogModel::pressPreset(std::size_t preset) { sliders_.setAll(kPresetPositions.at(preset)); }
 
 void SkillLevelsDialogModel::save()
 {

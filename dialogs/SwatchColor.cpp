@@ -16,9 +16,12 @@ struct Chroma {
 Chroma rowChroma(const ColorSlice& slice, std::size_t row)
 {
     switch (row) {
-    case 0: return {slice.u1, slice.v1};
-    case 1: return {(slice.u1 + slice.u2) / 2, (slice.v1 + slice.v2) / 2};
-    default: return {slice.u2, slice.v2};
+    case 0:
+        return {slice.u1, slice.v1};
+    case 1:
+        return {(slice.u1 + slice.u2) / 2, (slice.v1 + slice.v2) / 2};
+    default:
+        return {slice.u2, slice.v2};
     }
 }
 

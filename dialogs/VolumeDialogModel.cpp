@@ -31,10 +31,7 @@ VolumeDialogModel::VolumeDialogModel(const VolumeWords& words)
 {
 }
 
-void VolumeDialogModel::pressPreset(std::size_t preset)
-{
-    sliders_.setAll(presetPositions().at(preset));
-}
+void VolumeDialogModel::pressPreset(std::size_t preset) { sliders_.setAll(presetPositions().at(preset)); }
 
 void VolumeDialogModel::save()
 {

@@ -5,15 +5,9 @@
 
 namespace morvane {
 
-std::size_t CorpusMutator::below(std::size_t bound)
-{
-    return static_cast<std::size_t>(random_()) % bound;
-}
+std::size_t CorpusMutator::below(std::size_t bound) { return static_cast<std::size_t>(random_()) % bound; }
 
-std::uint8_t CorpusMutator::randomByte()
-{
-    return static_cast<std::uint8_t>(random_());
-}
+std::uint8_t CorpusMutator::randomByte() { return static_cast<std::uint8_t>(random_()); }
 
 std::vector<std::uint8_t> CorpusMutator::mutate(std::span<const std::uint8_t> sample)
 {
@@ -37,4 +31,4 @@ std::vector<std::uint8_t> CorpusMutator::mutate(std::span<const std::uint8_t> sa
     return input;
 }
 
-} // namespace morvane
+}  // namespace morvane

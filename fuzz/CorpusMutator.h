@@ -10,14 +10,14 @@
 namespace morvane {
 
 class CorpusMutator {
-  public:
+public:
     explicit CorpusMutator(std::uint32_t seed) : random_(seed) {}
 
     // A copy of `sample` with a few bytes replaced or bit-flipped, now and then cut
     // short or extended.
     std::vector<std::uint8_t> mutate(std::span<const std::uint8_t> sample);
 
-  private:
+private:
     std::size_t below(std::size_t bound);
     std::uint8_t randomByte();
 
@@ -26,4 +26,4 @@ class CorpusMutator {
     std::mt19937 random_;
 };
 
-} // namespace morvane
+}  // namespace morvane

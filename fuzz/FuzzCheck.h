@@ -16,4 +16,4 @@ inline void requireFuzz(bool condition, const char* broken)
     std::abort();
 }
 
-} // namespace morvane
+}  // namespace morvane

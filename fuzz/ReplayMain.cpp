@@ -35,10 +35,7 @@ std::vector<std::uint8_t> readFile(const std::filesystem::path& file)
     return bytes;
 }
 
-void run(const std::vector<std::uint8_t>& input)
-{
-    LLVMFuzzerTestOneInput(input.data(), input.size());
-}
+void run(const std::vector<std::uint8_t>& input) { LLVMFuzzerTestOneInput(input.data(), input.size()); }
 
 // The sample as it is, then its mutations; every sample gets the same seed, so its
 // mutations do not depend on which other files the corpus holds.
@@ -53,7 +50,7 @@ void replay(const std::filesystem::path& file)
         run(mutator.mutate(sample));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -50,7 +50,7 @@ std::fstream openForRewriting(const std::filesystem::path& path)
     return std::fstream(path, std::ios::binary | std::ios::out);
 }
 
-} // namespace
+}  // namespace
 
 ScratchStick::ScratchStick()
     : root_(createUniqueDirectory(std::filesystem::temp_directory_path())), rootPath_(toUtf8(root_))
@@ -92,4 +92,4 @@ std::string ScratchStick::absolutePath(std::string_view relativePath) const
     return joinStickPath(rootPath_, relativePath);
 }
 
-} // namespace morvane
+}  // namespace morvane

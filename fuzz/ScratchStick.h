@@ -14,7 +14,7 @@
 namespace morvane {
 
 class ScratchStick {
-  public:
+public:
     ScratchStick();
     ~ScratchStick();
     ScratchStick(const ScratchStick&) = delete;
@@ -31,11 +31,11 @@ class ScratchStick {
     // The root joined with `relativePath`, for opening a stick file from anywhere.
     std::string absolutePath(std::string_view relativePath) const;
 
-  private:
+private:
     std::filesystem::path root_;
     std::string rootPath_;
     // The length each written file has now, by its stick path.
     mutable std::map<std::string, std::size_t, std::less<>> lengths_;
 };
 
-} // namespace morvane
+}  // namespace morvane

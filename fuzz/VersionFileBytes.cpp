@@ -19,7 +19,7 @@ std::optional<std::span<const std::uint8_t, Size>> chunkAt(std::span<const std::
     return file.subspan(static_cast<std::size_t>(offset)).first<Size>();
 }
 
-} // namespace
+}  // namespace
 
 VersionFileReading readVersionFileBytes(std::span<const std::uint8_t> file)
 {
@@ -43,4 +43,4 @@ VersionFileReading readVersionFileBytes(std::span<const std::uint8_t> file)
     return reading;
 }
 
-} // namespace morvane
+}  // namespace morvane

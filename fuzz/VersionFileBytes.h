@@ -17,4 +17,4 @@ struct VersionFileReading {
 // The software kind and language that the bytes of a VERSION file name.
 VersionFileReading readVersionFileBytes(std::span<const std::uint8_t> file);
 
-} // namespace morvane
+}  // namespace morvane

@@ -29,7 +29,7 @@ bool isRowLine(const std::string& line)
     return line.starts_with("  ") && line.ends_with(")") && line.size() <= kLongestRowLine;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

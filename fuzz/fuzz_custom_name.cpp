@@ -19,7 +19,7 @@ using morvane::requireFuzz;
 constexpr std::string_view kCommentsPath = "custom\\comments.ini";
 constexpr std::size_t kLongestName = 122;
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -22,7 +22,7 @@ using morvane::requireFuzz;
 constexpr std::string_view kUnknownVersionMessage =
     "unknown software version\nnot supported by Morvane\n(please use Dunmarra for ERS-2x0/31x)";
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -32,7 +32,7 @@ void readToEnd(morvane::StickFile& file, std::size_t capacity, std::size_t fileS
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

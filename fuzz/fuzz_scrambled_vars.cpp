@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> file(data, size);
     for (const VarFileLayout* layout :
          {&kGlobalVars64Layout, &kGlobalVars128Layout, &kRVarsLayout, &kDiaryVarsLayout}) {
-        DiaryVars values{}; // room for the largest layout
+        DiaryVars values{};  // room for the largest layout
         decodeScrambledVars(*layout, file, values);
     }
     return 0;

@@ -32,7 +32,7 @@ bool isErrorLine(const std::vector<std::string>& lines)
     return lines.size() == 2 && lines[1].starts_with("   ERROR: ");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

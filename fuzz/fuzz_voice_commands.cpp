@@ -36,7 +36,7 @@ bool inProportion(const morvane::MemoryInfoList& list, std::size_t fileSize)
                        [](const std::string& line) { return line.size() <= kLongestLine; });
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

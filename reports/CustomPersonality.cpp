@@ -8,7 +8,10 @@ namespace {
 
 constexpr std::size_t kLineCapacity = 128;
 
-bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
 
 }  // namespace
 

@@ -5,10 +5,10 @@
 
 namespace morvane {
 
-#define MORVANE_REPORT_NODE(Kind)                                                \
-    class Kind : public ReportNode {                                             \
-    public:                                                                      \
-        bool dump(StickStream* file, InfoList& list, StickRoot& stick) override; \
+#define MORVANE_REPORT_NODE(Kind)                                                                            \
+    class Kind : public ReportNode {                                                                         \
+    public:                                                                                                  \
+        bool dump(StickStream* file, InfoList& list, StickRoot& stick) override;                             \
     }
 
 MORVANE_REPORT_NODE(SummaryNode);

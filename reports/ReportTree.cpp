@@ -84,8 +84,8 @@ bool buildReportTree(TreeControl& tree)
         std::unique_ptr<ReportNode> node = row.create();
         if (row.title == "Advanced")
             node->helpLines = kAdvancedHelp;
-        ReportNode* attached =
-            attach(tree, row.childOfAdvanced ? advanced->treeItem : TreeControl::kTopLevel, row, std::move(node));
+        ReportNode* attached = attach(tree, row.childOfAdvanced ? advanced->treeItem : TreeControl::kTopLevel,
+                                      row, std::move(node));
         if (row.title == "Advanced")
             advanced = attached;
     }

@@ -18,8 +18,8 @@ void releaseReportTree(TreeControl& tree);
 enum class ReportOutcome {
     NothingSelected,  // the list was left as it was
     Produced,
-    FileMissing,      // the warning or error lines about the entry's file
-    Failed,           // the report's lines, then "Error dumping file"
+    FileMissing,  // the warning or error lines about the entry's file
+    Failed,       // the report's lines, then "Error dumping file"
 };
 
 // Clears the list and writes the report of the tree's selected entry into it.

@@ -27,8 +27,12 @@ struct LanguageRow {
 LanguageRow languageRow(std::int32_t code)
 {
     static constexpr std::array<LanguageRow, 6> kLanguages{{
-        {"none", 0}, {"probably English", 0}, {"Japanese", 279400},
-        {"English", 239456}, {"German", 0}, {"French", 0},
+        {"none", 0},
+        {"probably English", 0},
+        {"Japanese", 279400},
+        {"English", 239456},
+        {"German", 0},
+        {"French", 0},
     }};
     if (code < 0 || code >= static_cast<std::int32_t>(kLanguages.size()))
         return {" ???", 0};
@@ -86,7 +90,8 @@ void writeFlashVars(InfoList& list)
     list.addLine(formatPercent("Pink Ball Skill Level = %s", vars[FlashVarSlot::ballSkill]));
     list.addLine(formatPercent("AIBOne Skill Level = %s", vars[FlashVarSlot::boneSkill]));
     list.addLine("");
-    list.addLine(formatText("Active time = %ld minutes", static_cast<long>(vars[FlashVarSlot::activeTime] / 2)));
+    list.addLine(
+        formatText("Active time = %ld minutes", static_cast<long>(vars[FlashVarSlot::activeTime] / 2)));
     list.addLine(std::string("Personality = ") + std::string(personalityText(vars)));
 }
 
@@ -124,10 +129,14 @@ void writeLearning(InfoList& list)
 const char* knownRobotLine(std::uint32_t hardwareId)
 {
     switch (hardwareId) {
-    case 0x0030081B: return "Last run in ERS-7 Larkspin - Quillfen#13";
-    case 0x00302947: return "Last run in ERS-7 Thistlecoat - Quillfen#14";
-    case 0x003041CD: return "Last run in ERS-7 Embergrin - Quillfen#15";
-    default: return nullptr;
+    case 0x0030081B:
+        return "Last run in ERS-7 Larkspin - Quillfen#13";
+    case 0x00302947:
+        return "Last run in ERS-7 Thistlecoat - Quillfen#14";
+    case 0x003041CD:
+        return "Last run in ERS-7 Embergrin - Quillfen#15";
+    default:
+        return nullptr;
     }
 }
 

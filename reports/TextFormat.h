@@ -9,6 +9,7 @@ namespace morvane {
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-std::string formatText(const char* format, ...);
+std::string
+formatText(const char* format, ...);
 
 }  // namespace morvane

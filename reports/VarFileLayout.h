@@ -10,9 +10,9 @@
 namespace morvane {
 
 struct VarFileLayout {
-    const char* path;                  // stick-relative
+    const char* path;  // stick-relative
     std::array<std::uint8_t, 4> magic;
-    std::size_t dataBytes;             // N; W = N / 4 values
+    std::size_t dataBytes;  // N; W = N / 4 values
     KeyPad pad;
 
     std::size_t valueCount() const { return dataBytes / 4; }

@@ -27,8 +27,8 @@ constexpr std::array<VersionFile, 4> kVersionFiles{{
 
 void writeValueLines(const VersionPayload& version, const LanguagePayload& language, InfoList& list)
 {
-    list.addLine(formatText("   vers: %d %d %d %d %d %d %d %d", version[0], version[1], version[2], version[3],
-                            version[4], version[5], version[6], version[7]));
+    list.addLine(formatText("   vers: %d %d %d %d %d %d %d %d", version[0], version[1], version[2],
+                            version[3], version[4], version[5], version[6], version[7]));
     list.addLine(formatText("   cncd: %d %d %d %d", language[0], language[1], language[2], language[3]));
 }
 

@@ -36,7 +36,8 @@ std::string spell(std::uint32_t index, std::span<const std::string_view> phoneme
 
 // Writes the phonemes of one record, eight to a line; false when an item is cut short.
 // Lines of eight already written stay; the unfinished line is not written then.
-bool listPhonemes(StickStream& file, std::int32_t count, InfoList& list, std::span<const std::string_view> phonemes)
+bool listPhonemes(StickStream& file, std::int32_t count, InfoList& list,
+                  std::span<const std::string_view> phonemes)
 {
     std::string line(kIndent);
     for (std::int64_t i = 0; i < count; ++i) {

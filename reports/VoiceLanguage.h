@@ -9,8 +9,8 @@
 namespace morvane {
 
 struct VoiceLanguage {
-    std::int32_t code;       // the language code of the stick's VERSION file
-    std::string_view name;   // as the report and the phoneme reference address spell it
+    std::int32_t code;      // the language code of the stick's VERSION file
+    std::string_view name;  // as the report and the phoneme reference address spell it
     std::span<const std::string_view> phonemes;
 };
 

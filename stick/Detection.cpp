@@ -74,7 +74,8 @@ std::optional<std::string> detectSoftware(StickRoot& stick)
     stick.languageCode = -1;
     stick.softwareKind = nullptr;
 
-    std::unique_ptr<StickFile> application = StickFile::openForReading(stick.rootPath, "OPEN-R\\APP\\VERSION");
+    std::unique_ptr<StickFile> application =
+        StickFile::openForReading(stick.rootPath, "OPEN-R\\APP\\VERSION");
     if (!application) {
         if (!stickFileOpens(stick, "OPEN-R\\SYSTEM\\VERSION"))
             return kNoVersionMessage;

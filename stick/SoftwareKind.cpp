@@ -14,10 +14,7 @@ constexpr std::array<SoftwareKind, 4> kSoftwareKinds{{
 }};
 
 // A signature whose fourth byte is 0xFF is its first three bytes; otherwise its first five.
-std::size_t signatureLength(const SoftwareKind& kind)
-{
-    return kind.signature[3] == 0xFF ? 3 : 5;
-}
+std::size_t signatureLength(const SoftwareKind& kind) { return kind.signature[3] == 0xFF ? 3 : 5; }
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 
 namespace morvane {
 
-std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath,
-                                           std::string_view relativePath, std::string_view)
+std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath, std::string_view relativePath,
+                                           std::string_view)
 {
     const std::string joined = joinStickPath(rootPath, relativePath);
     if (joined.size() > kMaxStickPath)
@@ -21,8 +21,7 @@ std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath,
     return std::unique_ptr<StickFile>(new StickFile(std::move(*handle)));
 }
 
-std::unique_ptr<StickFile> StickFile::openForReading(std::string_view rootPath,
-                                                     std::string_view relativePath)
+std::unique_ptr<StickFile> StickFile::openForReading(std::string_view rootPath, std::string_view relativePath)
 {
     return open(rootPath, relativePath, "rb");
 }
@@ -33,10 +32,7 @@ bool StickFile::readExact(void* buffer, std::size_t count)
     return got && *got == count;
 }
 
-bool StickFile::seek(std::int32_t offset)
-{
-    return handle_.seekFromStart(offset);
-}
+bool StickFile::seek(std::int32_t offset) { return handle_.seekFromStart(offset); }
 
 // The line reader takes one block of up to capacity - 1 bytes. The block is text up to
 // its first NUL, as the robot's tools see it. When that text holds a CR, the line ends
@@ -66,9 +62,6 @@ bool StickFile::readLine(std::string& line, std::size_t capacity)
     return true;
 }
 
-bool StickFile::close(std::unique_ptr<StickFile> file)
-{
-    return file && file->handle_.close();
-}
+bool StickFile::close(std::unique_ptr<StickFile> file) { return file && file->handle_.close(); }
 
 }  // namespace morvane

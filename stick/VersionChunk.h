@@ -10,9 +10,9 @@
 
 namespace morvane {
 
-inline constexpr std::size_t kVersionHeaderSize = 16;    // magic, format, "COME", L
-inline constexpr std::size_t kVersionChunkSize = 16;     // "VERS", 8, payload
-inline constexpr std::size_t kLanguageChunkSize = 12;    // "CNCD", 4, payload
+inline constexpr std::size_t kVersionHeaderSize = 16;  // magic, format, "COME", L
+inline constexpr std::size_t kVersionChunkSize = 16;   // "VERS", 8, payload
+inline constexpr std::size_t kLanguageChunkSize = 12;  // "CNCD", 4, payload
 
 using VersionPayload = std::array<std::uint8_t, 8>;
 using LanguagePayload = std::array<std::uint8_t, 4>;

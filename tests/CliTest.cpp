@@ -80,9 +80,10 @@ TEST(CliReport, PrintsTheListLineByLineWithLfOrCrLf)
     test::TempStick stick;
     stick.writeMarker();
     stick.write("OPEN-R/APP/VERSION", rCodeVersion(LanguagePayload{5, 0, 0, 0}));
-    const std::string versions = "App Version:\n   vers: 0 1 116 255 0 0 0 0\n   cncd: 5 0 0 0\n"
-                                 "MW Version:\n   ERROR: file missing\nSystem Version:\n   ERROR: file missing\n"
-                                 "Custom Version:\n   ERROR: file missing\n\n";
+    const std::string versions =
+        "App Version:\n   vers: 0 1 116 255 0 0 0 0\n   cncd: 5 0 0 0\n"
+        "MW Version:\n   ERROR: file missing\nSystem Version:\n   ERROR: file missing\n"
+        "Custom Version:\n   ERROR: file missing\n\n";
     CliRun run = runCli({"report", "versions", stick.rootPath()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, versions);
@@ -122,9 +123,15 @@ TEST(CliReport, AllIntroducesEveryEntryAndSucceeds)
 
 TEST(CliUsage, UsageErrorsExitWith64AndOneLine)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"detect"}, {"detect", "a", "b"}, {"detect", "--loud", "a"}, {"scan", "x"},
-             {"report", "versions"}, {"report", "everything", "a"}, {"report", "all", "a", "--crlf=yes"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"frobnicate"},
+                                                                  {"detect"},
+                                                                  {"detect", "a", "b"},
+                                                                  {"detect", "--loud", "a"},
+                                                                  {"scan", "x"},
+                                                                  {"report", "versions"},
+                                                                  {"report", "everything", "a"},
+                                                                  {"report", "all", "a", "--crlf=yes"}}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.status, 64) << testing::PrintToString(args);
         EXPECT_EQ(run.out, "");
@@ -135,8 +142,11 @@ TEST(CliUsage, UsageErrorsExitWith64AndOneLine)
 
 TEST(CliUsage, HelpAndVersionWorkOnTheProgramAndEveryCommand)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--help"}, {"detect", "--help"}, {"scan", "--help"}, {"report", "--help"}, {"detect", "STICK", "--help"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"},
+                                                                  {"detect", "--help"},
+                                                                  {"scan", "--help"},
+                                                                  {"report", "--help"},
+                                                                  {"detect", "STICK", "--help"}}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.status, 0);
         EXPECT_NE(run.out.find("Usage:"), std::string::npos) << testing::PrintToString(args);

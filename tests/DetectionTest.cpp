@@ -27,7 +27,10 @@ class DetectionTest : public ::testing::Test {
 protected:
     DetectionTest() { stick.writeMarker(); }
 
-    void writeApplication(const std::vector<std::uint8_t>& bytes) { stick.write("OPEN-R/APP/VERSION", bytes); }
+    void writeApplication(const std::vector<std::uint8_t>& bytes)
+    {
+        stick.write("OPEN-R/APP/VERSION", bytes);
+    }
 
     std::optional<std::string> detect()
     {
@@ -77,10 +80,7 @@ TEST_F(DetectionTest, SystemVersionAloneMakesADevelopmentStick)
     EXPECT_EQ(root.languageCode, -1);
 }
 
-TEST_F(DetectionTest, NoVersionFileAtAll)
-{
-    EXPECT_EQ(detect(), "missing VERSION file");
-}
+TEST_F(DetectionTest, NoVersionFileAtAll) { EXPECT_EQ(detect(), "missing VERSION file"); }
 
 TEST_F(DetectionTest, MissingMarkerRefusesBeforeVersionsAndKeepsTheLastResult)
 {

@@ -27,9 +27,9 @@ TEST(LanSettingsReport, OneAiboWareFileHasNoSeparator)
 {
     test::TempStick stick;
     stick.write("OPEN-R/SYSTEM/CONF/WLAN/HTML/wlanconf.txt", "ESSID=home\r\nDHCP=1\r\n");
-    EXPECT_EQ(lanReport(stick), (Lines{"OPEN-R\\SYSTEM\\CONF\\WLAN\\HTML\\WLANCONF.TXT", "",
-                                       "Current LAN Settings for AiboWare stick\n", "    ESSID=home\n",
-                                       "    DHCP=1\n", ""}));
+    EXPECT_EQ(lanReport(stick),
+              (Lines{"OPEN-R\\SYSTEM\\CONF\\WLAN\\HTML\\WLANCONF.TXT", "",
+                     "Current LAN Settings for AiboWare stick\n", "    ESSID=home\n", "    DHCP=1\n", ""}));
 }
 
 TEST(LanSettingsReport, DefaultBeforeCurrentWithASeparatorAndEmptyFilesKept)

@@ -30,11 +30,11 @@ Lines withHeading(const Lines& heading, const Lines& rest)
 
 class NameOwnerReportTest : public test::InStickDirectory {
 protected:
-    void writeCommands(const std::vector<VoiceCommand>& commands)
+    void writeCommands(const std::vector<VoiceCommand>& commands) { writeBytes(encode(commands)); }
+    void writeBytes(const std::vector<std::uint8_t>& bytes)
     {
-        writeBytes(encode(commands));
+        stick.write("OPEN-R/APP/DATA/P/ARRMAIN.BIN", bytes);
     }
-    void writeBytes(const std::vector<std::uint8_t>& bytes) { stick.write("OPEN-R/APP/DATA/P/ARRMAIN.BIN", bytes); }
 
     // Runs the report as the tree does, with the stick's language code.
     bool report(std::int32_t languageCode)
@@ -62,9 +62,9 @@ TEST_F(NameOwnerReportTest, EightPhonemesToALine)
 {
     writeCommands({{256, {2, 2, 2, 2, 2, 2, 2, 2}}, {2, {3, 3, 3, 3, 3, 3, 3, 3, 4}}});
     EXPECT_TRUE(report(1));
-    EXPECT_EQ(list.lines(), withHeading(kEnglishHeading,
-                                        {"", "Owner Name :", "    aa aa aa aa aa aa aa aa", "   ", "",
-                                         "Other VCmd #2 :", "    ae ae ae ae ae ae ae ae", "    ah"}));
+    EXPECT_EQ(list.lines(),
+              withHeading(kEnglishHeading, {"", "Owner Name :", "    aa aa aa aa aa aa aa aa", "   ", "",
+                                            "Other VCmd #2 :", "    ae ae ae ae ae ae ae ae", "    ah"}));
 }
 
 TEST_F(NameOwnerReportTest, UsesTheTableOfTheStickLanguage)
@@ -114,8 +114,7 @@ TEST_F(NameOwnerReportTest, AMarkerEndsTheListAndLaterBytesAreIgnored)
 
 TEST_F(NameOwnerReportTest, ACutShortItemKeepsWhatWasWrittenAndFails)
 {
-    std::vector<std::uint8_t> bytes =
-        encode({{1, {2}}, {256, {3, 3, 3, 3, 3, 3, 3, 3, 4, 4}}});
+    std::vector<std::uint8_t> bytes = encode({{1, {2}}, {256, {3, 3, 3, 3, 3, 3, 3, 3, 4, 4}}});
     bytes.resize(bytes.size() - 16 - 4);  // drop the end marker and half of the last item
     writeBytes(bytes);
     EXPECT_FALSE(report(3));

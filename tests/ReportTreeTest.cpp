@@ -114,7 +114,8 @@ TEST_F(ReportTreeTest, MissingOptionalFileGivesTheWarningAndNoReport)
 {
     buildReportTree(tree);
     EXPECT_EQ(select(itemTitled("flash variables")), ReportOutcome::FileMissing);
-    EXPECT_EQ(list.lines(), (Lines{"Non-critical warning:", " that file does not exist", " display not available"}));
+    EXPECT_EQ(list.lines(),
+              (Lines{"Non-critical warning:", " that file does not exist", " display not available"}));
     releaseReportTree(tree);
 }
 
@@ -131,8 +132,8 @@ TEST_F(ReportTreeTest, AFileEntryGetsAHeadingAndItsFileAtTheStart)
     stick.write("OPEN-R/APP/DATA/P/THING.BIN", "Zebra");
     TreeControl::Item item = addScripted("thing", "OPEN-R\\APP\\DATA\\P\\thing.bin", true);
     EXPECT_EQ(select(item), ReportOutcome::Produced);
-    EXPECT_EQ(list.lines(),
-              (Lines{"Dump of file OPEN-R\\APP\\DATA\\P\\thing.bin", "", "first byte Z", "thing wrote this"}));
+    EXPECT_EQ(list.lines(), (Lines{"Dump of file OPEN-R\\APP\\DATA\\P\\thing.bin", "", "first byte Z",
+                                   "thing wrote this"}));
     EXPECT_EQ(cursor.begun, 1);
     EXPECT_EQ(cursor.ended, 1);
     releaseReportTree(tree);

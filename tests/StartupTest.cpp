@@ -103,8 +103,9 @@ TEST_F(StartupTest, ADirectoryThatCannotBeEnteredEndsTheProgram)
     const std::string before = current();
     EXPECT_FALSE(locate("/V"));
     EXPECT_FALSE(locate("\"" + before + "\""));
-    EXPECT_EQ(ui.log, (Log{"message: ERROR: directory '/V' specified on command line is invalid",
-                           "message: ERROR: directory '\"" + before + "\"' specified on command line is invalid"}));
+    EXPECT_EQ(ui.log,
+              (Log{"message: ERROR: directory '/V' specified on command line is invalid",
+                   "message: ERROR: directory '\"" + before + "\"' specified on command line is invalid"}));
     EXPECT_EQ(current(), before);
 }
 
@@ -114,9 +115,9 @@ TEST_F(StartupTest, TheScanStopsAtTheFirstDriveWithTheMarker)
     const DriveScanResult scan = scanDrivesForStick(ui.scanWindow, ui.waitCursor, probe);
     EXPECT_EQ(scan.stickDrive, 'D');
     EXPECT_FALSE(scan.manualOpenRequested);
-    EXPECT_EQ(ui.log, (Log{"scan window open", "wait cursor on", "probe A:\\MEMSTICK.IND", "probe B:\\MEMSTICK.IND",
-                           "probe C:\\MEMSTICK.IND", "probe D:\\MEMSTICK.IND", "scan window closed",
-                           "wait cursor off"}));
+    EXPECT_EQ(ui.log, (Log{"scan window open", "wait cursor on", "probe A:\\MEMSTICK.IND",
+                           "probe B:\\MEMSTICK.IND", "probe C:\\MEMSTICK.IND", "probe D:\\MEMSTICK.IND",
+                           "scan window closed", "wait cursor off"}));
 }
 
 TEST_F(StartupTest, TheSwitchAloneScansAndAFoundDriveThatCannotBeEnteredEndsTheProgram)
@@ -138,8 +139,9 @@ TEST_F(StartupTest, ManualOpenDuringTheScanGoesStraightToTheFileDialog)
     ui.scanWindow.pressManualOpenAt = "C:\\MEMSTICK.IND";
     ui.fileDialog.choices = {markerOf(stick)};
     ASSERT_TRUE(locate(""));
-    EXPECT_EQ(ui.log, (Log{"scan window open", "wait cursor on", "probe A:\\MEMSTICK.IND", "probe B:\\MEMSTICK.IND",
-                           "probe C:\\MEMSTICK.IND", "scan window closed", "wait cursor off", "file dialog"}));
+    EXPECT_EQ(ui.log,
+              (Log{"scan window open", "wait cursor on", "probe A:\\MEMSTICK.IND", "probe B:\\MEMSTICK.IND",
+                   "probe C:\\MEMSTICK.IND", "scan window closed", "wait cursor off", "file dialog"}));
     EXPECT_EQ(opened.rootPath, current());
     EXPECT_EQ(std::filesystem::path(opened.rootPath), stick.dir());
 }

@@ -30,10 +30,7 @@ TEST(StickLineReader, TurnsCrLfIntoOneLfPerLine)
     EXPECT_EQ(readAllLines("ESSID=dog\r\nDHCP=1\r\n", 128), (Lines{"ESSID=dog\n", "DHCP=1\n"}));
 }
 
-TEST(StickLineReader, EmptyFileGivesNoLine)
-{
-    EXPECT_EQ(readAllLines("", 128), Lines{});
-}
+TEST(StickLineReader, EmptyFileGivesNoLine) { EXPECT_EQ(readAllLines("", 128), Lines{}); }
 
 TEST(StickLineReader, LastLineWithoutLineEndComesBackWithoutLf)
 {

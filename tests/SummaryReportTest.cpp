@@ -48,7 +48,11 @@ protected:
         stick.write("OPEN-R/APP/VERSION", stickgen::encodeVersionFile({"", {0, 1, 0x70, 0xFF}, language}));
     }
     void writeFlash() { stick.write("OPEN-R/APP/DATA/P/FVAR", stickgen::encodeFlashVarFile(flash)); }
-    void writeGlobals() { stick.write("OPEN-R/APP/DATA/P/GVAR", stickgen::encodeScrambledVarFile(kGlobalVars128Layout, globals)); }
+    void writeGlobals()
+    {
+        stick.write("OPEN-R/APP/DATA/P/GVAR",
+                    stickgen::encodeScrambledVarFile(kGlobalVars128Layout, globals));
+    }
 
     Lines summary(bool expectedResult = true)
     {
@@ -62,7 +66,8 @@ protected:
     // The lines from the first that starts with `prefix` on, `count` of them.
     Lines linesFrom(const Lines& lines, std::string_view prefix, std::size_t count)
     {
-        auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+        auto it = std::find_if(lines.begin(), lines.end(),
+                               [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
         if (it == lines.end())
             return {};
         return Lines(it, std::min(lines.end(), it + static_cast<std::ptrdiff_t>(count)));
@@ -123,11 +128,13 @@ TEST_F(SummaryReportTest, ARobotThatHasNotGrownUpIgnoresCommands)
     flash[10] = -3;
     writeFlash();
     const Lines lines = summary();
-    EXPECT_EQ(linesFrom(lines, "Maturity", 2), (Lines{"Maturity Level = 99.99%", "  AIBO ignores most commands"}));
+    EXPECT_EQ(linesFrom(lines, "Maturity", 2),
+              (Lines{"Maturity Level = 99.99%", "  AIBO ignores most commands"}));
     EXPECT_EQ(linesFrom(lines, "Active", 1), (Lines{"Active time = -1 minutes"}));
     flash[3] = -1;
     writeFlash();
-    EXPECT_EQ(linesFrom(summary(), "Maturity", 2), (Lines{"Maturity Level = bad value -1", "  AIBO ignores most commands"}));
+    EXPECT_EQ(linesFrom(summary(), "Maturity", 2),
+              (Lines{"Maturity Level = bad value -1", "  AIBO ignores most commands"}));
 }
 
 TEST_F(SummaryReportTest, MissingOrDamagedVariableFilesSayWhereSettingsComeFrom)
@@ -137,7 +144,8 @@ TEST_F(SummaryReportTest, MissingOrDamagedVariableFilesSayWhereSettingsComeFrom)
     gvar.back() ^= 1;
     stick.write("OPEN-R/APP/DATA/P/GVAR", gvar);
     const Lines lines = summary();
-    EXPECT_EQ(linesFrom(lines, "No FVAR", 3), (Lines{"No FVAR file", " (settings will be taken from AIBO Flash ROM)", ""}));
+    EXPECT_EQ(linesFrom(lines, "No FVAR", 3),
+              (Lines{"No FVAR file", " (settings will be taken from AIBO Flash ROM)", ""}));
     EXPECT_EQ(linesFrom(lines, "No GVAR", 2), (Lines{"No GVAR file", ""}));
 }
 
@@ -149,14 +157,17 @@ TEST_F(SummaryReportTest, AlarmAndBedTimeAndTheOldGlobalLayout)
     globals[gvar::bedHour] = 23;
     globals[gvar::bedMinute] = 59;
     stick.write("OPEN-R/APP/DATA/P/GVAR", stickgen::encodeScrambledVarFile(kGlobalVars64Layout, globals));
-    EXPECT_EQ(linesFrom(summary(), "AiboMind", 5), (Lines{"AiboMind1", "Alarm Set", "Wakeup: 12:00 AM",
-                                                          "BedTime: 11:59 PM", "Last run: 2004.11.03 (yyyy.mm.dd)"}));
+    EXPECT_EQ(linesFrom(summary(), "AiboMind", 5),
+              (Lines{"AiboMind1", "Alarm Set", "Wakeup: 12:00 AM", "BedTime: 11:59 PM",
+                     "Last run: 2004.11.03 (yyyy.mm.dd)"}));
 }
 
 TEST_F(SummaryReportTest, CustomPersonalityAndDataTable)
 {
     stick.write("CUSTOM/COMMENTS.INI", "[custom]\r\nname= Rex \r\n");
-    stick.write("OPEN-R/APP/DATA/P/CUS.CFG", "heading\r\na\tb\tc\td\te\tf\r\nA\tB\tC\tD\tE\tF\tG\r\n1\t2\t3\t4\t5\r\nx\tx\tx\tx\tx\tx\r\n");
+    stick.write(
+        "OPEN-R/APP/DATA/P/CUS.CFG",
+        "heading\r\na\tb\tc\td\te\tf\r\nA\tB\tC\tD\tE\tF\tG\r\n1\t2\t3\t4\t5\r\nx\tx\tx\tx\tx\tx\r\n");
     EXPECT_EQ(linesFrom(summary(), "Custom personality", 6),
               (Lines{"Custom personality:  Rex ", "", "Aibo Custom Data:", "  c=e (a)", "  C=E (A)", ""}));
 }
@@ -175,7 +186,8 @@ TEST_F(SummaryReportTest, TheCustomNameCountsOnlyInsideItsSection)
 TEST_F(SummaryReportTest, AHeadingOnlyDataTableIsJustItsTitle)
 {
     stick.write("OPEN-R/APP/DATA/P/CUS.CFG", "heading only\r\n");
-    EXPECT_EQ(linesFrom(summary(), "Aibo Custom Data:", 3), (Lines{"Aibo Custom Data:", "", "Maturity Level = 100%"}));
+    EXPECT_EQ(linesFrom(summary(), "Aibo Custom Data:", 3),
+              (Lines{"Aibo Custom Data:", "", "Maturity Level = 100%"}));
 }
 
 TEST_F(SummaryReportTest, HardwareIdentifiers)
@@ -200,7 +212,8 @@ TEST_F(SummaryReportTest, ScenesAndAnUnnamedRobot)
 TEST_F(SummaryReportTest, AStickThatWentAwayIsReportedNotSummarised)
 {
     std::filesystem::remove(stick.dir() / "MEMSTICK.IND");
-    EXPECT_EQ(summary(false), (Lines{"Summary:", "", "Error getting memory stick status", "can't open memstick.ind"}));
+    EXPECT_EQ(summary(false),
+              (Lines{"Summary:", "", "Error getting memory stick status", "can't open memstick.ind"}));
 }
 
 TEST(SummaryText, PercentTexts)
@@ -225,7 +238,8 @@ TEST(SummaryText, ClockTexts)
 TEST(SummaryText, PersonalityRule)
 {
     FlashVars vars;
-    auto with = [&](std::int32_t ball, std::int32_t bone, std::int32_t skill4, std::int32_t walk, std::int32_t future9) {
+    auto with = [&](std::int32_t ball, std::int32_t bone, std::int32_t skill4, std::int32_t walk,
+                    std::int32_t future9) {
         vars[FlashVarSlot::ballSkill] = ball;
         vars[FlashVarSlot::boneSkill] = bone;
         vars[FlashVarSlot::skill4] = skill4;

@@ -46,7 +46,8 @@ protected:
     }
 
     // The layout's file with the given values at their indices and zeros elsewhere.
-    Bytes scrambled(const VarFileLayout& layout, std::initializer_list<std::pair<std::size_t, std::int32_t>> set)
+    Bytes scrambled(const VarFileLayout& layout,
+                    std::initializer_list<std::pair<std::size_t, std::int32_t>> set)
     {
         std::vector<std::int32_t> values(layout.valueCount());
         for (const auto& [index, value] : set)
@@ -73,7 +74,8 @@ TEST_F(VarFileReportTest, GlobalsNameTheirLayoutAndShowOnlyNonZeroValuesOfAGoodF
     EXPECT_EQ(report("global variables"), (Lines{kGvarHeading, "", "AiboMind2/3 Globals", "Non-Zero Values",
                                                  "G{127} = -2147483648", ""}));
     Bytes file = scrambled(kGlobalVars64Layout, {});
-    EXPECT_EQ(report("global variables"), (Lines{kGvarHeading, "", "AiboMind1 Globals", "Non-Zero Values", ""}));
+    EXPECT_EQ(report("global variables"),
+              (Lines{kGvarHeading, "", "AiboMind1 Globals", "Non-Zero Values", ""}));
     file.back() ^= 0x01;
     stick.write(kGlobalVars64Layout.path, file);
     EXPECT_EQ(report("global variables"),
@@ -88,20 +90,37 @@ TEST_F(VarFileReportTest, FlashVariablesShowTheLabelledSlotsThenTheUnexpectedOne
     values[63] = 1;
     values[20] = 4;
     stick.write("OPEN-R/APP/DATA/P/FVAR", stickgen::encodeFlashVarFile(values));
-    EXPECT_EQ(report("flash variables"),
-              (Lines{kFvarHeading, "", " 0: Flag0 = 0", " 1: Flag1 = 0", " 2: Flag2 = 0",
-                     " 3: Baby Skill Level = 10000", " 4: Skill4 Level = 0", " 5: Walk Skill Level = 0",
-                     " 6: Future Skill 6 = 0", " 7: Ball Skill Level = 0", " 8: Bone Skill Level = 0",
-                     " 9: Future Skill 9 = 0", "10: time counter (1/2 min) = -12", "11: TBD = 0",
-                     "12: TBD = 0", "13: TBD = 0", "14: TBD = 0", "15: TBD = 0", "16: TBD = 0", "17: TBD = 0",
-                     "", "F{20} = 4 -- UNEXPECTED", "F{63} = 1 -- UNEXPECTED"}));
+    EXPECT_EQ(report("flash variables"), (Lines{kFvarHeading,
+                                                "",
+                                                " 0: Flag0 = 0",
+                                                " 1: Flag1 = 0",
+                                                " 2: Flag2 = 0",
+                                                " 3: Baby Skill Level = 10000",
+                                                " 4: Skill4 Level = 0",
+                                                " 5: Walk Skill Level = 0",
+                                                " 6: Future Skill 6 = 0",
+                                                " 7: Ball Skill Level = 0",
+                                                " 8: Bone Skill Level = 0",
+                                                " 9: Future Skill 9 = 0",
+                                                "10: time counter (1/2 min) = -12",
+                                                "11: TBD = 0",
+                                                "12: TBD = 0",
+                                                "13: TBD = 0",
+                                                "14: TBD = 0",
+                                                "15: TBD = 0",
+                                                "16: TBD = 0",
+                                                "17: TBD = 0",
+                                                "",
+                                                "F{20} = 4 -- UNEXPECTED",
+                                                "F{63} = 1 -- UNEXPECTED"}));
     Bytes foreign = stickgen::encodeFlashVarFile({});
     foreign[0] = 'f';
     Bytes shortFile = stickgen::encodeFlashVarFile({});
     shortFile.pop_back();
     for (const Bytes& file : {foreign, shortFile}) {
         stick.write("OPEN-R/APP/DATA/P/FVAR", file);
-        EXPECT_EQ(report("flash variables"), (Lines{kFvarHeading, "", "bad FVAR file", "", "Error dumping file"}));
+        EXPECT_EQ(report("flash variables"),
+                  (Lines{kFvarHeading, "", "bad FVAR file", "", "Error dumping file"}));
     }
 }
 
@@ -124,13 +143,16 @@ TEST_F(VarFileReportTest, RAndDiaryFilesWithAWrongMagicAreNoFiles)
     EXPECT_EQ(report("diary variables"),
               (Lines{kDvarHeading, "", "no DVAR file", "(only used in Mind3)", "", "Error dumping file"}));
     stick.write(kRVarsLayout.path, file);
-    EXPECT_EQ(report("r variables (mind2/3)"), (Lines{kRvarHeading, "", "no RVAR file", "", "Error dumping file"}));
+    EXPECT_EQ(report("r variables (mind2/3)"),
+              (Lines{kRvarHeading, "", "no RVAR file", "", "Error dumping file"}));
 }
 
 TEST_F(VarFileReportTest, AMissingFileLeavesOnlyTheTreesWarning)
 {
-    for (const char* title : {"global variables", "flash variables", "r variables (mind2/3)", "diary variables"})
-        EXPECT_EQ(report(title), (Lines{"Non-critical warning:", " that file does not exist", " display not available"}))
+    for (const char* title :
+         {"global variables", "flash variables", "r variables (mind2/3)", "diary variables"})
+        EXPECT_EQ(report(title),
+                  (Lines{"Non-critical warning:", " that file does not exist", " display not available"}))
             << title;
 }
 

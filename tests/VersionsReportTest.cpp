@@ -27,7 +27,6 @@ protected:
         dumpVersionFile(stream.get(), "App Version:", list);
         return list.lines();
     }
-
 };
 
 TEST_F(VersionsReportTest, PrintsEveryPayloadByteFromZeroTo255)

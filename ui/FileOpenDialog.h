@@ -14,7 +14,7 @@ struct FileOpenRequest {
     std::string_view initialName;
     std::string_view defaultExtension;  // without the dot
     std::string_view filterLabel;
-    std::string_view filterPattern;     // e.g. "*.ind"
+    std::string_view filterPattern;  // e.g. "*.ind"
 };
 
 class FileOpenDialog {

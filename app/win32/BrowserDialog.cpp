@@ -18,7 +18,8 @@ namespace {
 HICON loadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MORVANE), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
+                                         LR_SHARED));
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ HICON loadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 BrowserDialog::BrowserDialog(HINSTANCE instance, const BrowserServices& services)
     : instance_(instance), services_(services), icon_(loadProgramIcon(instance, SM_CXICON, SM_CYICON)),
       smallIcon_(loadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)),
-      context_{services.stick,      tree_,  list_, services.waitCursor, services.messages, services.fileDialog,
+      context_{services.stick,    tree_, list_, services.waitCursor, services.messages, services.fileDialog,
                services.clipboard}
 {
 }

@@ -11,7 +11,8 @@ std::wstring programName()
 {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
         path.resize(path.size() * 2);
     path.resize(length);
     const std::size_t nameStart = path.find_last_of(L"\\/") + 1;  // 0 when there is no separator

@@ -44,20 +44,27 @@ void* TreeViewControl::itemData(Item item) const
 
 std::optional<TreeControl::Item> TreeViewControl::nextItem(UINT relation, Item from) const
 {
-    const LRESULT found = SendMessageW(view_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(handleOf(from)));
+    const LRESULT found =
+        SendMessageW(view_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(handleOf(from)));
     if (found == 0)
         return std::nullopt;
     return static_cast<Item>(found);
 }
 
-std::optional<TreeControl::Item> TreeViewControl::selectedItem() const { return nextItem(TVGN_CARET, kTopLevel); }
+std::optional<TreeControl::Item> TreeViewControl::selectedItem() const
+{
+    return nextItem(TVGN_CARET, kTopLevel);
+}
 
 std::optional<TreeControl::Item> TreeViewControl::firstChild(Item parent) const
 {
     return parent == kTopLevel ? nextItem(TVGN_ROOT, kTopLevel) : nextItem(TVGN_CHILD, parent);
 }
 
-std::optional<TreeControl::Item> TreeViewControl::nextSibling(Item item) const { return nextItem(TVGN_NEXT, item); }
+std::optional<TreeControl::Item> TreeViewControl::nextSibling(Item item) const
+{
+    return nextItem(TVGN_NEXT, item);
+}
 
 void TreeViewControl::expand(Item item)
 {

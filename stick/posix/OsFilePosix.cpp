@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 #include <climits>
+#include <utility>
 
 namespace morvane {
 

@@ -9,7 +9,6 @@
 
 #include <utility>
 
-
 namespace morvane {
 namespace {
 
@@ -96,9 +95,6 @@ std::string systemCodePageText(std::string_view utf8)
     return text;
 }
 
-void quietDriveProbes()
-{
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-}
+void quietDriveProbes() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX); }
 
 }  // namespace morvane

@@ -29,7 +29,7 @@ const StickImageFile* findFile(const std::vector<StickImageFile>& files, std::st
 }
 
 class SampleStickOnDisk : public testing::Test {
-  protected:
+protected:
     test::TempStick folder_;
     const fs::path root_ = folder_.dir() / "stick";
 };

@@ -34,10 +34,7 @@ std::filesystem::path hostPath(const std::filesystem::path& root, std::string_vi
 
 }  // namespace
 
-TempStick::TempStick() : dir_(uniqueDirectory())
-{
-    std::filesystem::create_directories(dir_);
-}
+TempStick::TempStick() : dir_(uniqueDirectory()) { std::filesystem::create_directories(dir_); }
 
 TempStick::~TempStick()
 {

@@ -46,8 +46,8 @@ TEST_F(DriveScanWindowTest, TheFirstDriveWithTheMarkerIsOpened)
     session.start(L"", recordingProbe());
     ASSERT_NE(session.mainWindow(), nullptr);
     EXPECT_TRUE(session.waitForLine("Browsing OpenR from D:\\"));
-    EXPECT_EQ(probedPaths(), (std::vector<std::string>{"A:\\MEMSTICK.IND", "B:\\MEMSTICK.IND", "C:\\MEMSTICK.IND",
-                                                       "D:\\MEMSTICK.IND"}));
+    EXPECT_EQ(probedPaths(), (std::vector<std::string>{"A:\\MEMSTICK.IND", "B:\\MEMSTICK.IND",
+                                                       "C:\\MEMSTICK.IND", "D:\\MEMSTICK.IND"}));
     EXPECT_EQ(session.findWindow(L"Scanning for ERS-7 Memory Stick"), nullptr);
 }
 

@@ -48,7 +48,8 @@ std::wstring fromCodePage(const std::string& bytes)
     if (bytes.empty())
         return {};
     const int size = static_cast<int>(bytes.size());
-    std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
+    std::wstring text(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
     MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
     return text;
 }
@@ -58,10 +59,11 @@ std::string toCodePage(const std::wstring& text)
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    std::string bytes(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(
+                          WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+                      '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                        nullptr);
     return bytes;
 }
 
@@ -175,7 +177,8 @@ std::wstring GuiSession::treeTitle(HTREEITEM item) const
 
 std::wstring GuiSession::selectedTreeTitle() const
 {
-    auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(control(IDC_REPORT_TREE), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    auto selected =
+        reinterpret_cast<HTREEITEM>(SendMessageW(control(IDC_REPORT_TREE), TVM_GETNEXTITEM, TVGN_CARET, 0));
     return selected == nullptr ? std::wstring() : treeTitle(selected);
 }
 
@@ -184,8 +187,8 @@ std::vector<HTREEITEM> GuiSession::treeItems() const
     HWND tree = control(IDC_REPORT_TREE);
     std::vector<HTREEITEM> items;
     auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (; item != nullptr;
-         item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item))))
+    for (; item != nullptr; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                                tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item))))
         items.push_back(item);
     return items;
 }

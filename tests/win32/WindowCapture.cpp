@@ -36,7 +36,8 @@ std::vector<std::uint8_t> windowPixels(HWND window, int width, int height)
 
 bool captureWindow(HWND window, const std::filesystem::path& png)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT frame;
     GetWindowRect(window, &frame);
     const int width = frame.right - frame.left;

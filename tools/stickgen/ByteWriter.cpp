@@ -27,10 +27,7 @@ void ByteWriter::put32(std::uint32_t value)
         bytes_[position_++] = static_cast<std::uint8_t>(value >> shift);
 }
 
-void ByteWriter::putInt32(std::int32_t value)
-{
-    put32(static_cast<std::uint32_t>(value));
-}
+void ByteWriter::putInt32(std::int32_t value) { put32(static_cast<std::uint32_t>(value)); }
 
 void ByteWriter::putBytes(std::span<const std::uint8_t> bytes)
 {

@@ -12,7 +12,7 @@
 namespace morvane::stickgen {
 
 class ByteWriter {
-  public:
+public:
     explicit ByteWriter(std::size_t size) : bytes_(size) {}
 
     // Moves the write position; bytes skipped over stay zero.
@@ -30,7 +30,7 @@ class ByteWriter {
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::vector<std::uint8_t> take() && { return std::move(bytes_); }
 
-  private:
+private:
     bool fits(std::size_t count) const;
 
     std::vector<std::uint8_t> bytes_;

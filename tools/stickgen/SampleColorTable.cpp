@@ -27,10 +27,7 @@ constexpr std::array<Hue, kColorCount> kSampleHues{{
     {40, 35},
 }};
 
-std::uint8_t clampedByte(int value)
-{
-    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-}
+std::uint8_t clampedByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
 
 ColorSliceRange sliceRange(const Hue& hue, int slice)
 {

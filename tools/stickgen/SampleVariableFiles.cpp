@@ -18,9 +18,9 @@ struct IndexedValue {
 };
 
 // Wake-up 10/11, bedtime 20/21, alarm 25, last run 46/47/48; the others are only listed.
-constexpr IndexedValue kGlobals[]{{0, 3},   {4, 1},   {10, 7},   {11, 5}, {20, 22},  {21, 30}, {25, 1},
-                                  {33, 15}, {46, 4},  {47, 11},  {48, 3}, {52, 240}, {70, 2},  {101, 9},
-                                  {127, 1}};
+constexpr IndexedValue kGlobals[]{{0, 3},   {4, 1},    {10, 7},  {11, 5},  {20, 22},
+                                  {21, 30}, {25, 1},   {33, 15}, {46, 4},  {47, 11},
+                                  {48, 3},  {52, 240}, {70, 2},  {101, 9}, {127, 1}};
 constexpr IndexedValue kRVars[]{{0, 1}, {3, 12}, {7, 250}, {15, 4}, {31, 1}};
 constexpr IndexedValue kDiaryVars[]{{0, 40}, {1, 11}, {2, 3}, {10, 5}, {64, 2}, {138, 1}};
 // Flags 0 and 2, maturity 3, skill4 4, walk 5, ball 7, bone 8, future skill 9, active

@@ -34,10 +34,7 @@ std::optional<std::string> writeFile(const std::filesystem::path& path, std::spa
 
 }  // namespace
 
-std::vector<std::uint8_t> textBytes(std::string_view text)
-{
-    return {text.begin(), text.end()};
-}
+std::vector<std::uint8_t> textBytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 std::filesystem::path diskPathOf(std::string_view stickPath)
 {

@@ -40,13 +40,7 @@ int run(const std::vector<std::filesystem::path>& args)
 }  // namespace
 
 #ifdef _WIN32
-int wmain(int argc, wchar_t** argv)
-{
-    return run({argv + 1, argv + argc});
-}
+int wmain(int argc, wchar_t** argv) { return run({argv + 1, argv + argc}); }
 #else
-int main(int argc, char** argv)
-{
-    return run({argv + 1, argv + argc});
-}
+int main(int argc, char** argv) { return run({argv + 1, argv + argc}); }
 #endif
