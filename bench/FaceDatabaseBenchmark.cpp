@@ -44,4 +44,21 @@ void loadTenThousandFaces(benchmark::State& state)
 }
 BENCHMARK(loadTenThousandFaces)->Unit(benchmark::kMillisecond);
 
+// The baseline: the same file measured and read whole through the same stream, with no
+// checks, which is the least any loader of it must do.
+void readTenThousandFacesBaseline(benchmark::State& state)
+{
+    const std::filesystem::path root = writeDatabase();
+    const std::string path = (root / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN").string();
+    for (auto _ : state) {
+        std::unique_ptr<morvane::StickStream> stream = morvane::StickStream::open(path, "rb");
+        stream->seek(0, SEEK_END);
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stream->tell().value_or(0)));
+        stream->seek(0, SEEK_SET);
+        benchmark::DoNotOptimize(stream->read(bytes.data(), bytes.size()));
+    }
+    std::filesystem::remove_all(root);
+}
+BENCHMARK(readTenThousandFacesBaseline)->Unit(benchmark::kMillisecond);
+
 }  // namespace
