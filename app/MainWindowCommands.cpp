@@ -4,14 +4,12 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/OpenNewImage.h"
 #include "app/ReportClipboard.h"
+#include "dialogs/ColorPreferencesViewer.h"
+#include "dialogs/HumanFacesViewer.h"
+#include "dialogs/SkillLevelsEditor.h"
+#include "dialogs/VolumePresetsEditor.h"
 
 namespace morvane {
-namespace {
-
-// Stands in for an editor or viewer whose dialog is not part of the program yet.
-void notAvailableYet(MainWindowContext& window) { window.messages.showMessage("not available yet"); }
-
-}  // namespace
 
 bool runStickCommand(int id, MainWindowContext& window)
 {
@@ -23,16 +21,16 @@ bool runStickCommand(int id, MainWindowContext& window)
         copyReportToClipboard(window.list, window.clipboard, window.messages);
         return true;
     case IDM_SKILL_LEVELS:
-        notAvailableYet(window);
+        editSkillLevels(window.messages, window.editors.skillLevels, window.list, window.stick);
         return true;
     case IDM_VOLUME_PRESETS:
-        notAvailableYet(window);
+        editVolumePresets(window.messages, window.editors.volumePresets);
         return true;
     case IDM_COLOR_PREFERENCES:
-        notAvailableYet(window);
+        viewColorPreferences(window.messages, window.editors.colorPreferences);
         return true;
     case IDM_HUMAN_FACES:
-        notAvailableYet(window);
+        viewHumanFaces(window.messages, window.editors.humanFaces);
         return true;
     default:
         return false;

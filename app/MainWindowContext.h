@@ -1,16 +1,28 @@
 // What the main window's commands work on: the opened stick, the report tree, the
-// information list and the window system's services.
+// information list, the window system's services and the editors' and viewers' dialogs.
 #pragma once
 
 #include "reports/InfoList.h"
 #include "stick/StickRoot.h"
 #include "ui/Clipboard.h"
+#include "ui/ColorDialog.h"
+#include "ui/FaceDialog.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/SliderDialog.h"
 #include "ui/TreeControl.h"
 #include "ui/UserMessages.h"
 #include "ui/WaitCursor.h"
 
 namespace morvane {
+
+// The dialogs that the Skill Levels, Volume Presets, Color Preferences and Human Faces
+// commands show.
+struct EditorViews {
+    SliderDialogView& skillLevels;
+    SliderDialogView& volumePresets;
+    ColorDialogView& colorPreferences;
+    FaceDialogView& humanFaces;
+};
 
 struct MainWindowContext {
     StickRoot& stick;
@@ -20,6 +32,7 @@ struct MainWindowContext {
     UserMessages& messages;
     FileOpenDialog& fileDialog;
     Clipboard& clipboard;
+    EditorViews editors;
 };
 
 }  // namespace morvane

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Pictures of the Win32 program for the documentation, and its start-up time under Wine.
 # Builds the windows preset if needed, writes the sample stick, runs the program on it
-# under Wine (null display driver) and saves docs/images/main-window.png (Summary shown)
-# and docs/images/about.png. Prints the start-up figure twice: measured inside the
+# under Wine (null display driver) and saves docs/images/main-window.png (Summary shown),
+# about.png, and the editors' and viewers' dialogs: skill-levels.png, volume.png,
+# color-preferences.png and human-faces.png (a face selected). It also writes the pictures
+# of morvane-cli's colors and faces commands for the same stick: colors.png and face-0.png
+# (the windows build's morvane-cli.exe, so this needs no native build). Prints the start-up figure twice: measured inside the
 # process (from its creation until the Summary is in the list) and as the wall-clock
 # time of a whole `wine` run that ends as soon as the Summary is shown.
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build/windows)
@@ -13,7 +16,7 @@ build_dir=${1:-build/windows}
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     cmake --preset windows -B "$build_dir"
 fi
-cmake --build "$build_dir" --target morvane_screenshots make_sample_stick
+cmake --build "$build_dir" --target morvane_screenshots make_sample_stick morvane-cli
 build_dir=$(cd "$build_dir" && pwd)
 
 export WINEPREFIX="$build_dir/wineprefix" WINEARCH=win64
@@ -40,7 +43,14 @@ wine "$build_dir/tools/stickgen/make_sample_stick.exe" 'C:\Sticks\Sample' >/dev/
 driver="$build_dir/tests/win32/morvane_screenshots.exe"
 
 mkdir -p docs/images
-wine "$driver" 'C:\Sticks\Sample' 'Z:'"$(pwd | tr / '\\')"'\docs\images' | tr -d '\r'
+images='Z:'"$(pwd | tr / '\\')"'\docs\images'
+wine "$driver" 'C:\Sticks\Sample' "$images" | tr -d '\r'
+cli="$build_dir/cli/morvane-cli.exe"
+wine "$cli" colors 'C:\Sticks\Sample' --png "$images\colors.png" >/dev/null
+faces_dir=$(mktemp -d)
+trap 'rm -rf "$faces_dir"; wineserver -k || true; wineserver -w' EXIT
+wine "$cli" faces 'C:\Sticks\Sample' --png 'Z:'"$(echo "$faces_dir" | tr / '\\')" >/dev/null
+cp "$faces_dir/face-0.png" docs/images/face-0.png
 
 # Warm runs only: the first run after the server start pays for loading Wine's DLLs.
 for run in 1 2 3; do
@@ -49,4 +59,5 @@ for run in 1 2 3; do
     end=$(date +%s%N)
     echo "whole wine run $run: $(( (end - start) / 1000000 )) ms"
 done
-echo "Wrote docs/images/main-window.png and docs/images/about.png"
+echo "Wrote main-window.png, about.png, skill-levels.png, volume.png, color-preferences.png," \
+     "human-faces.png, colors.png and face-0.png in docs/images"

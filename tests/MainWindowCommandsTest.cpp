@@ -1,5 +1,5 @@
 // The main window's commands against the scripted window system: Open, the clipboard
-// copy, and the editors and viewers that are not there yet.
+// copy, and the editors and viewers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +11,10 @@
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
 #include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
 #include "ui/MemoryTreeControl.h"
 
 namespace morvane {
@@ -32,6 +34,28 @@ bool shows(const MemoryInfoList& list, const std::string& line)
 {
     return std::find(list.lines().begin(), list.lines().end(), line) != list.lines().end();
 }
+
+// Viewers that note in the log that they were shown.
+class LoggingColorView : public ColorDialogView {
+public:
+    explicit LoggingColorView(test::UiLog& log) : log_(log) {}
+    void runModal(const ColorAreaPainter&) override { log_.push_back("colour dialog"); }
+
+private:
+    test::UiLog& log_;
+};
+
+class LoggingFaceView : public FaceDialogView {
+public:
+    explicit LoggingFaceView(test::UiLog& log) : log_(log) {}
+    void runModal(const FaceRecords& faces) override
+    {
+        log_.push_back("face dialog: " + std::to_string(faces.faceCount()) + " faces");
+    }
+
+private:
+    test::UiLog& log_;
+};
 
 TEST(ReportClipboard, EveryLineEndsInCrLfAndTheTextInOneNul)
 {
@@ -97,7 +121,13 @@ protected:
     MemoryTreeControl tree;
     MemoryInfoList list;
     test::ScriptedUi ui;
-    MainWindowContext context{stick, tree, list, ui.waitCursor, ui.messages, ui.fileDialog, ui.clipboard};
+    test::ScriptedSliderView skillView{test::pressSave};
+    test::ScriptedSliderView volumeView{[](SliderControls&) { return false; }};
+    LoggingColorView colorView{ui.log};
+    LoggingFaceView faceView{ui.log};
+    MainWindowContext context{
+        stick,       tree,          list,         ui.waitCursor,
+        ui.messages, ui.fileDialog, ui.clipboard, {skillView, volumeView, colorView, faceView}};
     Lines shownBefore;
 };
 
@@ -159,11 +189,28 @@ TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)
     EXPECT_EQ(ui.log, Lines{});
 }
 
-TEST_F(MainWindowCommandsTest, EditorsAndViewersSayTheyAreNotAvailableYet)
+TEST_F(MainWindowCommandsTest, EachEditorAndViewerCommandShowsItsOwnDialog)
+{
+    ASSERT_EQ(stickgen::writeSampleStick(first.dir()), std::nullopt);
+    for (int id : {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES})
+        EXPECT_TRUE(runStickCommand(id, context));
+    EXPECT_TRUE(volumeView.opened);
+    EXPECT_FALSE(skillView.opened);
+    EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces"}));
+    EXPECT_EQ(list.lines(), shownBefore);
+    // The skill editor's confirmation replaces the report in the window's list.
+    EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, context));
+    EXPECT_TRUE(skillView.opened);
+    EXPECT_EQ(list.lines(), (Lines{"Changes done", " click \"Summary\" to see new stage"}));
+}
+
+TEST_F(MainWindowCommandsTest, TheEditorsAndViewersReportAStickWithoutTheirFiles)
 {
     for (int id : {IDM_SKILL_LEVELS, IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES})
         EXPECT_TRUE(runStickCommand(id, context));
-    EXPECT_EQ(ui.log, Lines(4, "message: not available yet"));
+    EXPECT_EQ(ui.log, (Lines{"message: No FVAR file yet\nPlease reboot AIBO at least once",
+                             "message: Missing VOLUME.CFG file", "message: Failed to open TR.CT file",
+                             "message: No Human Faces stored on this stick"}));
     EXPECT_FALSE(runStickCommand(IDM_ABOUT, context));
     EXPECT_FALSE(runStickCommand(IDM_EXIT, context));
     EXPECT_EQ(list.lines(), shownBefore);

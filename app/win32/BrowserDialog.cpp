@@ -27,8 +27,12 @@ HICON loadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 BrowserDialog::BrowserDialog(HINSTANCE instance, const BrowserServices& services)
     : instance_(instance), services_(services), icon_(loadProgramIcon(instance, SM_CXICON, SM_CYICON)),
       smallIcon_(loadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)),
-      context_{services.stick,    tree_, list_, services.waitCursor, services.messages, services.fileDialog,
-               services.clipboard}
+      dialogHost_{instance, services.mainWindow.window}, skillLevelsDialog_(dialogHost_),
+      volumeDialog_(dialogHost_), colorDialog_(dialogHost_),
+      faceDialog_(dialogHost_), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_},
+      context_{
+          services.stick,     tree_,   list_, services.waitCursor, services.messages, services.fileDialog,
+          services.clipboard, editors_}
 {
 }
 

@@ -7,6 +7,10 @@
 #include "app/win32/ListBoxInfoList.h"
 #include "app/win32/OwnerWindow.h"
 #include "app/win32/TreeViewControl.h"
+#include "dialogs/win32/CColorDlg.h"
+#include "dialogs/win32/FaceDialog.h"
+#include "dialogs/win32/SkillLevelsDialog.h"
+#include "dialogs/win32/VolumeDialog.h"
 
 namespace morvane {
 
@@ -45,6 +49,12 @@ private:
     HWND window_ = nullptr;
     TreeViewControl tree_;
     ListBoxInfoList list_;
+    DialogHost dialogHost_;  // the editors' and viewers' dialogs belong to this window
+    SkillLevelsDialog skillLevelsDialog_;
+    VolumeDialog volumeDialog_;
+    CColorDlg colorDialog_;
+    FaceDialog faceDialog_;
+    EditorViews editors_;
     MainWindowContext context_;
     bool treeReleased_ = false;
 };

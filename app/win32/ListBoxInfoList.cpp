@@ -4,26 +4,14 @@
 // turn the characters back into the same bytes.
 #include "app/win32/ListBoxInfoList.h"
 
+#include "stick/win32/WideText.h"
+
 namespace morvane {
-namespace {
-
-std::wstring inCodePage(std::string_view bytes)
-{
-    if (bytes.empty())
-        return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-    return wide;
-}
-
-}  // namespace
 
 void ListBoxInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);
-    SendMessageW(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(inCodePage(text).c_str()));
+    SendMessageW(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenCodePage(text).c_str()));
 }
 
 void ListBoxInfoList::clear()

@@ -1,20 +1,27 @@
-// UTF-8 <-> UTF-16 through the system's converter.
+// UTF-8 and the system code page <-> UTF-16 through the system's converter.
 #include "stick/win32/WideText.h"
 
 #include <windows.h>
 
 namespace morvane {
+namespace {
 
-std::wstring widenUtf8(std::string_view text)
+std::wstring widen(UINT codePage, std::string_view text)
 {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
+
+}  // namespace
+
+std::wstring widenUtf8(std::string_view text) { return widen(CP_UTF8, text); }
+
+std::wstring widenCodePage(std::string_view bytes) { return widen(CP_ACP, bytes); }
 
 std::string narrowToUtf8(std::wstring_view text)
 {

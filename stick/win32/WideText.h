@@ -1,4 +1,5 @@
-// Conversions between the program's UTF-8 text and the wide text of the Win32 API.
+// Conversions between the program's UTF-8 text and the wide text of the Win32 API, and
+// from the stick's 8-bit text as the system code page reads it.
 #pragma once
 
 #include <string>
@@ -8,5 +9,6 @@ namespace morvane {
 
 std::wstring widenUtf8(std::string_view text);
 std::string narrowToUtf8(std::wstring_view text);
+std::wstring widenCodePage(std::string_view bytes);
 
 }  // namespace morvane

@@ -154,15 +154,6 @@ TEST_F(BrowserWindowTest, ARootOutsideAsciiShowsInTheSystemCodePage)
     EXPECT_NE(fromCodePage(session.listText()).find(L"\\M\u00fcller\n"), std::wstring::npos);
 }
 
-TEST_F(BrowserWindowTest, TheEditorsAndViewersAreNotAvailableYet)
-{
-    openOn(sampleStick());
-    for (int command : {IDM_SKILL_LEVELS, IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES}) {
-        post(command);
-        EXPECT_EQ(session.answerMessageBox(), L"not available yet");
-    }
-}
-
 TEST_F(BrowserWindowTest, AboutShowsTheProgramAndItsVersion)
 {
     openOn(sampleStick());

@@ -1,8 +1,11 @@
 // Runs the real program on a stick, prints how long the whole process took from its
-// creation until the Summary was in the list, and saves pictures of the main window
-// and the About box for the documentation.
-//   morvane_screenshots STICK OUTPUT_DIR    the timing, then main-window.png and about.png
+// creation until the Summary was in the list, and saves pictures of the main window,
+// the About box and the editors' and viewers' dialogs for the documentation.
+//   morvane_screenshots STICK OUTPUT_DIR    the timing, then main-window.png, about.png,
+//                                           skill-levels.png, volume.png,
+//                                           color-preferences.png and human-faces.png
 //   morvane_screenshots STICK               the timing only
+// The dialogs are only opened and closed, never saved, so the stick is left as it was.
 #include <windows.h>
 
 #include <cstdio>
@@ -39,16 +42,44 @@ bool summaryShown(const GuiSession& session)
     return false;
 }
 
+// Opens a dialog of the main window, lets `prepare` set it up, saves its picture and
+// closes it with Cancel (the face viewer's Escape).
+template <typename Prepare>
+bool captureDialog(GuiSession& session, int command, const wchar_t* caption, const std::filesystem::path& png,
+                   Prepare prepare)
+{
+    PostMessageW(session.mainWindow(), WM_COMMAND, command, 0);
+    HWND dialog = session.waitForWindow(caption);
+    if (dialog == nullptr)
+        return false;
+    prepare(dialog);
+    const bool captured = morvane::test::captureWindow(dialog, png);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return morvane::test::waitUntil([&] { return !IsWindow(dialog); }) && captured;
+}
+
+// The face viewer with its second face selected, as a user's click leaves it.
+void selectSecondFace(HWND dialog)
+{
+    constexpr int kFaceList = 1039;
+    HWND list = GetDlgItem(dialog, kFaceList);
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFaceList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
 bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir)
 {
-    HWND main = session.mainWindow();
-    if (!morvane::test::captureWindow(main, outputDir / "main-window.png"))
-        return false;
-    PostMessageW(main, WM_COMMAND, IDM_ABOUT, 0);
-    HWND about = session.waitForWindow(L"About Morvane");
-    const bool captured = about != nullptr && morvane::test::captureWindow(about, outputDir / "about.png");
-    PostMessageW(about, WM_COMMAND, IDOK, 0);
-    return captured;
+    const auto asOpened = [](HWND) {};
+    return morvane::test::captureWindow(session.mainWindow(), outputDir / "main-window.png") &&
+           captureDialog(session, IDM_ABOUT, L"About Morvane", outputDir / "about.png", asOpened) &&
+           captureDialog(session, IDM_SKILL_LEVELS, L"Skill Levels", outputDir / "skill-levels.png",
+                         asOpened) &&
+           captureDialog(session, IDM_VOLUME_PRESETS, L"Volume Settings", outputDir / "volume.png",
+                         asOpened) &&
+           captureDialog(session, IDM_COLOR_PREFERENCES, L"AIBO's Color Preferences",
+                         outputDir / "color-preferences.png", asOpened) &&
+           captureDialog(session, IDM_HUMAN_FACES, L"Human Face Identification Database",
+                         outputDir / "human-faces.png", selectSecondFace);
 }
 
 }  // namespace

@@ -5,31 +5,46 @@
 
 #include <vector>
 
-#include "cli/ImageCanvas.h"
 #include "cli/PngFile.h"
 
 namespace morvane::test {
 namespace {
 
-// Bottom-up rows of blue, green, red, each row padded to four bytes.
-std::vector<std::uint8_t> windowPixels(HWND window, int width, int height)
+// The pixels of `bitmap`, which is not selected into any device context.
+cli::ImageCanvas readBitmap(HDC dc, HBITMAP bitmap, int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height));  // bottom-up rows of BGR
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    cli::ImageCanvas image({0, 0, width, height});
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = &pixels[stride * static_cast<std::size_t>(height - 1 - y)];
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* bgr = row + 3 * x;
+            image.setPixel(x, y, rgbColor(bgr[2], bgr[1], bgr[0]));
+        }
+    }
+    return image;
+}
+
+// Paints into a bitmap compatible with `window`'s device context through `paint`, which
+// is given a memory DC, and answers the bitmap's pixels.
+template <typename Paint>
+cli::ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
 {
     HDC windowDc = GetWindowDC(window);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
     HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    paint(memoryDc, windowDc);
     SelectObject(memoryDc, previous);
-
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height));
-    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    cli::ImageCanvas image = readBitmap(memoryDc, bitmap, width, height);
     DeleteObject(bitmap);
     DeleteDC(memoryDc);
     ReleaseDC(window, windowDc);
-    return pixels;
+    return image;
 }
 
 }  // namespace
@@ -42,17 +57,20 @@ bool captureWindow(HWND window, const std::filesystem::path& png)
     GetWindowRect(window, &frame);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const std::vector<std::uint8_t> pixels = windowPixels(window, width, height);
-    const std::size_t stride = pixels.size() / static_cast<std::size_t>(height);
-    cli::ImageCanvas image({0, 0, width, height});
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = &pixels[stride * static_cast<std::size_t>(height - 1 - y)];
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* bgr = row + 3 * x;
-            image.setPixel(x, y, rgbColor(bgr[2], bgr[1], bgr[0]));
-        }
-    }
+    const cli::ImageCanvas image = paintedPixels(window, width, height, [&](HDC memoryDc, HDC windowDc) {
+        BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    });
     return cli::writePngFile(image, png);
+}
+
+cli::ImageCanvas printClient(HWND control)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    return paintedPixels(control, client.right, client.bottom, [&](HDC memoryDc, HDC) {
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memoryDc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    });
 }
 
 }  // namespace morvane::test

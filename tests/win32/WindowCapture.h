@@ -5,10 +5,16 @@
 
 #include <filesystem>
 
+#include "cli/ImageCanvas.h"
+
 namespace morvane::test {
 
 // Repaints `window` with all its children, copies it (frame included) from its window
 // DC and writes it as an RGB PNG. Answers whether the file was written.
 bool captureWindow(HWND window, const std::filesystem::path& png);
+
+// The client area of `control` as it paints itself into a memory device context
+// (WM_PRINTCLIENT): what it shows, whatever other windows on the desktop cover it.
+cli::ImageCanvas printClient(HWND control);
 
 }  // namespace morvane::test

@@ -1,0 +1,26 @@
+// CColorDlg: the window of the Color Preferences command, eight areas that paint the
+// robot's eight colours.
+#pragma once
+
+#include <array>
+
+#include "dialogs/win32/ColorArea.h"
+#include "dialogs/win32/ModalDialog.h"
+#include "ui/ColorDialog.h"
+
+namespace morvane {
+
+class CColorDlg final : public ColorDialogView, private ModalDialog {
+public:
+    explicit CColorDlg(const DialogHost& host);
+    void runModal(const ColorAreaPainter& painter) override;
+
+private:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onInit();
+
+    std::array<ColorArea, ColorAreaPainter::kAreaCount> areas_;
+    const ColorAreaPainter* painter_ = nullptr;
+};
+
+}  // namespace morvane

@@ -1,0 +1,16 @@
+#include "dialogs/win32/SkillLevelsDialog.h"
+
+#include "dialogs/win32/SkillLevelsDialogRes.h"
+
+namespace morvane {
+
+// The presets in the model's order: "Adult", "Baby", "NewBorn".
+SkillLevelsDialog::SkillLevelsDialog(const DialogHost& host)
+    : TrackbarDialog(
+          host, {IDD_SKILL_LEVELS,
+                 {IDC_MATURITY_SLIDER, IDC_WALK_SKILL_SLIDER, IDC_BALL_SKILL_SLIDER, IDC_BONE_SKILL_SLIDER},
+                 {IDC_ADULT_PRESET, IDC_BABY_PRESET, IDC_NEWBORN_PRESET}})
+{
+}
+
+}  // namespace morvane

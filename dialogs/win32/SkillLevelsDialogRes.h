@@ -1,0 +1,11 @@
+// Resource ids of the skill levels dialog.
+#pragma once
+
+#define IDD_SKILL_LEVELS 131
+#define IDC_MATURITY_SLIDER 1002
+#define IDC_WALK_SKILL_SLIDER 1003
+#define IDC_BALL_SKILL_SLIDER 1004
+#define IDC_BONE_SKILL_SLIDER 1005
+#define IDC_NEWBORN_PRESET 1044
+#define IDC_ADULT_PRESET 1045
+#define IDC_BABY_PRESET 1047
