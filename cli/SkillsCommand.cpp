@@ -1,9 +1,5 @@
 // morvane-cli skills STICK [options]: the skill levels editor, played from options.
-#include "cli/Commands.h"
-#include "cli/ExitStatus.h"
 #include "cli/SliderCommand.h"
-#include "cli/StickArgument.h"
-#include "cli/StreamMessages.h"
 #include "dialogs/SkillLevelsDialogModel.h"
 #include "dialogs/SkillLevelsEditor.h"
 
@@ -15,23 +11,14 @@ const SliderCommand kSkillsCommand{"skills",
                                    SkillLevelsDialogModel::kPresetNames,
                                    SkillLevelsDialogModel::kFullLevel};
 
+// After a save the editor's confirmation lines are in the list, and get printed.
+EditOutcome editSkills(StickRoot& stick, UserMessages& messages, SliderDialogView& view, InfoList& list)
+{
+    return editSkillLevels(messages, view, list, stick);
+}
+
 }  // namespace
 
-int runSkills(const CommandContext& context)
-{
-    const std::optional<SliderRequest> request = parseSliderRequest(context, kSkillsCommand);
-    if (!request)
-        return kExitUsage;
-    StickRoot stick;
-    if (!openStickArgument(request->stick, stick, context.err))
-        return kExitStickError;
-    StreamMessages messages(context.err);
-    OptionsSliderView view(kSkillsCommand, *request, context.out);
-    MemoryInfoList list;
-    const EditOutcome outcome = editSkillLevels(messages, view, list, stick);
-    for (const std::string& line : list.lines())
-        context.out << line << '\n';
-    return outcome == EditOutcome::Saved || outcome == EditOutcome::Cancelled ? kExitOk : kExitNotProduced;
-}
+int runSkills(const CommandContext& context) { return runSliderCommand(context, kSkillsCommand, editSkills); }
 
 }  // namespace morvane::cli

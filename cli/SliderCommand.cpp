@@ -1,10 +1,14 @@
-// Options are checked before the stick is opened, so a usage error never touches it.
+// The editor commands' options and their run. Options are checked before the stick is
+// opened, so a usage error never touches it.
 #include "cli/SliderCommand.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
+#include "cli/StickArgument.h"
+#include "cli/StreamMessages.h"
 
 namespace morvane::cli {
 namespace {
@@ -126,6 +130,23 @@ void OptionsSliderView::printPositions(const SliderControls& controls) const
 {
     for (std::size_t slider = 0; slider < command_.options.size(); ++slider)
         out_ << command_.options[slider].substr(2) << '=' << controls.position(slider) << '\n';
+}
+
+int runSliderCommand(const CommandContext& context, const SliderCommand& command, SliderEdit edit)
+{
+    const std::optional<SliderRequest> request = parseSliderRequest(context, command);
+    if (!request)
+        return kExitUsage;
+    StickRoot stick;
+    if (!openStickArgument(request->stick, stick, context.err))
+        return kExitStickError;
+    StreamMessages messages(context.err);
+    OptionsSliderView view(command, *request, context.out);
+    MemoryInfoList list;
+    const EditOutcome outcome = edit(stick, messages, view, list);
+    for (const std::string& line : list.lines())
+        context.out << line << '\n';
+    return outcome == EditOutcome::Saved || outcome == EditOutcome::Cancelled ? kExitOk : kExitNotProduced;
 }
 
 }  // namespace morvane::cli

@@ -9,7 +9,11 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "dialogs/EditOutcome.h"
+#include "reports/InfoList.h"
+#include "stick/StickRoot.h"
 #include "ui/SliderDialog.h"
+#include "ui/UserMessages.h"
 
 namespace morvane::cli {
 
@@ -48,5 +52,13 @@ private:
     const SliderRequest& request_;
     std::ostream& out_;
 };
+
+// The editor's flow, given the opened stick, the message box, the dialog and the list.
+using SliderEdit = EditOutcome (*)(StickRoot&, UserMessages&, SliderDialogView&, InfoList&);
+
+// Runs an editor command: parses the options, opens the stick, plays the dialog through
+// `edit`, then prints what the information list holds. The exit status says whether the
+// editor did its work.
+int runSliderCommand(const CommandContext& context, const SliderCommand& command, SliderEdit edit);
 
 }  // namespace morvane::cli

@@ -1,9 +1,5 @@
 // morvane-cli volume STICK [options]: the volume presets editor, played from options.
-#include "cli/Commands.h"
-#include "cli/ExitStatus.h"
 #include "cli/SliderCommand.h"
-#include "cli/StickArgument.h"
-#include "cli/StreamMessages.h"
 #include "dialogs/VolumeDialogModel.h"
 #include "dialogs/VolumePresetsEditor.h"
 
@@ -15,20 +11,14 @@ const SliderCommand kVolumeCommand{"volume",
                                    VolumeDialogModel::kPresetNames,
                                    volumeToPosition(0xFFFF)};
 
+// The volume editor writes nothing into the list: a save prints nothing.
+EditOutcome editVolume(StickRoot&, UserMessages& messages, SliderDialogView& view, InfoList&)
+{
+    return editVolumePresets(messages, view);
+}
+
 }  // namespace
 
-int runVolume(const CommandContext& context)
-{
-    const std::optional<SliderRequest> request = parseSliderRequest(context, kVolumeCommand);
-    if (!request)
-        return kExitUsage;
-    StickRoot stick;
-    if (!openStickArgument(request->stick, stick, context.err))
-        return kExitStickError;
-    StreamMessages messages(context.err);
-    OptionsSliderView view(kVolumeCommand, *request, context.out);
-    const EditOutcome outcome = editVolumePresets(messages, view);
-    return outcome == EditOutcome::Saved || outcome == EditOutcome::Cancelled ? kExitOk : kExitNotProduced;
-}
+int runVolume(const CommandContext& context) { return runSliderCommand(context, kVolumeCommand, editVolume); }
 
 }  // namespace morvane::cli

@@ -16,8 +16,9 @@ The output is the same on every run.
 
 Usage: make_dialog_corpus.py   (writes next to this script)
 """
-import pathlib
 import struct
+
+from corpus_seeds import write_seeds
 
 DEFAULT_PAIRS = ["0x8000 0x8000", "0xE700 0xE400", "0xF600 0xF300", "0xFE00 0xFB00"]
 
@@ -78,17 +79,11 @@ def face_seeds():
     }
 
 
-def write_seeds(directory, seeds):
-    directory.mkdir(exist_ok=True)
-    for name, data in seeds.items():
-        (directory / name).write_bytes(data)
-
 
 def main():
-    here = pathlib.Path(__file__).resolve().parent
-    write_seeds(here / "volume_config", volume_seeds())
-    write_seeds(here / "color_table", color_seeds())
-    write_seeds(here / "face_database", face_seeds())
+    write_seeds("volume_config", volume_seeds())
+    write_seeds("color_table", color_seeds())
+    write_seeds("face_database", face_seeds())
 
 
 if __name__ == "__main__":

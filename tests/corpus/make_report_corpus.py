@@ -31,8 +31,9 @@ every run.
 
 Usage: make_report_corpus.py   (writes next to this script)
 """
-import pathlib
 import struct
+
+from corpus_seeds import write_seeds
 
 AIBOMIND = bytes([0x00, 0x01, 0x70, 0xFF, 0x02, 0x01, 0x00, 0x00])
 ENGLISH = 3
@@ -145,19 +146,13 @@ def custom_data_table_seeds():
     }
 
 
-def write_seeds(directory, seeds):
-    directory.mkdir(exist_ok=True)
-    for name, data in seeds.items():
-        (directory / name).write_bytes(data)
-
 
 def main():
-    here = pathlib.Path(__file__).resolve().parent
-    write_seeds(here / "versions_dump", versions_dump_seeds())
-    write_seeds(here / "line_reader", line_reader_seeds())
-    write_seeds(here / "voice_commands", voice_commands_seeds())
-    write_seeds(here / "custom_name", custom_name_seeds())
-    write_seeds(here / "custom_data_table", custom_data_table_seeds())
+    write_seeds("versions_dump", versions_dump_seeds())
+    write_seeds("line_reader", line_reader_seeds())
+    write_seeds("voice_commands", voice_commands_seeds())
+    write_seeds("custom_name", custom_name_seeds())
+    write_seeds("custom_data_table", custom_data_table_seeds())
 
 
 if __name__ == "__main__":

@@ -17,8 +17,9 @@ Usage: make_var_file_corpus.py   (writes next to this script)
 """
 import functools
 import operator
-import pathlib
 import struct
+
+from corpus_seeds import write_seeds
 
 LAYOUTS = {
     "gvar_aibomind1": (bytes([0x45, 0x8E, 0x4D, 0x0D]), 256),
@@ -56,16 +57,10 @@ def flash_seeds():
     }
 
 
-def write_seeds(directory, seeds):
-    directory.mkdir(exist_ok=True)
-    for name, data in seeds.items():
-        (directory / name).write_bytes(data)
-
 
 def main():
-    here = pathlib.Path(__file__).resolve().parent
-    write_seeds(here / "scrambled_vars", scrambled_seeds())
-    write_seeds(here / "flash_vars", flash_seeds())
+    write_seeds("scrambled_vars", scrambled_seeds())
+    write_seeds("flash_vars", flash_seeds())
 
 
 if __name__ == "__main__":
