@@ -4,22 +4,11 @@
 #include "app/StickFileChoice.h"
 #include "app/StickOpening.h"
 #include "reports/ReportTree.h"
-#include "stick/OsFile.h"
 
 namespace morvane {
 namespace {
 
 constexpr std::string_view kOpenFailed = "Failed to open new image";
-
-// A refused directory must not stay current: the tree and the list still show the
-// previous stick, and reports chosen next would mix that stick's detected software with
-// files of the refused directory (or find no software at all). So the window goes back
-// to the previous stick, as after a directory that cannot be entered.
-void returnToStick(StickRoot& stick, const StickRoot& previous)
-{
-    stick = previous;
-    changeDirectory(previous.rootPath);
-}
 
 void showFirstEntry(MainWindowContext& window)
 {
@@ -41,9 +30,10 @@ void openNewImage(MainWindowContext& window)
         window.messages.showMessage(kOpenFailed);
         return;
     }
-    const StickRoot previous = window.stick;
+    // A refused directory stays current and becomes the stick root, while the tree and
+    // the list keep what they showed; the reports chosen next read that directory, and
+    // the Summary says why it is no stick.
     if (!openStick(window.stick, window.messages)) {
-        returnToStick(window.stick, previous);
         window.messages.showMessage(kOpenFailed);
         return;
     }
