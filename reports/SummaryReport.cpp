@@ -110,8 +110,11 @@ void writeGlobalVars(const StickRoot& stick, InfoList& list)
         list.addLine("Wakeup: " + formatClockTime(vars[gvar::wakeHour], vars[gvar::wakeMinute]));
     if (vars[gvar::bedHour] > 0)
         list.addLine("BedTime: " + formatClockTime(vars[gvar::bedHour], vars[gvar::bedMinute]));
-    list.addLine(formatText("Last run: %04d.%02d.%02d (yyyy.mm.dd)", vars[gvar::lastRunYear] + 2000,
-                            vars[gvar::lastRunMonth], vars[gvar::lastRunDay]));
+    // The stored year counts from 2000; the sum is taken in 64 bits so that any stored
+    // value prints as itself plus 2000.
+    list.addLine(formatText("Last run: %04lld.%02d.%02d (yyyy.mm.dd)",
+                            static_cast<long long>(vars[gvar::lastRunYear]) + 2000, vars[gvar::lastRunMonth],
+                            vars[gvar::lastRunDay]));
 }
 
 void writeLearning(InfoList& list)

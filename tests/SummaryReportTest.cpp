@@ -1,6 +1,8 @@
 // The Summary report: the full overview line by line, and the rules behind its lines.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "reports/GlobalVarSlots.h"
 #include "reports/ReportNodes.h"
 #include "reports/SummaryText.h"
@@ -160,6 +162,15 @@ TEST_F(SummaryReportTest, AlarmAndBedTimeAndTheOldGlobalLayout)
     EXPECT_EQ(linesFrom(summary(), "AiboMind", 5),
               (Lines{"AiboMind1", "Alarm Set", "Wakeup: 12:00 AM", "BedTime: 11:59 PM",
                      "Last run: 2004.11.03 (yyyy.mm.dd)"}));
+}
+
+TEST_F(SummaryReportTest, AnyStoredYearPrintsAsItselfPlus2000)
+{
+    globals[gvar::lastRunYear] = std::numeric_limits<std::int32_t>::max();
+    globals[gvar::lastRunMonth] = 1;
+    globals[gvar::lastRunDay] = 2;
+    stick.write("OPEN-R/APP/DATA/P/GVAR", stickgen::encodeScrambledVarFile(kGlobalVars128Layout, globals));
+    EXPECT_EQ(linesFrom(summary(), "Last run:", 1), (Lines{"Last run: 2147485647.01.02 (yyyy.mm.dd)"}));
 }
 
 TEST_F(SummaryReportTest, CustomPersonalityAndDataTable)
