@@ -91,6 +91,18 @@ TEST_F(AtomicFileTest, AFailedCleanUpStillReportsTheFailureAndKeepsTheOldFile)
     EXPECT_EQ(contentOf("VOLUME.CFG"), "old");
 }
 
+TEST_F(AtomicFileTest, AWriteProtectedFileIsKept)
+{
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
+    const std::filesystem::path file = directory() / "VOLUME.CFG";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(contentOf("VOLUME.CFG"), "old");
+    EXPECT_EQ(namesInDirectory(), std::set<std::string>{"VOLUME.CFG"});
+}
+
 TEST_F(AtomicFileTest, ReplacesOrCreatesTheFileWithExactlyTheNewBytes)
 {
     stick.write("OPEN-R/MW/CONF/volume.cfg", "old volumes, longer than the new ones");

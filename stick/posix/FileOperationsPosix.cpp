@@ -2,6 +2,7 @@
 #include "stick/FileOperations.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -29,6 +30,15 @@ void syncDirectoryOf(const std::string& path)
         return;
     ::fsync(directory);
     ::close(directory);
+}
+
+// Windows will not replace a read-only file. A file that lacks its owner's write
+// permission counts as read-only here, so a write-protected file is kept on every
+// system, whoever runs the program.
+bool isWriteProtected(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
 }
 
 class PosixFileOperations final : public FileOperations {
@@ -59,7 +69,7 @@ public:
 
     bool rename(const std::string& from, const std::string& to) override
     {
-        if (std::rename(from.c_str(), to.c_str()) != 0)
+        if (isWriteProtected(to) || std::rename(from.c_str(), to.c_str()) != 0)
             return false;
         syncDirectoryOf(to);
         return true;

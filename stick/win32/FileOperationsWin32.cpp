@@ -38,9 +38,15 @@ public:
     bool flush(Handle file) override { return FlushFileBuffers(toHandle(file)) != 0; }
     bool close(Handle file) override { return CloseHandle(toHandle(file)) != 0; }
 
+    // A read-only file is kept: Windows refuses to replace one, and Wine's MoveFileEx
+    // would replace it all the same, so the attribute is checked here first.
     bool rename(const std::string& from, const std::string& to) override
     {
-        return MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(),
+        const std::wstring target = widenUtf8(to);
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+            return false;
+        return MoveFileExW(widenUtf8(from).c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
 
