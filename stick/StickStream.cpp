@@ -2,11 +2,35 @@
 // (CR LF becomes LF) done here so that every platform reads the same characters.
 #include "stick/StickStream.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "stick/OsFile.h"
 
 namespace morvane {
+namespace {
+
+// Positions in 64 bits on every system: `long` has only 32 on Windows, where a file of
+// 2 GB or more would otherwise have no size.
+int seekTo(std::FILE* file, std::int64_t offset, int origin)
+{
+#ifdef _WIN32
+    return _fseeki64(file, offset, origin);
+#else
+    return fseeko(file, static_cast<off_t>(offset), origin);
+#endif
+}
+
+std::int64_t positionOf(std::FILE* file)
+{
+#ifdef _WIN32
+    return _ftelli64(file);
+#else
+    return static_cast<std::int64_t>(ftello(file));
+#endif
+}
+
+}  // namespace
 
 std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, std::string_view mode)
 {
@@ -81,12 +105,12 @@ bool StickStream::readLine(std::string& line, std::size_t capacity)
 bool StickStream::seek(std::int64_t offset, int origin)
 {
     pushedBack_.reset();
-    return std::fseek(file_, static_cast<long>(offset), origin) == 0;
+    return seekTo(file_, offset, origin) == 0;
 }
 
 std::optional<std::int64_t> StickStream::tell()
 {
-    long position = std::ftell(file_);
+    const std::int64_t position = positionOf(file_);
     if (position < 0)
         return std::nullopt;
     return position - (pushedBack_ ? 1 : 0);

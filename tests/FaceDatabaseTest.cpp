@@ -165,20 +165,20 @@ TEST_F(HumanFacesViewerTest, EachCheckHasItsMessageInTheOrderTheyRun)
 
 TEST_F(HumanFacesViewerTest, AFileTooLargeForItsLimitIsRefusedByItsHeaderOrItsSize)
 {
-    // A sparse file: 40 + 728 x 65537 bytes, one record more than the viewer takes.
-    Bytes header = stickgen::encodeFaceDatabase({});
-    putWord(header, 20, 65537);
-    stick.write(kFifPath, header);
-    std::filesystem::resize_file(stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN",
-                                 40 + 728ull * 65537);
-    RecordingFaceView unused;
-    EXPECT_FALSE(viewHumanFaces(messages, unused));
-    header[0] = 'X';
-    stick.write(kFifPath, header);
-    std::filesystem::resize_file(stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN",
-                                 40 + 728ull * 65537);
-    EXPECT_FALSE(viewHumanFaces(messages, unused));
-    EXPECT_EQ(messages.shown, (Lines{kBadSize, kBadHeader}));
+    // Sparse files: one record more than the viewer takes, and one beyond 32-bit offsets.
+    const std::filesystem::path onDisk = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN";
+    for (const std::uint64_t size : {40 + 728ull * 65537, 3ull << 30}) {
+        Bytes header = stickgen::encodeFaceDatabase({});
+        putWord(header, 20, 65537);
+        for (const char magic : {'F', 'X'}) {
+            header[0] = static_cast<std::uint8_t>(magic);
+            stick.write(kFifPath, header);
+            std::filesystem::resize_file(onDisk, size);
+            RecordingFaceView unused;
+            EXPECT_FALSE(viewHumanFaces(messages, unused));
+        }
+    }
+    EXPECT_EQ(messages.shown, (Lines{kBadSize, kBadHeader, kBadSize, kBadHeader}));
 }
 
 TEST_F(HumanFacesViewerTest, AMissingFileSaysNoFacesAreStored)
