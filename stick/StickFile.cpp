@@ -12,8 +12,10 @@ namespace morvane {
 std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath, std::string_view relativePath,
                                            std::string_view)
 {
+    // Without a root (the current directory could not be read) no stick file is reached:
+    // the joined path would start at the top of the file system instead.
     const std::string joined = joinStickPath(rootPath, relativePath);
-    if (joined.size() > kMaxStickPath)
+    if (rootPath.empty() || joined.size() > kMaxStickPath)
         return nullptr;
     std::optional<OsFile> handle = OsFile::openExisting(joined);
     if (!handle)
@@ -35,7 +37,7 @@ bool StickFile::readExact(void* buffer, std::size_t count)
 bool StickFile::seek(std::int32_t offset) { return handle_.seekFromStart(offset); }
 
 // The line reader takes one block of up to capacity - 1 bytes. The block is text up to
-// its first NUL, as the robot's tools see it. When that text holds a CR, the line ends
+// its first NUL, where every reader of a line stops. When that text holds a CR, the line ends
 // there with one LF in its place, and the position moves back to two bytes after the
 // CR, so the byte after the CR (the LF of a CR LF pair) is skipped unread. Without a
 // CR the whole block is the line and the position stays after it.

@@ -1,5 +1,5 @@
-// Joined paths are built exactly as the robot's tools build them: root, one backslash
-// unless the root already ends in one, then the relative path untouched.
+// A joined path is the root, one backslash unless the root already ends in one, then
+// the relative path untouched.
 #include "stick/StickPath.h"
 
 namespace morvane {

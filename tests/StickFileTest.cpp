@@ -1,6 +1,7 @@
 // Opening, reading, seeking and closing stick files through the root-joined access.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -21,6 +22,10 @@ TEST(StickFile, OpensExistingFilesOnlyAndNeverDirectories)
     EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\APP\\MISSING"), nullptr);
     EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\APP"), nullptr);
     EXPECT_EQ(StickFile::open(stick.rootPath(), "OPEN-R\\APP\\MISSING", "rt"), nullptr);
+    // An unknown root reaches nothing, not even what the path would name from the top.
+    std::string fromTheTop = stick.rootPath().substr(1) + "\\OPEN-R\\APP\\VERSION";
+    std::replace(fromTheTop.begin(), fromTheTop.end(), '/', '\\');
+    EXPECT_EQ(StickFile::openForReading("", fromTheTop), nullptr);
 }
 
 TEST(StickFile, MatchesNamesWithoutRegardToLetterCase)

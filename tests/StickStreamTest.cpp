@@ -23,11 +23,12 @@ std::string readEverything(StickStream& stream)
     return text;
 }
 
-TEST_F(StickStreamTest, OpensRelativePathsInAnyLetterCase)
+TEST_F(StickStreamTest, OpensRelativePathsInAnyLetterCaseAndOnlyFiles)
 {
     stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "0x8000 0x8000\r\n");
     EXPECT_NE(StickStream::open("open-r\\mw\\conf\\volume.cfg", "rt"), nullptr);
     EXPECT_EQ(StickStream::open("OPEN-R\\MW\\CONF\\MISSING.CFG", "rt"), nullptr);
+    EXPECT_EQ(StickStream::open("OPEN-R\\MW\\CONF", "rb"), nullptr) << "a directory is no file";
 }
 
 TEST_F(StickStreamTest, TextModeReadsCrLfAsLfAndKeepsALoneCr)

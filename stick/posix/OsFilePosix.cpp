@@ -55,9 +55,16 @@ bool OsFile::close()
     return ::close(static_cast<int>(std::exchange(handle_, kNoHandle))) == 0;
 }
 
+// A directory is not a file: Windows refuses to open one as a stream, and so does this.
 std::FILE* openCStream(std::string_view path, const char* binaryMode)
 {
-    return std::fopen(nativeStickPath(path).c_str(), binaryMode);
+    std::FILE* file = std::fopen(nativeStickPath(path).c_str(), binaryMode);
+    struct stat info {};
+    if (file != nullptr && ::fstat(::fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 std::optional<std::string> currentDirectory()

@@ -1,4 +1,4 @@
-// The section header and the name line, in the upper case the robot's tools write.
+// The section header and the name line, in upper case, as a stick written by the robot holds them.
 #include "tools/stickgen/CustomComments.h"
 
 #include <array>
