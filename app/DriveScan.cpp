@@ -28,7 +28,10 @@ DriveScanResult probeDrives(ScanWindow& window, const MarkerProbe& probe)
 bool markerFileOpens(const std::string& probePath)
 {
     std::optional<OsFile> marker = OsFile::openExisting(probePath);
-    return marker && marker->close();
+    if (!marker)
+        return false;
+    marker->close();
+    return true;
 }
 
 std::string driveRoot(char letter) { return std::string(1, letter) + ":\\"; }

@@ -1,9 +1,12 @@
 // GetOpenFileName with the request's texts. The dialog must not move the current
-// directory: it is the open stick's root, and only the caller changes it.
+// directory: it is the open stick's root, and only the caller changes it. The dialog
+// may change it while the user browses (OFN_NOCHANGEDIR is not honoured by every
+// system), so the directory is put back when the dialog closes.
 #include "app/win32/CommonFileDialog.h"
 
 #include <commdlg.h>
 
+#include "stick/OsFile.h"
 #include "stick/win32/WideText.h"
 
 namespace morvane {
@@ -38,7 +41,11 @@ std::optional<std::string> CommonFileDialog::chooseFile(const FileOpenRequest& r
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog))
+    const std::optional<std::string> current = currentDirectory();
+    const BOOL chosen = GetOpenFileNameW(&dialog);
+    if (current)
+        changeDirectory(*current);
+    if (!chosen)
         return std::nullopt;
     file.resize(file.find(L'\0'));
     return narrowToUtf8(file);

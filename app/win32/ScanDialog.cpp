@@ -13,6 +13,12 @@ INT_PTR CALLBACK ScanDialog::dialogProc(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         return TRUE;
     }
+    // The window exists only while the drives are probed: over it the hourglass stays.
+    if (message == WM_SETCURSOR) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
         reinterpret_cast<ScanDialog*>(GetWindowLongPtrW(window, DWLP_USER))->manualOpenRequested_ = true;
         return TRUE;
