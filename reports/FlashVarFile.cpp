@@ -1,7 +1,7 @@
 // FVAR is stored plain, without scrambling or checksum.
 #include "reports/FlashVarFile.h"
 
-#include "stick/AtomicFile.h"
+#include "stick/StickFileSave.h"
 #include "stick/VersionChunk.h"
 
 namespace morvane {
@@ -42,10 +42,8 @@ bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars)
 }
 
 // Written through a temporary file and a rename: truncating FVAR in place would lose the
-// robot's maturity and skills if the save broke off halfway.
-bool writeFlashVars(const FlashVars& vars)
-{
-    return replaceFileAtomically(kFlashVarPath, encodeFlashVars(vars));
-}
+// robot's maturity and skills if the save broke off halfway. A compressed FVAR stays
+// compressed.
+bool writeFlashVars(const FlashVars& vars) { return saveStickFile(kFlashVarPath, encodeFlashVars(vars)); }
 
 }  // namespace morvane

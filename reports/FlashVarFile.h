@@ -27,7 +27,8 @@ bool readFlashVars(StickStream& stream, FlashVars& vars);
 bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars);
 
 // Replaces FVAR, relative to the current directory (the stick root), with the 260 bytes
-// of `vars`. On failure the old file stays exactly as it was.
+// of `vars`, compressed when the old FVAR was. On failure the old file stays exactly as
+// it was.
 bool writeFlashVars(const FlashVars& vars);
 
 }  // namespace morvane

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,8 +26,9 @@ public:
 
     // One read of up to `count` bytes; the number delivered, or none on failure.
     std::optional<std::size_t> read(void* buffer, std::size_t count);
-    bool seekFromStart(std::int64_t offset);
-    bool seekFromCurrent(std::int64_t delta);
+    // Moves by `offset` from the start, the current position or the end (SEEK_SET,
+    // SEEK_CUR, SEEK_END); the new position, or none with the position kept.
+    std::optional<std::int64_t> seek(std::int64_t offset, int origin);
     // Releases the handle; answers whether the operating system accepted the close.
     bool close();
     bool isOpen() const { return handle_ != kNoHandle; }
@@ -38,10 +38,6 @@ private:
     explicit OsFile(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_ = kNoHandle;
 };
-
-// Opens a C stream on a stick path ("rb" or "wb"; the stream layer does any text
-// translation itself so that every platform behaves like Windows).
-std::FILE* openCStream(std::string_view path, const char* binaryMode);
 
 // The process's current directory as the operating system reports it (links resolved).
 std::optional<std::string> currentDirectory();

@@ -2,6 +2,7 @@
 #include "stick/StickFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -17,10 +18,10 @@ std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath, std::strin
     const std::string joined = joinStickPath(rootPath, relativePath);
     if (rootPath.empty() || joined.size() > kMaxStickPath)
         return nullptr;
-    std::optional<OsFile> handle = OsFile::openExisting(joined);
-    if (!handle)
+    std::optional<StickFileBytes> bytes = StickFileBytes::open(joined);
+    if (!bytes)
         return nullptr;
-    return std::unique_ptr<StickFile>(new StickFile(std::move(*handle)));
+    return std::unique_ptr<StickFile>(new StickFile(std::move(*bytes)));
 }
 
 std::unique_ptr<StickFile> StickFile::openForReading(std::string_view rootPath, std::string_view relativePath)
@@ -30,11 +31,11 @@ std::unique_ptr<StickFile> StickFile::openForReading(std::string_view rootPath, 
 
 bool StickFile::readExact(void* buffer, std::size_t count)
 {
-    std::optional<std::size_t> got = handle_.read(buffer, count);
+    std::optional<std::size_t> got = bytes_.read(buffer, count);
     return got && *got == count;
 }
 
-bool StickFile::seek(std::int32_t offset) { return handle_.seekFromStart(offset); }
+bool StickFile::seek(std::int32_t offset) { return offset >= 0 && bytes_.seek(offset, SEEK_SET); }
 
 // The line reader takes one block of up to capacity - 1 bytes. The block is text up to
 // its first NUL, where every reader of a line stops. When that text holds a CR, the line ends
@@ -47,7 +48,7 @@ bool StickFile::readLine(std::string& line, std::size_t capacity)
     if (capacity < 2)
         return false;
     std::vector<char> block(capacity - 1);
-    std::optional<std::size_t> got = handle_.read(block.data(), block.size());
+    std::optional<std::size_t> got = bytes_.read(block.data(), block.size());
     if (!got || *got == 0)
         return false;
     const char* text = block.data();
@@ -60,10 +61,10 @@ bool StickFile::readLine(std::string& line, std::size_t capacity)
     const auto crIndex = static_cast<std::size_t>(static_cast<const char*>(cr) - text);
     line.assign(text, crIndex);
     line += '\n';
-    handle_.seekFromCurrent(static_cast<std::int64_t>(crIndex + 2) - static_cast<std::int64_t>(*got));
+    bytes_.seek(static_cast<std::int64_t>(crIndex + 2) - static_cast<std::int64_t>(*got), SEEK_CUR);
     return true;
 }
 
-bool StickFile::close(std::unique_ptr<StickFile> file) { return file && file->handle_.close(); }
+bool StickFile::close(std::unique_ptr<StickFile> file) { return file && file->bytes_.close(); }
 
 }  // namespace morvane

@@ -1,5 +1,5 @@
-// Root-joined, read-only access to one stick file, unbuffered: every read goes
-// straight to the operating system.
+// Root-joined, read-only access to one stick file, unbuffered: every read of a plain
+// file goes straight to the operating system; a compressed file is read decompressed.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "stick/OsFile.h"
+#include "stick/StickFileBytes.h"
 
 namespace morvane {
 
@@ -34,8 +34,8 @@ public:
     static bool close(std::unique_ptr<StickFile> file);
 
 private:
-    explicit StickFile(OsFile handle) : handle_(std::move(handle)) {}
-    OsFile handle_;
+    explicit StickFile(StickFileBytes bytes) : bytes_(std::move(bytes)) {}
+    StickFileBytes bytes_;
 };
 
 }  // namespace morvane

@@ -1,59 +1,46 @@
-// StickStream: a C stream opened in binary mode, with Windows text-mode reading
+// StickStream: a read buffer over the stick file's bytes, with Windows text-mode reading
 // (CR LF becomes LF) done here so that every platform reads the same characters.
 #include "stick/StickStream.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
-#include "stick/OsFile.h"
-
 namespace morvane {
-namespace {
-
-// Positions in 64 bits on every system: `long` has only 32 on Windows, where a file of
-// 2 GB or more would otherwise have no size.
-int seekTo(std::FILE* file, std::int64_t offset, int origin)
-{
-#ifdef _WIN32
-    return _fseeki64(file, offset, origin);
-#else
-    return fseeko(file, static_cast<off_t>(offset), origin);
-#endif
-}
-
-std::int64_t positionOf(std::FILE* file)
-{
-#ifdef _WIN32
-    return _ftelli64(file);
-#else
-    return static_cast<std::int64_t>(ftello(file));
-#endif
-}
-
-}  // namespace
 
 std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, std::string_view mode)
 {
     if (mode != "rb" && mode != "rt")
         return nullptr;
-    std::FILE* file = openCStream(relativePath, "rb");
-    if (file == nullptr)
+    std::optional<StickFileBytes> bytes = StickFileBytes::open(relativePath);
+    if (!bytes)
         return nullptr;
-    return std::unique_ptr<StickStream>(new StickStream(file, mode == "rt"));
+    return std::unique_ptr<StickStream>(new StickStream(std::move(*bytes), mode == "rt"));
 }
 
-StickStream::~StickStream()
+bool StickStream::fillBuffer()
 {
-    if (file_ != nullptr)
-        std::fclose(file_);
+    const std::optional<std::size_t> got = bytes_.read(buffer_.data(), buffer_.size());
+    bufferNext_ = 0;
+    bufferEnd_ = got.value_or(0);
+    return bufferEnd_ > 0;
+}
+
+std::optional<char> StickStream::peekRawChar()
+{
+    if (buffered() == 0 && !fillBuffer())
+        return std::nullopt;
+    return buffer_[bufferNext_];
 }
 
 std::optional<char> StickStream::getRawChar()
 {
-    int c = std::fgetc(file_);
-    if (c == EOF)
-        return std::nullopt;
-    return static_cast<char>(c);
+    std::optional<char> c = peekRawChar();
+    if (c)
+        ++bufferNext_;
+    return c;
 }
 
 std::optional<char> StickStream::getChar()
@@ -63,11 +50,8 @@ std::optional<char> StickStream::getChar()
     std::optional<char> c = getRawChar();
     if (!textMode_ || c != '\r')
         return c;
-    int next = std::fgetc(file_);
-    if (next == '\n')
-        return '\n';
-    if (next != EOF)
-        std::ungetc(next, file_);
+    if (peekRawChar() == '\n')
+        return getRawChar();
     return c;
 }
 
@@ -76,9 +60,20 @@ void StickStream::ungetChar(char c) { pushedBack_ = c; }
 std::size_t StickStream::read(void* buffer, std::size_t count)
 {
     auto* bytes = static_cast<char*>(buffer);
-    if (!textMode_ && !pushedBack_)
-        return std::fread(bytes, 1, count, file_);
     std::size_t done = 0;
+    if (!textMode_ && !pushedBack_) {
+        done = std::min(count, buffered());
+        std::memcpy(bytes, buffer_.data() + bufferNext_, done);
+        bufferNext_ += done;
+        // The rest in one read of the file, as the C library reads a large block.
+        while (done < count) {
+            const std::optional<std::size_t> got = bytes_.read(bytes + done, count - done);
+            if (!got || *got == 0)
+                break;
+            done += *got;
+        }
+        return done;
+    }
     while (done < count) {
         std::optional<char> c = getChar();
         if (!c)
@@ -102,25 +97,32 @@ bool StickStream::readLine(std::string& line, std::size_t capacity)
     return !line.empty();
 }
 
+// A move from the current position counts from where the reader is, not from where the
+// buffer has read ahead to. A move that fails leaves the stream as it was.
 bool StickStream::seek(std::int64_t offset, int origin)
 {
+    if (origin == SEEK_CUR) {
+        const std::optional<std::int64_t> here = tell();
+        if (!here || offset > INT64_MAX - *here)
+            return false;
+        offset += *here;
+        origin = SEEK_SET;
+    }
+    if (!bytes_.seek(offset, origin))
+        return false;
     pushedBack_.reset();
-    return seekTo(file_, offset, origin) == 0;
+    bufferNext_ = bufferEnd_ = 0;
+    return true;
 }
 
 std::optional<std::int64_t> StickStream::tell()
 {
-    const std::int64_t position = positionOf(file_);
-    if (position < 0)
+    const std::optional<std::int64_t> position = bytes_.seek(0, SEEK_CUR);
+    if (!position)
         return std::nullopt;
-    return position - (pushedBack_ ? 1 : 0);
+    return *position - static_cast<std::int64_t>(buffered()) - (pushedBack_ ? 1 : 0);
 }
 
-bool StickStream::close(std::unique_ptr<StickStream> stream)
-{
-    if (!stream)
-        return false;
-    return std::fclose(std::exchange(stream->file_, nullptr)) == 0;
-}
+bool StickStream::close(std::unique_ptr<StickStream> stream) { return stream && stream->bytes_.close(); }
 
 }  // namespace morvane

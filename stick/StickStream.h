@@ -2,25 +2,27 @@
 // stands, against the current directory, which is the stick root while a stick is open.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "stick/StickFileBytes.h"
+
 namespace morvane {
 
-// A read stream over one stick file. "rb" passes bytes unchanged; "rt" is Windows text
-// mode on every platform: a CR LF pair reads as one LF. Positions are byte offsets in
-// the file in both modes.
+// A read stream over one stick file, buffered like the C library's streams, and reading
+// a compressed file decompressed. "rb" passes bytes unchanged; "rt" is Windows text mode
+// on every platform: a CR LF pair reads as one LF. Positions are byte offsets in the
+// (decompressed) file in both modes.
 class StickStream {
 public:
     // Opens an existing file; nullptr when it is missing or the mode is not "rb"/"rt".
     static std::unique_ptr<StickStream> open(std::string_view relativePath, std::string_view mode);
 
-    ~StickStream();
     StickStream(const StickStream&) = delete;
     StickStream& operator=(const StickStream&) = delete;
 
@@ -39,11 +41,18 @@ public:
     static bool close(std::unique_ptr<StickStream> stream);
 
 private:
-    StickStream(std::FILE* file, bool textMode) : file_(file), textMode_(textMode) {}
+    StickStream(StickFileBytes bytes, bool textMode) : bytes_(std::move(bytes)), textMode_(textMode) {}
     std::optional<char> getRawChar();
-    std::FILE* file_;
+    std::optional<char> peekRawChar();
+    bool fillBuffer();
+    std::size_t buffered() const { return bufferEnd_ - bufferNext_; }
+
+    StickFileBytes bytes_;
     bool textMode_;
     std::optional<char> pushedBack_;
+    std::array<char, 4096> buffer_{};
+    std::size_t bufferNext_ = 0;
+    std::size_t bufferEnd_ = 0;
 };
 
 }  // namespace morvane

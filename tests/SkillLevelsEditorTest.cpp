@@ -12,6 +12,7 @@
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
 #include "tools/stickgen/FlashVarFile.h"
+#include "tools/stickgen/GzipFile.h"
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane {
@@ -140,6 +141,21 @@ TEST_F(SkillLevelsEditorTest, BabyThenSaveWritesTheFourValuesAndKeepsEveryOtherS
     EXPECT_EQ(list.lines(), kConfirmation);
 }
 
+TEST_F(SkillLevelsEditorTest, ACompressedFvarIsReadAndSavedCompressedUnderItsOwnName)
+{
+    stick.write(kFvarPath, stickgen::gzipCompressed(writeFvar(4000, 300, 200, 100), "FVAR"));
+    ScriptedSliderView view([](SliderControls& controls) {
+        controls.pressPreset(presetIndex("Baby"));
+        return pressSave(controls);
+    });
+    EXPECT_EQ(edit(view), EditOutcome::Saved);
+    EXPECT_EQ(view.opened, (test::SliderPositionList{4000, 300, 200, 100}));
+    const std::optional<stickgen::GunzippedFile> saved = stickgen::gunzipWithZlib(fvarOnStick());
+    ASSERT_TRUE(saved.has_value()) << "FVAR stays a gzip member";
+    EXPECT_EQ(saved->name, "FVAR");
+    EXPECT_EQ(saved->content, writeFvar(10000, 0, 0, 0));
+}
+
 TEST_F(SkillLevelsEditorTest, MovingASkillOfANewBornWarnsAndSavesAllTheSame)
 {
     writeFvar(10000, 10000, 10000, 10000);
@@ -201,7 +217,11 @@ TEST_F(SkillLevelsEditorTest, AnUnreadableFvarShowsTheRebootHintAndNoDialog)
     file[3] = 'X';
     stick.write(kFvarPath, file);
     EXPECT_EQ(edit(view), EditOutcome::NotOpened) << "wrong magic";
-    EXPECT_EQ(messages.shown, (Lines{hint, hint, hint}));
+    Bytes damaged = stickgen::gzipCompressed(writeFvar(1, 2, 3, 4), "FVAR");
+    damaged[20] ^= 0x40;
+    stick.write(kFvarPath, damaged);
+    EXPECT_EQ(edit(view), EditOutcome::NotOpened) << "a damaged gzip stream";
+    EXPECT_EQ(messages.shown, (Lines{hint, hint, hint, hint}));
     EXPECT_EQ(view.opened, std::nullopt);
 }
 

@@ -38,14 +38,14 @@ std::optional<std::size_t> OsFile::read(void* buffer, std::size_t count)
     }
 }
 
-bool OsFile::seekFromStart(std::int64_t offset)
+std::optional<std::int64_t> OsFile::seek(std::int64_t offset, int origin)
 {
-    return isOpen() && offset >= 0 && ::lseek(static_cast<int>(handle_), offset, SEEK_SET) >= 0;
-}
-
-bool OsFile::seekFromCurrent(std::int64_t delta)
-{
-    return isOpen() && ::lseek(static_cast<int>(handle_), delta, SEEK_CUR) >= 0;
+    if (!isOpen())
+        return std::nullopt;
+    const off_t position = ::lseek(static_cast<int>(handle_), static_cast<off_t>(offset), origin);
+    if (position < 0)
+        return std::nullopt;
+    return static_cast<std::int64_t>(position);
 }
 
 bool OsFile::close()
@@ -53,18 +53,6 @@ bool OsFile::close()
     if (!isOpen())
         return false;
     return ::close(static_cast<int>(std::exchange(handle_, kNoHandle))) == 0;
-}
-
-// A directory is not a file: Windows refuses to open one as a stream, and so does this.
-std::FILE* openCStream(std::string_view path, const char* binaryMode)
-{
-    std::FILE* file = std::fopen(nativeStickPath(path).c_str(), binaryMode);
-    struct stat info {};
-    if (file != nullptr && ::fstat(::fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return file;
 }
 
 std::optional<std::string> currentDirectory()

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <utility>
 
 namespace morvane {
@@ -14,11 +15,11 @@ namespace {
 
 HANDLE toHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 
-bool movePointer(std::intptr_t handle, std::int64_t distance, DWORD method)
+DWORD moveMethodOf(int origin)
 {
-    LARGE_INTEGER move;
-    move.QuadPart = distance;
-    return SetFilePointerEx(toHandle(handle), move, nullptr, method) != 0;
+    if (origin == SEEK_CUR)
+        return FILE_CURRENT;
+    return origin == SEEK_END ? FILE_END : FILE_BEGIN;
 }
 
 }  // namespace
@@ -41,14 +42,14 @@ std::optional<std::size_t> OsFile::read(void* buffer, std::size_t count)
     return got;
 }
 
-bool OsFile::seekFromStart(std::int64_t offset)
+std::optional<std::int64_t> OsFile::seek(std::int64_t offset, int origin)
 {
-    return isOpen() && offset >= 0 && movePointer(handle_, offset, FILE_BEGIN);
-}
-
-bool OsFile::seekFromCurrent(std::int64_t delta)
-{
-    return isOpen() && movePointer(handle_, delta, FILE_CURRENT);
+    LARGE_INTEGER move;
+    move.QuadPart = offset;
+    LARGE_INTEGER position;
+    if (!isOpen() || !SetFilePointerEx(toHandle(handle_), move, &position, moveMethodOf(origin)))
+        return std::nullopt;
+    return position.QuadPart;
 }
 
 bool OsFile::close()
@@ -56,11 +57,6 @@ bool OsFile::close()
     if (!isOpen())
         return false;
     return CloseHandle(toHandle(std::exchange(handle_, kNoHandle))) != 0;
-}
-
-std::FILE* openCStream(std::string_view path, const char* binaryMode)
-{
-    return _wfopen(widenUtf8(path).c_str(), widenUtf8(binaryMode).c_str());
 }
 
 std::optional<std::string> currentDirectory()

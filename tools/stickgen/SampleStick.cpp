@@ -2,6 +2,7 @@
 // interrupted run leaves a folder that is not taken for a stick.
 #include "tools/stickgen/SampleStick.h"
 
+#include "tools/stickgen/GzipFile.h"
 #include "tools/stickgen/SampleStickParts.h"
 
 namespace morvane::stickgen {
@@ -28,9 +29,19 @@ std::vector<StickImageFile> sampleStickFiles()
     return files;
 }
 
-std::optional<std::string> writeSampleStick(const std::filesystem::path& directory)
+std::vector<StickImageFile> compressedSampleStickFiles()
 {
-    return writeStickImage(directory, sampleStickFiles());
+    std::vector<StickImageFile> files = sampleStickFiles();
+    for (StickImageFile& file : files) {
+        if (file.stickPath != "memstick.ind")
+            file.bytes = gzipCompressed(file.bytes, diskPathOf(file.stickPath).filename().string());
+    }
+    return files;
+}
+
+std::optional<std::string> writeSampleStick(const std::filesystem::path& directory, bool compressed)
+{
+    return writeStickImage(directory, compressed ? compressedSampleStickFiles() : sampleStickFiles());
 }
 
 }  // namespace morvane::stickgen

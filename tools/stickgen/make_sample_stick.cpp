@@ -1,4 +1,4 @@
-// make_sample_stick OUTDIR: writes the sample stick into OUTDIR. The folder argument is
+// make_sample_stick [--gzip] OUTDIR: writes the sample stick into OUTDIR. The folder argument is
 // taken as the operating system gives it (wide on Windows), so any folder name works.
 #include <cstdlib>
 #include <filesystem>
@@ -10,26 +10,32 @@
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage: make_sample_stick OUTDIR\n";
+constexpr std::string_view kUsage = "Usage: make_sample_stick [--gzip] OUTDIR\n";
 constexpr std::string_view kHelp =
     "\n"
     "Writes a complete sample ERS-7 memory stick (AiboMind, English) into OUTDIR: every\n"
     "file that Morvane's reports, editors and viewers read, with plausible values. The\n"
     "content is the same on every run. OUTDIR is created if missing; files already there\n"
-    "are overwritten, other files are left alone.\n";
+    "are overwritten, other files are left alone.\n"
+    "\n"
+    "  --gzip  store every file but MEMSTICK.IND gzip-compressed, as the robot stores its\n"
+    "          settings; the stick then reads exactly as the plain one\n";
 
-int run(const std::vector<std::filesystem::path>& args)
+int run(std::vector<std::filesystem::path> args)
 {
     using morvane::stickgen::pathText;
     if (args.size() == 1 && args[0] == "--help") {
         std::cout << kUsage << kHelp;
         return EXIT_SUCCESS;
     }
+    const bool compressed = !args.empty() && args[0] == "--gzip";
+    if (compressed)
+        args.erase(args.begin());
     if (args.size() != 1 || args[0].empty() || args[0].native().front() == '-') {
         std::cerr << "make_sample_stick: expected one output folder\n" << kUsage;
         return EXIT_FAILURE;
     }
-    if (const auto error = morvane::stickgen::writeSampleStick(args[0])) {
+    if (const auto error = morvane::stickgen::writeSampleStick(args[0], compressed)) {
         std::cerr << "make_sample_stick: " << *error << '\n';
         return EXIT_FAILURE;
     }

@@ -1,0 +1,143 @@
+// Stick files stored as gzip members: both ways to a stick file read the decompressed
+// bytes, a damaged or oversized member opens but reads nothing, and a save keeps the
+// form it finds (the old header byte for byte).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "stick/GzipMember.h"
+#include "stick/StickFile.h"
+#include "stick/StickFileSave.h"
+#include "stick/StickStream.h"
+#include "tests/support/InStickDirectory.h"
+
+namespace morvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using CompressedStickFileTest = test::InStickDirectory;
+
+// "ab\r\ncd\r\n" in one member whose header has every optional field: an extra field
+// "XY" of two bytes, the name TEST.TXT, the comment "hi" and a header CRC.
+const Bytes kMember{0x1f, 0x8b, 0x08, 0x1e, 0xff, 0xe0, 0xf5, 0x05, 0x02, 0x00, 0x04, 0x00,
+                    0x58, 0x59, 0x00, 0x00, 0x54, 0x45, 0x53, 0x54, 0x2e, 0x54, 0x58, 0x54,
+                    0x00, 0x68, 0x69, 0x00, 0xa1, 0x63, 0x4b, 0x4c, 0xe2, 0xe5, 0x4a, 0x4e,
+                    0xe1, 0xe5, 0x02, 0x00, 0xbd, 0x85, 0x52, 0xa0, 0x08, 0x00, 0x00, 0x00};
+constexpr std::size_t kMemberHeaderSize = 30;
+
+Bytes concatenated(Bytes first, const Bytes& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+std::string streamText(const char* path, const char* mode)
+{
+    std::unique_ptr<StickStream> stream = StickStream::open(path, mode);
+    if (!stream)
+        return "<no stream>";
+    std::string text(64, '\0');
+    text.resize(stream->read(text.data(), text.size()));
+    return text;
+}
+
+TEST_F(CompressedStickFileTest, BothWaysReadTheDecompressedBytes)
+{
+    stick.write("WLANCONF.TXT", kMember);
+    EXPECT_EQ(streamText("WLANCONF.TXT", "rb"), "ab\r\ncd\r\n");
+    EXPECT_EQ(streamText("wlanconf.txt", "rt"), "ab\ncd\n");
+    std::unique_ptr<StickFile> file = StickFile::open(stick.rootPath(), "WLANCONF.TXT", "rt");
+    ASSERT_NE(file, nullptr);
+    std::string line;
+    ASSERT_TRUE(file->readLine(line, 124));
+    EXPECT_EQ(line, "ab\n");
+    ASSERT_TRUE(file->readLine(line, 124));
+    EXPECT_EQ(line, "cd\n");
+    EXPECT_FALSE(file->readLine(line, 124));
+    EXPECT_TRUE(StickFile::close(std::move(file)));
+
+    std::unique_ptr<StickStream> stream = StickStream::open("WLANCONF.TXT", "rb");
+    ASSERT_TRUE(stream->seek(0, SEEK_END));
+    EXPECT_EQ(stream->tell(), 8) << "the size is the decompressed size";
+    EXPECT_FALSE(stream->seek(-9, SEEK_END));
+    EXPECT_EQ(stream->tell(), 8);
+}
+
+TEST_F(CompressedStickFileTest, MembersInARowReadAsOneFileAndBytesAfterThemAreIgnored)
+{
+    stick.write("A.CFG", concatenated(kMember, kMember));
+    EXPECT_EQ(streamText("A.CFG", "rb"), "ab\r\ncd\r\nab\r\ncd\r\n");
+    stick.write("B.CFG", concatenated(kMember, {0, 0, 'x'}));
+    EXPECT_EQ(streamText("B.CFG", "rb"), "ab\r\ncd\r\n");
+    stick.write("C.CFG", Bytes{0x1f, 0x8b, 0x07, 0x00, 'p', 'l', 'a', 'i', 'n'});
+    EXPECT_EQ(streamText("C.CFG", "rb"), std::string("\x1f\x8b\x07\x00plain", 9))
+        << "not deflate: a plain file";
+}
+
+TEST_F(CompressedStickFileTest, ADamagedMemberOpensButCannotBeRead)
+{
+    const auto damage = [](Bytes member, std::size_t at) {
+        member[at] ^= 0x01;
+        return member;
+    };
+    const Bytes damaged[] = {damage(kMember, 33), damage(kMember, kMember.size() - 8),
+                             damage(kMember, kMember.size() - 1), Bytes(kMember.begin(), kMember.end() - 1),
+                             Bytes(kMember.begin(), kMember.begin() + 20)};
+    for (const Bytes& bytes : damaged) {
+        stick.write("FVAR", bytes);
+        std::unique_ptr<StickStream> stream = StickStream::open("FVAR", "rb");
+        ASSERT_NE(stream, nullptr) << "the file is there";
+        char byte = 0;
+        EXPECT_EQ(stream->read(&byte, 1), 0u);
+        EXPECT_FALSE(stream->seek(0, SEEK_END));
+        std::unique_ptr<StickFile> file = StickFile::openForReading(stick.rootPath(), "FVAR");
+        ASSERT_NE(file, nullptr);
+        EXPECT_FALSE(file->readExact(&byte, 1));
+    }
+}
+
+TEST(GzipMemberTest, ContentBeyondTheLimitIsRefused)
+{
+    EXPECT_EQ(gunzip(kMember, 8), (Bytes{'a', 'b', '\r', '\n', 'c', 'd', '\r', '\n'}));
+    EXPECT_EQ(gunzip(kMember, 7), std::nullopt);
+    EXPECT_EQ(gunzip(concatenated(kMember, kMember), 15), std::nullopt) << "the limit counts every member";
+}
+
+Bytes onDisk(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST_F(CompressedStickFileTest, ASaveKeepsTheFormItFinds)
+{
+    const Bytes content{'n', 'e', 'w'};
+    stick.write("P/PLAIN", "old");
+    ASSERT_TRUE(saveStickFile("P\\PLAIN", content));
+    EXPECT_EQ(onDisk(stick.dir() / "P" / "PLAIN"), content);
+    ASSERT_TRUE(saveStickFile("P\\ABSENT", content));
+    EXPECT_EQ(onDisk(stick.dir() / "P" / "ABSENT"), content);
+
+    stick.write("P/PACKED", kMember);
+    ASSERT_TRUE(saveStickFile("p\\packed", content));
+    const Bytes saved = onDisk(stick.dir() / "P" / "PACKED");
+    ASSERT_GT(saved.size(), kMemberHeaderSize);
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + kMemberHeaderSize),
+              Bytes(kMember.begin(), kMember.begin() + kMemberHeaderSize))
+        << "the old header, byte for byte";
+    EXPECT_EQ(streamText("P\\PACKED", "rb"), "new");
+
+    stick.write("P/BROKEN", Bytes{0x1f, 0x8b, 0x08, 0x08, 0, 0, 0, 0, 0, 0xff, 'N', 'O'});
+    ASSERT_TRUE(saveStickFile("P\\BROKEN", content));
+    const Bytes rewritten = onDisk(stick.dir() / "P" / "BROKEN");
+    EXPECT_EQ(Bytes(rewritten.begin(), rewritten.begin() + 17),
+              (Bytes{0x1f, 0x8b, 0x08, 0x08, 0, 0, 0, 0, 0, 0xff, 'B', 'R', 'O', 'K', 'E', 'N', 0}))
+        << "an unreadable header: a new one naming the file";
+    EXPECT_EQ(streamText("P\\BROKEN", "rb"), "new");
+}
+
+}  // namespace
+}  // namespace morvane
