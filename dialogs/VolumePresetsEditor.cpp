@@ -3,36 +3,64 @@
 
 #include "dialogs/VolumeConfigFile.h"
 #include "dialogs/VolumeDialogModel.h"
+#include "stick/GzipMember.h"
+#include "stick/StickStream.h"
 
 namespace morvane {
 namespace {
 
-// A file whose pairs cannot be used opens at the Default words, without a message.
-std::optional<VolumeWords> readStoredWords(UserMessages& messages)
+// The old file as read, kept so that a save can keep what the editor does not own.
+struct StoredVolumeConfig {
+    std::string file;
+    std::optional<VolumePairs> pairs;
+};
+
+// The whole (decompressed) file; none when it cannot be read or is larger than any
+// stick file.
+std::optional<std::string> readWholeFile(StickStream& stream)
 {
-    std::unique_ptr<StickStream> stream = StickStream::open(kVolumeConfigPath, "rt");
+    std::string file;
+    char chunk[4096];
+    for (std::size_t got = stream.read(chunk, sizeof chunk); got > 0;
+         got = stream.read(chunk, sizeof chunk)) {
+        if (file.size() + got > kMaxStickFileContent)
+            return std::nullopt;
+        file.append(chunk, got);
+    }
+    return file;
+}
+
+// A file whose pairs cannot be used opens at the Default words, and the owner is told so
+// before the dialog shows them, so that made-up values are never taken for the robot's.
+std::optional<StoredVolumeConfig> readStoredConfig(UserMessages& messages)
+{
+    std::unique_ptr<StickStream> stream = StickStream::open(kVolumeConfigPath, "rb");
     if (!stream) {
         messages.showMessage("Missing VOLUME.CFG file");
         return std::nullopt;
     }
-    VolumeWords words{};
-    if (!readVolumeConfig(*stream, words))
-        words = kDefaultVolumeWords;
+    StoredVolumeConfig stored;
+    if (std::optional<std::string> file = readWholeFile(*stream)) {
+        stored.file = std::move(*file);
+        stored.pairs = readVolumePairs(stored.file);
+    }
     StickStream::close(std::move(stream));
-    return words;
+    if (!stored.pairs)
+        messages.showMessage("VOLUME.CFG could not be read; the sliders start at the Default positions");
+    return stored;
 }
 
 }  // namespace
 
 EditOutcome editVolumePresets(UserMessages& messages, SliderDialogView& view, FileOperations& files)
 {
-    const std::optional<VolumeWords> stored = readStoredWords(messages);
+    const std::optional<StoredVolumeConfig> stored = readStoredConfig(messages);
     if (!stored)
         return EditOutcome::NotOpened;
-    VolumeDialogModel dialog(*stored);
+    VolumeDialogModel dialog(stored->pairs ? stored->pairs->words : kDefaultVolumeWords);
     if (!view.runModal(dialog))
         return EditOutcome::Cancelled;
-    if (!writeVolumeConfig(dialog.words(), files)) {
+    if (!writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), files)) {
         messages.showMessage("Failed to save VOLUME.CFG file\nStick may be write protected");
         return EditOutcome::SaveFailed;
     }

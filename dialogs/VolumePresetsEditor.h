@@ -9,9 +9,10 @@
 
 namespace morvane {
 
-// Reads VOLUME.CFG (the Default words when its pairs cannot be used), runs `view` over a
-// VolumeDialogModel, and after "Save" replaces the file through `files`. Failures are
-// shown through `messages`.
+// Reads VOLUME.CFG (the Default words, after a notice, when its pairs cannot be used),
+// runs `view` over a VolumeDialogModel, and after "Save" replaces the file through
+// `files`, keeping every line but the four pairs and the file's compressed or plain
+// form. Failures are shown through `messages`.
 EditOutcome editVolumePresets(UserMessages& messages, SliderDialogView& view,
                               FileOperations& files = systemFileOperations());
 

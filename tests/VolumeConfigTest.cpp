@@ -1,5 +1,6 @@
-// VOLUME.CFG: the words and positions, reading the four pairs as text, the file as it is
-// written, and a save that fails at any step leaving the old file as it was.
+// VOLUME.CFG: the words and positions, reading the four pairs, the file as a save
+// rewrites it (the pairs replaced, every other line kept), and a save that fails at any
+// step leaving the old file as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +9,6 @@
 
 #include "dialogs/VolumeConfigFile.h"
 #include "tests/support/InStickDirectory.h"
-#include "tools/stickgen/VolumeConfig.h"
 
 namespace morvane {
 namespace {
@@ -39,20 +39,14 @@ TEST(VolumeConfigEncodingTest, TheDefaultFileIsSixCrLfLinesOf82Bytes)
         "0xFF00 0xFC00\r\n0xC100 0xBE00\r\n0x8000 0x8000\r\n0xABCD 0xA8CD\r\nMIDI_Master_Tune:8\r\n\r\n");
 }
 
-class VolumeConfigReadTest : public test::InStickDirectory {
-protected:
-    // What readVolumeConfig makes of a file holding `text`, or none when it answers false.
-    std::optional<VolumeWords> read(std::string_view text)
-    {
-        stick.write(kVolumeConfigPath, text);
-        std::unique_ptr<StickStream> stream = StickStream::open(kVolumeConfigPath, "rt");
-        VolumeWords words{};
-        const bool read = stream && readVolumeConfig(*stream, words);
-        return read ? std::optional(words) : std::nullopt;
-    }
-};
+// The words readVolumePairs finds in a file holding `text`, or none.
+std::optional<VolumeWords> read(std::string_view text)
+{
+    const std::optional<VolumePairs> pairs = readVolumePairs(text);
+    return pairs ? std::optional(pairs->words) : std::nullopt;
+}
 
-TEST_F(VolumeConfigReadTest, ReadsFourCheckedPairsInAnyLayoutOfWhiteSpace)
+TEST(VolumeConfigReadTest, ReadsFourCheckedPairsInAnyLayoutOfWhiteSpace)
 {
     const VolumeWords normal{0x8000, 0xE700, 0xF600, 0xFE00};
     EXPECT_EQ(read(encodeVolumeConfig(normal)), normal);
@@ -67,7 +61,7 @@ TEST_F(VolumeConfigReadTest, ReadsFourCheckedPairsInAnyLayoutOfWhiteSpace)
         << "compared as 32-bit numbers, kept as their low 16 bits";
 }
 
-TEST_F(VolumeConfigReadTest, RefusesMissingPairsBadCompanionsAndOtherSpellings)
+TEST(VolumeConfigReadTest, RefusesMissingPairsBadCompanionsAndOtherSpellings)
 {
     EXPECT_EQ(read(""), std::nullopt);
     EXPECT_EQ(read("0x8000 0x8000 0xE700 0xE400 0xF600 0xF300\r\n"), std::nullopt) << "three pairs";
@@ -120,11 +114,36 @@ protected:
     }
 };
 
-TEST_F(VolumeConfigWriteTest, ReplacesWhateverTheFileHeldWithTheSixLines)
+// The file a save makes of `old` for the Loud words.
+std::string savedLoud(std::string_view old)
 {
-    stick.write(kVolumeConfigPath, "0x8000 0x8000\nMIDI_Master_Tune:3\nExtra: line\n");
-    ASSERT_TRUE(writeVolumeConfig({0x8000, 0xD300, 0xDA00, 0xE700}));
-    EXPECT_EQ(onStick(), stickgen::encodeVolumeConfig({0x8000, 0xD300, 0xDA00, 0xE700}));
+    return updateVolumeConfig(old, readVolumePairs(old), {0x8000, 0xF600, 0xFB00, 0xFF00});
+}
+
+TEST(VolumeConfigUpdateTest, ASaveReplacesThePairLinesAndKeepsEveryOtherByte)
+{
+    const std::string loudPairs = "0x8000 0x8000\r\n0xF600 0xF300\r\n0xFB00 0xF800\r\n0xFF00 0xFC00\r\n";
+    EXPECT_EQ(savedLoud("0x8000 0x8000\r\n0xE700 0xE400\r\n0xF600 0xF300\r\n0xFE00 0xFB00\r\n"
+                        "MIDI_Master_Tune:8\r\n\r\n"),
+              loudPairs + "MIDI_Master_Tune:8\r\n\r\n")
+        << "a file in the plain form is rewritten in that form, 82 bytes";
+    EXPECT_EQ(
+        savedLoud("0x8000 0x8000\r\n0xe700 0xe400\r\n0xf600 0xf300\r\n0xfe00 0xfb00\r\n"
+                  "MIDI_Master_Tune:8\r\nPlaying_Rcg_Volume:0x8000\r\nDoInit_Wait_Time:16000\r\n\r\n\r\n"),
+        loudPairs + "MIDI_Master_Tune:8\r\nPlaying_Rcg_Volume:0x8000\r\nDoInit_Wait_Time:16000\r\n\r\n\r\n")
+        << "the robot's own file keeps its other settings and empty lines";
+    EXPECT_EQ(savedLoud("\r\n\t\r\n  0x8000 0x8000 0xE700 0xE400\r\n0xF600 0xF300 0xFE00 0xFB00 tail\r\n"
+                        "MIDI_Master_Tune:3\r\nrest"),
+              "\r\n\t\r\n" + loudPairs + "MIDI_Master_Tune:3\r\nrest")
+        << "from the first pair's line start to the fourth pair's line end, whatever the layout";
+    EXPECT_EQ(savedLoud("0x8000 0x8000\n0xE700 0xE400\n0xF600 0xF300\n0xFE00 0xFB00"),
+              loudPairs + "MIDI_Master_Tune:8\r\n\r\n")
+        << "no MIDI_Master_Tune line: the usual one and an empty line follow the pairs";
+    EXPECT_EQ(savedLoud("0x8000 0x8000\r\n0xE700 0xE400\r\n0xF600 0xF300\r\n0xFE00 0xFB00\r\nX\r\n"),
+              loudPairs + "MIDI_Master_Tune:8\r\n\r\nX\r\n");
+    EXPECT_EQ(savedLoud("0x9000 0x9000\r\nMIDI_Master_Tune:3\r\nExtra: line\r\n"),
+              loudPairs + "MIDI_Master_Tune:8\r\n\r\n")
+        << "pairs that cannot be read: the whole file in the plain form";
 }
 
 TEST_F(VolumeConfigWriteTest, ASaveFailingAtAnyStepLeavesTheOldFileByteForByte)
@@ -133,7 +152,7 @@ TEST_F(VolumeConfigWriteTest, ASaveFailingAtAnyStepLeavesTheOldFileByteForByte)
     stick.write(kVolumeConfigPath, old);
     for (Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
         FailingStep files(step);
-        EXPECT_FALSE(writeVolumeConfig(kDefaultVolumeWords, files)) << static_cast<int>(step);
+        EXPECT_FALSE(writeVolumeConfig("0x8000 0x8000\r\n", files)) << static_cast<int>(step);
         EXPECT_EQ(onStick(), old) << static_cast<int>(step);
         const auto conf = stick.dir() / "OPEN-R" / "MW" / "CONF";
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(conf), {}), 1) << static_cast<int>(step);

@@ -1,5 +1,6 @@
 // The volume presets editor: sliders and presets, and the command from VOLUME.CFG on
-// the stick to the file written back in its normalised form.
+// the stick to the file written back: the pairs in their normalised form, every other
+// line and the file's compressed or plain form kept.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
+#include "tools/stickgen/GzipFile.h"
 #include "tools/stickgen/VolumeConfig.h"
 
 namespace morvane {
@@ -71,18 +73,21 @@ protected:
     test::RecordingMessages messages{log};
 };
 
-TEST_F(VolumePresetsEditorTest, SaveWithoutMovingWritesTheNormalisedFile)
+TEST_F(VolumePresetsEditorTest, SaveWithoutMovingNormalisesThePairsAndKeepsTheOtherLines)
 {
     stick.write(kVolumeConfigPath, "0xA000 0x9D00\r\n0xE780 0xE480\r\n0xC000 0xBD00\r\n0xFF00 0xFC00\r\n"
                                    "MIDI_Master_Tune:5\r\nmore\r\n");
     ScriptedSliderView view(pressSave);
     EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Saved);
     EXPECT_EQ(view.opened, (Positions{0, 39, 0, 63}));
-    EXPECT_EQ(onStick(), stickgen::encodeVolumeConfig({0x8000, 0xE700, 0x8000, 0xFF00}));
+    EXPECT_EQ(onStick(), "0x8000 0x8000\r\n0xE700 0xE400\r\n0x8000 0x8000\r\n0xFF00 0xFC00\r\n"
+                         "MIDI_Master_Tune:5\r\nmore\r\n");
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(VolumePresetsEditorTest, UnusablePairsOpenAtTheDefaultPositionsWithoutAMessage)
+const std::string kUnreadNotice = "VOLUME.CFG could not be read; the sliders start at the Default positions";
+
+TEST_F(VolumePresetsEditorTest, UnusablePairsOpenAtTheDefaultPositionsAfterANotice)
 {
     stick.write(kVolumeConfigPath, "0x9000 0x9000\r\n0xFF00 0xFC00\r\n0xFF00 0xFC00\r\n0xFF00 0xFC00\r\n");
     ScriptedSliderView view([](SliderControls&) { return false; });
@@ -91,7 +96,57 @@ TEST_F(VolumePresetsEditorTest, UnusablePairsOpenAtTheDefaultPositionsWithoutAMe
     stick.write(kVolumeConfigPath, "0xFF00 0xFC00\r\n");
     EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
     EXPECT_EQ(view.opened, (Positions{0, 39, 54, 62})) << "a pair read before the failure counts neither";
+    EXPECT_EQ(messages.shown, (Lines{kUnreadNotice, kUnreadNotice}));
+    EXPECT_EQ(log, (test::UiLog{"message: " + kUnreadNotice, "message: " + kUnreadNotice}))
+        << "the notice comes before the dialog";
+}
+
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+TEST_F(VolumePresetsEditorTest, TheRobotsCompressedFileStaysCompressedWithItsNameAndOtherSettings)
+{
+    const std::string robot =
+        "0x8000 0x8000\r\n0xe700 0xe400\r\n0xf600 0xf300\r\n0xfe00 0xfb00\r\n"
+        "MIDI_Master_Tune:8\r\nPlaying_Rcg_Volume:0x8000\r\nDoInit_Wait_Time:16000\r\n\r\n";
+    stick.write(kVolumeConfigPath, stickgen::gzipCompressed(bytesOf(robot), "VOLUME.CFG", "volumes"));
+    ScriptedSliderView view([](SliderControls& controls) {
+        controls.pressPreset(presetIndex("Loud"));
+        return pressSave(controls);
+    });
+    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Saved);
+    EXPECT_EQ(view.opened, (Positions{0, 39, 54, 62}));
     EXPECT_TRUE(messages.shown.empty());
+    const std::optional<stickgen::GunzippedFile> saved = stickgen::gunzipWithZlib(bytesOf(onStick()));
+    ASSERT_TRUE(saved.has_value()) << "the file is a gzip member";
+    EXPECT_EQ(saved->name, "VOLUME.CFG");
+    EXPECT_EQ(saved->comment, "volumes");
+    EXPECT_EQ(std::string(saved->content.begin(), saved->content.end()),
+              "0x8000 0x8000\r\n0xF600 0xF300\r\n0xFB00 0xF800\r\n0xFF00 0xFC00\r\n"
+              "MIDI_Master_Tune:8\r\nPlaying_Rcg_Volume:0x8000\r\nDoInit_Wait_Time:16000\r\n\r\n");
+}
+
+TEST_F(VolumePresetsEditorTest, ADamagedOrHugeCompressedFileReadsAsUnreadable)
+{
+    const std::vector<std::uint8_t> good = stickgen::gzipCompressed(
+        bytesOf("0x8000 0x8000 0xFF00 0xFC00 0xFF00 0xFC00 0xFF00 0xFC00\r\n"), "VOLUME.CFG");
+    std::vector<std::uint8_t> damaged = good;
+    damaged[damaged.size() - 6] ^= 0x01;  // the stored CRC
+    // 64 MB of blanks before the pairs: a few tens of kilobytes on the stick.
+    std::vector<std::uint8_t> blanks(64 * 1024 * 1024, ' ');
+    const std::string pairs = "0x8000 0x8000 0xFF00 0xFC00 0xFF00 0xFC00 0xFF00 0xFC00";
+    blanks.insert(blanks.end(), pairs.begin(), pairs.end());
+    const std::vector<std::uint8_t> bomb = stickgen::gzipCompressed(blanks, "VOLUME.CFG");
+    ASSERT_LT(bomb.size(), 100u * 1024);
+    for (const std::vector<std::uint8_t>* file :
+         std::array<const std::vector<std::uint8_t>*, 3>{&good, &damaged, &bomb}) {
+        stick.write(kVolumeConfigPath, *file);
+        messages.shown.clear();
+        ScriptedSliderView view([](SliderControls&) { return false; });
+        EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
+        const bool readable = file == &good;
+        EXPECT_EQ(view.opened, readable ? Positions({0, 63, 63, 63}) : Positions({0, 39, 54, 62}));
+        EXPECT_EQ(messages.shown, readable ? Lines() : Lines({kUnreadNotice}));
+    }
 }
 
 TEST_F(VolumePresetsEditorTest, CancelAfterLoudLeavesTheFileByteForByte)

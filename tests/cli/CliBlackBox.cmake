@@ -118,6 +118,9 @@ expect_cli("volume out of range" 64 ""
            "morvane-cli: volume: --volume3 needs a number from 0 to 63 (try 'morvane-cli --help')\n"
            volume "${edited}" --volume3 64)
 expect_cli("volume without its file" 1 "" "Missing VOLUME.CFG file\n" volume "${SCRATCH}/sdk")
+file(WRITE "${SCRATCH}/sdk/OPEN-R/MW/CONF/VOLUME.CFG" "0x9000 0x9000\r\n")
+expect_cli("volume of an unreadable file" 0 "volume0=0\nvolume1=39\nvolume2=54\nvolume3=62\n"
+           "VOLUME.CFG could not be read; the sliders start at the Default positions\n" volume "${SCRATCH}/sdk")
 
 file(READ "${EXPECTED_DIR}/sample-colors.txt" sample_colors)
 expect_cli("colors of the sample" 0 "${sample_colors}" "" colors "${STICK}" --png "${SCRATCH}/colors.png")
