@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process timings of morvane-cli, each against `cat` of the files the command
-# reads, measured in the same run with hyperfine. Prints one Markdown table row per
-# command: mean times and the ratio to the cat baseline.
+# reads, and `report all` on the sample stick stored compressed against the plain one,
+# measured in the same run with hyperfine. Prints Markdown table rows: median times and
+# the ratio to the baseline.
 # Usage: scripts/bench-whole-process.sh [BUILD_DIR]   (default build/native)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,3 +57,10 @@ for size in 1048576 2097152 4194304; do
     measure "report lan-settings, $((size / 1048576)) MB of CR LF lines" \
         "$cli report lan-settings $dir" "cat $dir/OPEN-R/SYSTEM/CONF/WLANDFLT.TXT"
 done
+
+compressed="$scratch/compressed-stick"
+"$build/tools/stickgen/make_sample_stick" --gzip "$compressed" >/dev/null
+echo
+echo "| command | compressed stick | plain stick | ratio |"
+echo "|---|---|---|---|"
+measure "report all (sample stick, every file compressed)" "$cli report all $compressed" "$cli report all $stick"
