@@ -67,6 +67,20 @@ TEST_F(BrowserWindowTest, OpensOnTheNamedStickWithSummarySelectedAndShown)
     EXPECT_EQ(session.selectedTreeTitle(), L"Summary");
 }
 
+// Windows quotes a folder whose path holds a blank: Morvane.exe "C:\...\Jane Doe\My AIBO".
+TEST_F(BrowserWindowTest, OpensOnAQuotedFolderWithBlanksInItsPath)
+{
+    TempStick parent;
+    const fs::path stick = parent.dir() / L"Jane Doe" / L"My AIBO";
+    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+    const std::string summary = cliReport("summary", stick);
+    CurrentDirectoryGuard leaveTheStick;
+    session.start(L"\"" + stick.wstring() + L"\"");
+    ASSERT_NE(session.mainWindow(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return session.listText() == summary; })) << session.listText();
+    EXPECT_EQ(session.selectedTreeTitle(), L"Summary");
+}
+
 TEST_F(BrowserWindowTest, EveryEntryShowsExactlyWhatTheCliPrints)
 {
     std::vector<std::string> expected;
