@@ -4,11 +4,21 @@
 #include "app/StickFileChoice.h"
 #include "app/StickOpening.h"
 #include "reports/ReportTree.h"
+#include "stick/OsFile.h"
 
 namespace morvane {
 namespace {
 
 constexpr std::string_view kOpenFailed = "Failed to open new image";
+
+// The tree and the list still show the stick that was open, and the reports, the editors
+// and their saves read and write the current directory and the stick root: after a refusal
+// both go back to that stick, with what detection had found on it.
+void returnToStick(StickRoot& stick, const StickRoot& previous)
+{
+    stick = previous;
+    changeDirectory(previous.rootPath);
+}
 
 void showFirstEntry(MainWindowContext& window)
 {
@@ -26,14 +36,9 @@ void openNewImage(MainWindowContext& window)
     std::string chosen;
     if (!askForStickFile(window.fileDialog, chosen))
         return;
-    if (!enterStickDirectory(chosen)) {
-        window.messages.showMessage(kOpenFailed);
-        return;
-    }
-    // A refused directory stays current and becomes the stick root, while the tree and
-    // the list keep what they showed; the reports chosen next read that directory, and
-    // the Summary says why it is no stick.
-    if (!openStick(window.stick, window.messages)) {
+    const StickRoot previous = window.stick;
+    if (!enterStickDirectory(chosen) || !openStick(window.stick, window.messages)) {
+        returnToStick(window.stick, previous);
         window.messages.showMessage(kOpenFailed);
         return;
     }

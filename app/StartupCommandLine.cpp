@@ -11,6 +11,15 @@ std::string_view skipBlanks(std::string_view text)
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
+// Windows puts a folder whose path holds a blank in double quotes. A quote cannot be part
+// of a Windows file name, so one pair around the whole text is never the folder's own.
+std::string_view withoutEnclosingQuotes(std::string_view text)
+{
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
 }  // namespace
 
 std::string_view stickDirectoryArgument(std::string_view commandLine)
@@ -18,7 +27,7 @@ std::string_view stickDirectoryArgument(std::string_view commandLine)
     std::string_view rest = skipBlanks(commandLine);
     if (rest.starts_with("/v"))
         rest.remove_prefix(2);
-    return skipBlanks(rest);
+    return withoutEnclosingQuotes(skipBlanks(rest));
 }
 
 }  // namespace morvane

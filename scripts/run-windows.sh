@@ -4,6 +4,12 @@
 # window opens there. Installs missing Debian packages first.
 # Usage: scripts/run-windows.sh [STICK]
 set -euo pipefail
+# A relative STICK names a folder below the caller's directory, which the cd below leaves.
+case "${1:-}" in
+    "") stick_dir="" ;;
+    /*) stick_dir=$1 ;;
+    *) stick_dir=$PWD/$1 ;;
+esac
 cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ]; then
     echo "No desktop: set DISPLAY (or run under xvfb-run) to see the window." >&2
@@ -16,5 +22,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target Morvane >/dev/null
 source scripts/wine-prefix.sh
 wine_prefix "$PWD/build/windows/wineprefix-desktop" x11
-stick=$(winepath -w "${1:-build/native/sample-stick}")
+# Wine puts an argument holding a blank in double quotes on the program's command line,
+# as Windows does; the program takes the folder without them.
+stick=$(winepath -w "${stick_dir:-$PWD/build/native/sample-stick}")
 exec wine build/windows/app/win32/Morvane.exe "$stick"

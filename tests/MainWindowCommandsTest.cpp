@@ -7,6 +7,8 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/MainWindowCommands.h"
 #include "app/ReportClipboard.h"
+#include "dialogs/VolumeConfigFile.h"
+#include "reports/FlashVarFile.h"
 #include "reports/ReportTree.h"
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
@@ -14,6 +16,7 @@
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempStick.h"
+#include "tools/stickgen/FlashVarFile.h"
 #include "tools/stickgen/SampleStick.h"
 #include "ui/MemoryTreeControl.h"
 
@@ -157,19 +160,72 @@ TEST_F(MainWindowCommandsTest, ADirectoryThatCannotBeEnteredFailsAlone)
     EXPECT_EQ(list.lines(), shownBefore);
 }
 
-TEST_F(MainWindowCommandsTest, ARefusedStickShowsBothMessagesAndBecomesTheRootTheNextReportsRead)
+// Two refusals: a folder without the marker, and a stick whose detection finds the marker
+// and then no VERSION file (after clearing what it knew).
+TEST_F(MainWindowCommandsTest, ARefusedStickShowsBothMessagesAndTheWindowStaysOnItsStick)
 {
+    const StickRoot before = stick;
     test::TempStick notAStick;
     notAStick.write("other.ind", "");
+    test::TempStick noSoftware;
+    noSoftware.writeMarker();
     open(notAStick.dir() / "other.ind");
+    open(noSoftware.dir() / "MEMSTICK.IND");
     EXPECT_EQ(ui.log, (Lines{"file dialog", "message: Stick Open Error: can't open memstick.ind",
+                             "message: Failed to open new image", "file dialog",
+                             "message: Stick Open Error: missing VERSION file",
                              "message: Failed to open new image"}));
     EXPECT_EQ(list.lines(), shownBefore);
-    EXPECT_EQ(std::filesystem::path(current()), notAStick.dir());
+    EXPECT_EQ(current(), firstRoot);
+    EXPECT_EQ(stick.rootPath, firstRoot);
+    EXPECT_EQ(stick.softwareKind, before.softwareKind);
+    EXPECT_EQ(stick.languageCode, before.languageCode);
     tree.select(itemTitled("Summary"));
     showSelectedReport(tree, list, ui.waitCursor, stick);
-    EXPECT_EQ(list.lines(), (Lines{"Summary:", "", "Error getting memory stick status", "can't open memstick.ind",
-                                   "", "Error dumping file"}));
+    EXPECT_TRUE(shows(list, "Browsing OpenR from " + systemCodePageText(firstRoot)));
+}
+
+// The refused stick holds FVAR and VOLUME.CFG of its own; the editors that follow read
+// and save the open stick's.
+TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStick)
+{
+    ASSERT_EQ(stickgen::writeSampleStick(first.dir()), std::nullopt);
+    test::TempStick refused;
+    ASSERT_EQ(stickgen::writeSampleStick(refused.dir()), std::nullopt);
+    refused.remove("OPEN-R/APP/VERSION");
+    refused.remove("OPEN-R/SYSTEM/VERSION");
+    refused.write("OPEN-R/APP/DATA/P/FVAR", stickgen::encodeFlashVarFile({}));
+    refused.write("OPEN-R/MW/CONF/VOLUME.CFG", encodeVolumeConfig({0x8000, 0xF600, 0xFB00, 0xFF00}));
+    const auto refusedFvar = refused.read("OPEN-R/APP/DATA/P/FVAR");
+    const auto refusedVolume = refused.read("OPEN-R/MW/CONF/VOLUME.CFG");
+    const auto firstVolume = first.read("OPEN-R/MW/CONF/VOLUME.CFG");
+    open(refused.dir() / "MEMSTICK.IND");
+    ASSERT_EQ(ui.messages.shown.at(0), "Stick Open Error: missing VERSION file");
+
+    const auto moveAndSave = [](int value) {
+        return [value](SliderControls& controls) {
+            for (std::size_t slider = 0; slider < SliderControls::kSliderCount; ++slider)
+                controls.setPosition(slider, value);
+            controls.save();
+            return true;
+        };
+    };
+    test::ScriptedSliderView skills{moveAndSave(10000)};
+    test::ScriptedSliderView volume{moveAndSave(1)};
+    MainWindowContext withScripts{
+        stick,       tree,          list,         ui.waitCursor,
+        ui.messages, ui.fileDialog, ui.clipboard, {skills, volume, colorView, faceView}};
+    EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, withScripts));
+    EXPECT_TRUE(runStickCommand(IDM_VOLUME_PRESETS, withScripts));
+    EXPECT_EQ(skills.opened, (test::SliderPositionList{10000, 5000, 7500, 2500}));
+    EXPECT_EQ(volume.opened, (test::SliderPositionList{0, 39, 54, 62}));
+    FlashVars saved;
+    ASSERT_TRUE(decodeFlashVars(first.read("OPEN-R/APP/DATA/P/FVAR"), saved));
+    EXPECT_EQ((std::array{saved.values[3], saved.values[5], saved.values[7], saved.values[8]}),
+              (std::array{10000, 10000, 10000, 10000}));
+    EXPECT_NE(first.read("OPEN-R/MW/CONF/VOLUME.CFG"), firstVolume);
+    EXPECT_EQ(refused.read("OPEN-R/APP/DATA/P/FVAR"), refusedFvar);
+    EXPECT_EQ(refused.read("OPEN-R/MW/CONF/VOLUME.CFG"), refusedVolume);
 }
 
 TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)

@@ -37,7 +37,27 @@ TEST(StartupCommandLine, SkipsBlanksAndTheSwitchAndKeepsTheRestUnchanged)
     EXPECT_EQ(stickDirectoryArgument("  /v  "), "");
     EXPECT_EQ(stickDirectoryArgument("/vE:\\images\\stick"), "E:\\images\\stick");
     EXPECT_EQ(stickDirectoryArgument(" /v C:\\My Sticks\\a  "), "C:\\My Sticks\\a  ");
-    EXPECT_EQ(stickDirectoryArgument("\"C:\\stick\""), "\"C:\\stick\"");
+}
+
+TEST(StartupCommandLine, OnePairOfQuotesAroundTheWholeDirectoryIsDropped)
+{
+    EXPECT_EQ(stickDirectoryArgument("\"C:\\stick\""), "C:\\stick");
+    EXPECT_EQ(stickDirectoryArgument("\"C:\\Users\\Jane Doe\\AIBO\""), "C:\\Users\\Jane Doe\\AIBO");
+    EXPECT_EQ(stickDirectoryArgument("  /v  \"D:\\My Sticks\\\""), "D:\\My Sticks\\");
+    EXPECT_EQ(stickDirectoryArgument("/v\"E:\\\""), "E:\\");
+    EXPECT_EQ(stickDirectoryArgument("\"\"C:\\a b\"\""), "\"C:\\a b\"");
+    EXPECT_EQ(stickDirectoryArgument("\"\""), "");
+}
+
+TEST(StartupCommandLine, QuotesNotAroundTheWholeDirectoryStay)
+{
+    EXPECT_EQ(stickDirectoryArgument("\""), "\"");
+    EXPECT_EQ(stickDirectoryArgument("/v \""), "\"");
+    EXPECT_EQ(stickDirectoryArgument("\"C:\\a b"), "\"C:\\a b");
+    EXPECT_EQ(stickDirectoryArgument("C:\\a b\""), "C:\\a b\"");
+    EXPECT_EQ(stickDirectoryArgument("\"C:\\a\" b"), "\"C:\\a\" b");
+    EXPECT_EQ(stickDirectoryArgument("C:\\\"a b\""), "C:\\\"a b\"");
+    EXPECT_EQ(stickDirectoryArgument("\"C:\\a b\"  "), "\"C:\\a b\"  ");
 }
 
 TEST(StartupCommandLine, TheSwitchIsCaseSensitiveAndOnlyBlanksSeparate)
@@ -98,14 +118,26 @@ TEST_F(StartupTest, ANamedStickOpensWithoutScanOrDialog)
     EXPECT_NE(opened.softwareKind, nullptr);
 }
 
+TEST_F(StartupTest, ANamedStickInQuotesWithBlanksInItsPathOpens)
+{
+    test::TempStick parent;
+    parent.write("Jane Doe/My Stick/MEMSTICK.IND", "");
+    parent.write("Jane Doe/My Stick/OPEN-R/SYSTEM/VERSION", "any");
+    const std::filesystem::path named = parent.dir() / "Jane Doe" / "My Stick";
+    ASSERT_TRUE(locate("/v \"" + named.string() + "\""));
+    EXPECT_EQ(ui.log, Log{});
+    EXPECT_EQ(std::filesystem::path(current()), named);
+    EXPECT_EQ(opened.rootPath, current());
+}
+
 TEST_F(StartupTest, ADirectoryThatCannotBeEnteredEndsTheProgram)
 {
     const std::string before = current();
+    const std::string gone = (std::filesystem::path(before) / "gone dir").string();
     EXPECT_FALSE(locate("/V"));
-    EXPECT_FALSE(locate("\"" + before + "\""));
-    EXPECT_EQ(ui.log,
-              (Log{"message: ERROR: directory '/V' specified on command line is invalid",
-                   "message: ERROR: directory '\"" + before + "\"' specified on command line is invalid"}));
+    EXPECT_FALSE(locate("\"" + gone + "\""));
+    EXPECT_EQ(ui.log, (Log{"message: ERROR: directory '/V' specified on command line is invalid",
+                           "message: ERROR: directory '" + gone + "' specified on command line is invalid"}));
     EXPECT_EQ(current(), before);
 }
 

@@ -1,15 +1,19 @@
-// The About box has no state: OK and Cancel (Escape, the close box) both end it.
+// The About box has no state: it opens centred over the main window, and OK and Cancel
+// (Escape, the close box) both end it.
 #include "app/win32/AboutDialog.h"
 
 #include "app/win32/AboutDialogRes.h"
+#include "dialogs/win32/CentreOverOwner.h"
 
 namespace morvane {
 namespace {
 
 INT_PTR CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        centreOverOwner(window);
         return TRUE;
+    }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(window, LOWORD(wParam));
         return TRUE;

@@ -7,11 +7,23 @@
 #include "stick/win32/WideText.h"
 
 namespace morvane {
+namespace {
+
+// Some report lines keep the line feed of the stick file they copy (the LAN settings);
+// the list box would draw it as a box, so it is shown without one trailing line feed.
+std::string_view shownText(std::string_view line)
+{
+    if (line.ends_with('\n'))
+        line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
 
 void ListBoxInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);
-    SendMessageW(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenCodePage(text).c_str()));
+    SendMessageW(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenCodePage(shownText(text)).c_str()));
 }
 
 void ListBoxInfoList::clear()

@@ -1,6 +1,8 @@
 // While the dialog runs it is the host's owner of new modal windows; the previous owner
-// comes back when it ends, however it ends.
+// comes back when it ends, however it ends. Each dialog opens centred over its owner.
 #include "dialogs/win32/ModalDialog.h"
+
+#include "dialogs/win32/CentreOverOwner.h"
 
 namespace morvane {
 
@@ -21,6 +23,7 @@ INT_PTR CALLBACK ModalDialog::dialogProc(HWND window, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<ModalDialog*>(lParam);
         self->window_ = window;
         self->host_.owner = window;
+        centreOverOwner(window);
     }
     auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     return self == nullptr ? FALSE : self->handleMessage(message, wParam, lParam);

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace morvane::test {
@@ -65,5 +66,13 @@ void TempStick::write(std::string_view path, std::string_view text) const
 {
     write(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
+
+std::vector<std::uint8_t> TempStick::read(std::string_view path) const
+{
+    std::ifstream in(hostPath(dir_, path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void TempStick::remove(std::string_view path) const { std::filesystem::remove(hostPath(dir_, path)); }
 
 }  // namespace morvane::test

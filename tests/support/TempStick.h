@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "stick/StickRoot.h"
 
@@ -28,6 +29,9 @@ public:
     void write(std::string_view path, std::string_view text) const;
     // An empty MEMSTICK.IND, as most sticks have.
     void writeMarker() const { write("MEMSTICK.IND", std::string_view()); }
+    // The bytes of the file at `path` (empty when it is missing), and removing it.
+    std::vector<std::uint8_t> read(std::string_view path) const;
+    void remove(std::string_view path) const;
 
 private:
     std::filesystem::path dir_;

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/MainWindowCommandIds.h"
+#include "app/win32/BrowserDialogRes.h"
 #include "cli/CliMain.h"
 #include "cli/ReportEntries.h"
 #include "stick/win32/WideText.h"
@@ -18,6 +19,7 @@
 #include "tests/support/TempStick.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/GuiSession.h"
+#include "tests/win32/WindowCapture.h"
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
@@ -47,6 +49,49 @@ std::string cliReport(std::string_view name, const fs::path& stick, bool crlf = 
     return out.str();
 }
 
+// The width of `text` in the font of the list box `list`.
+int textWidth(HWND list, const std::wstring& text)
+{
+    HDC dc = GetDC(list);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return extent.cx;
+}
+
+// How far right, from the row's left edge, entry `index` of the list box `list` is painted
+// in anything but the window colour; 0 when the row is blank.
+int inkRightEdge(HWND list, int index)
+{
+    const cli::ImageCanvas image = printClient(list);
+    RECT row{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const RgbColor background = rgbColor(GetRValue(window), GetGValue(window), GetBValue(window));
+    int edge = 0;
+    for (int y = row.top; y < row.bottom; ++y)
+        for (int x = row.left; x < row.right; ++x)
+            if (image.pixel(x, y) != background)
+                edge = std::max(edge, x - static_cast<int>(row.left) + 1);
+    return edge;
+}
+
+// The clipboard's text, every byte of its memory block (the text, its NUL, any padding).
+std::string clipboardBytes()
+{
+    if (!waitUntil([] { return OpenClipboard(nullptr) != 0; }))
+        return {};
+    std::string bytes;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        bytes.assign(static_cast<const char*>(GlobalLock(data)), GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
+}
+
 class BrowserWindowTest : public ::testing::Test {
 protected:
     void openOn(const fs::path& stick)
@@ -55,6 +100,20 @@ protected:
         ASSERT_NE(session.mainWindow(), nullptr);
     }
     void post(int command) { PostMessageW(session.mainWindow(), WM_COMMAND, command, 0); }
+    // Options > Copy Report to Clipboard; the clipboard's text up to its first NUL, and the NUL.
+    std::string copyReport()
+    {
+        SendMessageW(session.mainWindow(), WM_COMMAND, IDM_COPY_REPORT, 0);
+        const std::string bytes = clipboardBytes();
+        return bytes.substr(0, bytes.find('\0') + 1);
+    }
+    void selectEntry(const std::wstring& title)
+    {
+        for (HTREEITEM item : session.treeItems())
+            if (session.treeTitle(item) == title)
+                SendMessageW(GetDlgItem(session.mainWindow(), IDC_REPORT_TREE), TVM_SELECTITEM, TVGN_CARET,
+                             reinterpret_cast<LPARAM>(item));
+    }
 
     GuiSession session;
 };
@@ -67,19 +126,35 @@ TEST_F(BrowserWindowTest, OpensOnTheNamedStickWithSummarySelectedAndShown)
     EXPECT_EQ(session.selectedTreeTitle(), L"Summary");
 }
 
-TEST_F(BrowserWindowTest, EveryEntryShowsExactlyWhatTheCliPrints)
+// Windows quotes a folder whose path holds a blank: Morvane.exe "C:\...\Jane Doe\My AIBO".
+TEST_F(BrowserWindowTest, OpensOnAQuotedFolderWithBlanksInItsPath)
+{
+    TempStick parent;
+    const fs::path stick = parent.dir() / L"Jane Doe" / L"My AIBO";
+    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+    const std::string summary = cliReport("summary", stick);
+    CurrentDirectoryGuard leaveTheStick;
+    session.start(L"\"" + stick.wstring() + L"\"");
+    ASSERT_NE(session.mainWindow(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return session.listText() == summary; })) << session.listText();
+    EXPECT_EQ(session.selectedTreeTitle(), L"Summary");
+}
+
+// What each entry holds, as the copy hands it over: the list box shows the same lines,
+// less the line feed a copied stick line keeps (see the LAN settings below).
+TEST_F(BrowserWindowTest, EveryEntryHoldsExactlyWhatTheCliPrints)
 {
     std::vector<std::string> expected;
     for (const cli::ReportEntry& entry : cli::kReportEntries)
-        expected.push_back(cliReport(entry.name, sampleStick()));
+        expected.push_back(cliReport(entry.name, sampleStick(), true) + '\0');
     openOn(sampleStick());
     const std::vector<HTREEITEM> items = session.treeItems();
     ASSERT_EQ(items.size(), cli::kReportEntries.size());
-    HWND tree = GetDlgItem(session.mainWindow(), 1000);
+    HWND tree = GetDlgItem(session.mainWindow(), IDC_REPORT_TREE);
     for (std::size_t index = 0; index < items.size(); ++index) {
         SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items[index]));
         EXPECT_EQ(session.treeTitle(items[index]), widenUtf8(cli::kReportEntries[index].title));
-        EXPECT_EQ(session.listText(), expected[index]) << cli::kReportEntries[index].title;
+        EXPECT_EQ(copyReport(), expected[index]) << cli::kReportEntries[index].title;
     }
 }
 
@@ -89,17 +164,37 @@ TEST_F(BrowserWindowTest, CopyPutsTheListOnTheClipboardAsCrLfTextWithOneNul)
     openOn(sampleStick());
     ASSERT_TRUE(waitUntil([&] { return !session.listLines().empty(); }));
     SendMessageW(session.mainWindow(), WM_COMMAND, IDM_COPY_REPORT, 0);
-    ASSERT_TRUE(waitUntil([] { return OpenClipboard(nullptr) != 0; }));
-    HANDLE data = GetClipboardData(CF_TEXT);
-    ASSERT_NE(data, nullptr);
-    const char* text = static_cast<const char*>(GlobalLock(data));
-    const std::size_t size = GlobalSize(data);
-    EXPECT_GE(size, expected.size() + 1);
-    EXPECT_EQ(std::string(text, std::min(size, expected.size() + 1)), expected + '\0');
-    GlobalUnlock(data);
-    CloseClipboard();
+    const std::string copied = clipboardBytes();
+    EXPECT_GE(copied.size(), expected.size() + 1);
+    EXPECT_EQ(copied.substr(0, expected.size() + 1), expected + '\0');
 }
 
+// WLANCONF.TXT has CR LF line ends: its lines, and the heading before them, keep an LF in
+// the report.
+TEST_F(BrowserWindowTest, LanSettingsLinesShowWithoutTheirLineFeedAndCopyWithIt)
+{
+    TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/SYSTEM/VERSION", "any");
+    stick.write("OPEN-R/SYSTEM/CONF/WLANCONF.TXT", "HOSTNAME=AIBO\r\nESSID=HOME\r\n");
+    const std::string copied = "OPEN-R\\SYSTEM\\CONF\\WLANCONF.TXT\r\n\r\n"
+                               "Current LAN Settings for Open-R SDK stick\n\r\n"
+                               "    HOSTNAME=AIBO\n\r\n    ESSID=HOME\n\r\n\r\n";
+    ASSERT_EQ(cliReport("lan-settings", stick.dir(), true), copied);
+    CurrentDirectoryGuard leaveTheStick;
+    openOn(stick.dir());
+    selectEntry(L"LAN settings");
+    EXPECT_EQ(session.listLines(), (std::vector<std::string>{"OPEN-R\\SYSTEM\\CONF\\WLANCONF.TXT", "",
+                                                             "Current LAN Settings for Open-R SDK stick",
+                                                             "    HOSTNAME=AIBO", "    ESSID=HOME", ""}));
+    EXPECT_EQ(copyReport(), copied + '\0');
+    // Nothing is drawn to the right of the heading's text (a line feed would be a box).
+    HWND list = GetDlgItem(session.mainWindow(), IDC_INFO_LIST);
+    const int textEnd = textWidth(list, L"Current LAN Settings for Open-R SDK stick");
+    const int inkEnd = inkRightEdge(list, 2);
+    EXPECT_GT(inkEnd, textEnd / 2);
+    EXPECT_LE(inkEnd, textEnd + 2);
+}
 TEST_F(BrowserWindowTest, ACopyWhileTheClipboardIsHeldElsewhereSaysSo)
 {
     openOn(sampleStick());

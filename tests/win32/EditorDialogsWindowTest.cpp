@@ -8,7 +8,10 @@
 #include "app/MainWindowCommandIds.h"
 #include "dialogs/VolumeConfigFile.h"
 #include "reports/FlashVarFile.h"
+#include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/ProgramOnStickCopy.h"
+#include "tools/stickgen/FlashVarFile.h"
+#include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
 namespace {
@@ -101,6 +104,31 @@ TEST_F(EditorDialogsWindowTest, SkillsOnANewbornWarnFromTheDialogAndSaveAllTheSa
     EXPECT_EQ(session.answerMessageBox(), L"Warning: other skill levels don't do much until AIBO grows up");
     EXPECT_TRUE(confirmationShown()) << session.listText();
     EXPECT_EQ(fileBytes(kFlashVarPath), flashVarsWith(before, 0, 3000, 0, 0));
+}
+
+// The refused stick has no VERSION file and an FVAR of its own (all values 0).
+TEST_F(EditorDialogsWindowTest, AfterARefusedOpenSkillLevelsReadAndSaveTheStickThatWasOpen)
+{
+    TempStick refused;
+    ASSERT_EQ(stickgen::writeSampleStick(refused.dir()), std::nullopt);
+    refused.remove("OPEN-R/APP/VERSION");
+    refused.remove("OPEN-R/SYSTEM/VERSION");
+    refused.write("OPEN-R/APP/DATA/P/FVAR", stickgen::encodeFlashVarFile({}));
+    const Bytes refusedFvar = refused.read("OPEN-R/APP/DATA/P/FVAR");
+    const FlashVars before = storedFlashVars();
+    startProgram();
+    PostMessageW(session.mainWindow(), WM_COMMAND, IDM_OPEN, 0);
+    chooseFile(session.waitForWindow(kStickFileDialogTitle), refused.dir() / "MEMSTICK.IND");
+    EXPECT_EQ(session.answerMessageBox(), L"Stick Open Error: missing VERSION file");
+    EXPECT_EQ(session.answerMessageBox(), L"Failed to open new image");
+    HWND dialog = openSkillLevels();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(sliders(dialog), (Positions{10000, 5000, 7500, 2500}));
+    click(dialog, kBaby);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(confirmationShown()) << session.listText();
+    EXPECT_EQ(fileBytes("OPEN-R/APP/DATA/P/FVAR"), flashVarsWith(before, 10000, 0, 0, 0));
+    EXPECT_EQ(refused.read("OPEN-R/APP/DATA/P/FVAR"), refusedFvar);
 }
 
 TEST_F(EditorDialogsWindowTest, LeavingSkillLevelsWithoutSaveChangesNothing)

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -40,11 +39,7 @@ protected:
         return session.waitForWindow(caption);
     }
 
-    std::vector<std::uint8_t> fileBytes(std::string_view stickPath) const
-    {
-        std::ifstream in(stick.dir() / std::filesystem::path(stickPath).make_preferred(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::vector<std::uint8_t> fileBytes(std::string_view stickPath) const { return stick.read(stickPath); }
 
     TempStick stick;
     CurrentDirectoryGuard guard;  // the program leaves the stick before it is removed
