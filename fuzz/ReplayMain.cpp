@@ -3,6 +3,7 @@
 // the process; the file name printed last tells which sample it came from.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int kMutationsPerFile = 1000;
+constexpr int kDefaultMutationsPerFile = 1000;
 constexpr std::uint32_t kMutationSeed = 0x4D6F7276;
 
 std::vector<std::filesystem::path> corpusFiles(const std::filesystem::path& directory)
@@ -39,14 +40,14 @@ void run(const std::vector<std::uint8_t>& input) { LLVMFuzzerTestOneInput(input.
 
 // The sample as it is, then its mutations; every sample gets the same seed, so its
 // mutations do not depend on which other files the corpus holds.
-void replay(const std::filesystem::path& file)
+void replay(const std::filesystem::path& file, int mutations)
 {
     std::fprintf(stderr, "replaying %s\n", file.filename().string().c_str());
     std::fflush(stderr);
     const std::vector<std::uint8_t> sample = readFile(file);
     run(sample);
     morvane::CorpusMutator mutator(kMutationSeed);
-    for (int i = 0; i < kMutationsPerFile; ++i)
+    for (int i = 0; i < mutations; ++i)
         run(mutator.mutate(sample));
 }
 
@@ -54,10 +55,12 @@ void replay(const std::filesystem::path& file)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_DIRECTORY\n", argv[0]);
+    // A target that does much per input (a whole stick) may ask for fewer mutations.
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s CORPUS_DIRECTORY [MUTATIONS_PER_FILE]\n", argv[0]);
         return 2;
     }
+    const int mutations = argc == 3 ? std::atoi(argv[2]) : kDefaultMutationsPerFile;
     const std::filesystem::path directory(argv[1]);
     std::error_code error;
     if (!std::filesystem::is_directory(directory, error)) {
@@ -70,7 +73,7 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const std::filesystem::path& file : files)
-        replay(file);
-    std::printf("%zu corpus files, %d mutations each: no fault\n", files.size(), kMutationsPerFile);
+        replay(file, mutations);
+    std::printf("%zu corpus files, %d mutations each: no fault\n", files.size(), mutations);
     return 0;
 }
