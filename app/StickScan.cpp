@@ -30,7 +30,7 @@ std::vector<std::string> subdirectories(const std::filesystem::path& parent)
 
 }  // namespace
 
-std::vector<std::string> removableMediaRoots()
+std::vector<std::string> removableMediaRoots([[maybe_unused]] const std::string& systemRoot)
 {
     std::vector<std::string> roots;
 #ifdef _WIN32
@@ -38,16 +38,17 @@ std::vector<std::string> removableMediaRoots()
         roots.push_back(std::string(1, letter) + ":\\");
 #else
     // /media/LABEL and /media/USER/LABEL (udisks), /run/media/USER/LABEL, /mnt/X, /Volumes/X.
-    for (const std::string& media : subdirectories("/media")) {
+    const std::filesystem::path root(systemRoot);
+    for (const std::string& media : subdirectories(root / "media")) {
         roots.push_back(media);
         for (std::string& nested : subdirectories(media))
             roots.push_back(std::move(nested));
     }
-    for (const std::string& user : subdirectories("/run/media"))
+    for (const std::string& user : subdirectories(root / "run" / "media"))
         for (std::string& nested : subdirectories(user))
             roots.push_back(std::move(nested));
-    for (const char* parent : {"/mnt", "/Volumes"})
-        for (std::string& mount : subdirectories(parent))
+    for (const char* parent : {"mnt", "Volumes"})
+        for (std::string& mount : subdirectories(root / parent))
             roots.push_back(std::move(mount));
 #endif
     return roots;

@@ -9,8 +9,8 @@ namespace morvane {
 
 // Where removable media are mounted on this system, in probe order: the drive roots
 // A:\ to Z:\ on Windows; on Linux and macOS the folders under /media, /run/media,
-// /mnt and /Volumes.
-std::vector<std::string> removableMediaRoots();
+// /mnt and /Volumes, looked for below `systemRoot` (the file system's root but in tests).
+std::vector<std::string> removableMediaRoots(const std::string& systemRoot = "/");
 
 // The roots among `candidates` that hold MEMSTICK.IND (in any letter case), in order.
 std::vector<std::string> rootsWithStickMarker(const std::vector<std::string>& candidates);
