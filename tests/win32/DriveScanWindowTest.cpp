@@ -1,8 +1,10 @@
 // The real drive scan under test. The test run links Wine's drives D: and F: to folders
-// holding MEMSTICK.IND (D: to the sample stick); on a machine without those links the
-// tests are skipped.
+// holding MEMSTICK.IND (D: to the sample stick) and leaves a flag file while the links
+// stand; a probe that cannot see the markers then fails the tests. Without the links (on
+// Windows itself) the tests are skipped.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <mutex>
 
 #include "app/win32/ScanDialogRes.h"
@@ -17,8 +19,10 @@ class DriveScanWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!markerFileOpens("D:\\MEMSTICK.IND") || !markerFileOpens("F:\\MEMSTICK.IND"))
-            GTEST_SKIP() << "drives D: and F: do not both carry MEMSTICK.IND";
+        if (!std::filesystem::exists(MORVANE_DRIVE_LINKS_FLAG))
+            GTEST_SKIP() << "drives D: and F: are not linked to folders with MEMSTICK.IND";
+        ASSERT_TRUE(markerFileOpens("D:\\MEMSTICK.IND")) << "the probe does not see the marker on D:";
+        ASSERT_TRUE(markerFileOpens("F:\\MEMSTICK.IND")) << "the probe does not see the marker on F:";
     }
 
     // The real probe, recording each path it is given.
