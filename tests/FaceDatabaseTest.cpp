@@ -2,6 +2,8 @@
 // the records, and the command's messages.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstring>
 
 #include "cli/ImageCanvas.h"
@@ -53,6 +55,28 @@ public:
     std::vector<cli::ImageCanvas> pictures;
 };
 
+// Whether this process still holds `path` open: on Linux by its table of descriptors,
+// elsewhere by renaming the file, which Windows refuses while it is open.
+bool heldOpen(const std::filesystem::path& path)
+{
+#ifdef __linux__
+    std::error_code error;
+    for (const auto& descriptor : std::filesystem::directory_iterator("/proc/self/fd")) {
+        if (std::filesystem::read_symlink(descriptor.path(), error) == std::filesystem::canonical(path))
+            return true;
+    }
+    return false;
+#else
+    const std::filesystem::path aside = path.string() + ".aside";
+    std::error_code error;
+    std::filesystem::rename(path, aside, error);
+    if (error)
+        return true;
+    std::filesystem::rename(aside, path);
+    return false;
+#endif
+}
+
 class HumanFacesViewerTest : public test::InStickDirectory {
 protected:
     // The message the viewer shows for `file`, or "" when it opens the dialog.
@@ -92,6 +116,23 @@ TEST_F(HumanFacesViewerTest, ListsNamesInFileOrderAndDrawsEachRecordsOwnPicture)
         EXPECT_EQ(picture.pixel(10, 9), rgbColor(1, 2, 3)) << "above it";
         EXPECT_EQ(picture.pixel(144, 90 - 1), rgbColor(0, 0, 0));
     }
+}
+
+TEST_F(HumanFacesViewerTest, TheFileIsClosedBeforeTheDialogOpens)
+{
+    stick.write(kFifPath, stickgen::encodeFaceDatabase(std::vector{face("amy")}));
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN";
+    class CheckingView : public FaceDialogView {
+    public:
+        explicit CheckingView(std::filesystem::path file) : file_(std::move(file)) {}
+        void runModal(const FaceRecords&) override { heldWhileOpen = heldOpen(file_); }
+        std::optional<bool> heldWhileOpen;
+
+    private:
+        std::filesystem::path file_;
+    } checking(file);
+    ASSERT_TRUE(viewHumanFaces(messages, checking));
+    EXPECT_EQ(checking.heldWhileOpen, false);
 }
 
 TEST_F(HumanFacesViewerTest, APictureIsSetBlockByBlockInRowOrder)

@@ -56,7 +56,8 @@ TEST(StickFile, RefusesAJoinedPathLongerThan255Characters)
     TempStick stick;
     const std::string root = stick.rootPath();
     ASSERT_LT(root.size(), 200u);
-    std::string name(kMaxStickPath - root.size() - 1, 'a');
+    // 255 bytes in all: the root, one separator and the name.
+    std::string name(255 - root.size() - 1, 'a');
     stick.write(name, "fits");
     EXPECT_NE(StickFile::openForReading(root, name), nullptr);
     EXPECT_EQ(StickFile::openForReading(root, name + "a"), nullptr);

@@ -8,6 +8,9 @@
 #include <iterator>
 #include <sstream>
 
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+
 #include "cli/CliMain.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
@@ -186,6 +189,22 @@ const std::vector<FormatCase> kCases{
      "No FVAR file\n (settings will be taken from AIBO Flash ROM)\n\nNo GVAR file\n\nAIBO has not been "
      "named\n\n"
      "Hardware AIBOID: 0030081B\nLast run in ERS-7 Larkspin - Quillfen#13\n\n"},
+    {"a language code past the language table",
+     {kMarker,
+      {"OPEN-R/APP/VERSION", concatenated({text("VERS"),
+                                           {1, 0, 0, 0},
+                                           text("COME"),
+                                           {0, 0, 0, 0},
+                                           text("VERS"),
+                                           {8, 0, 0, 0},
+                                           {0x00, 0x01, 0x70, 0, 0, 0, 0, 0},
+                                           text("CNCD"),
+                                           {4, 0, 0, 0},
+                                           {6, 0, 0, 0}})}},
+     {"report", "summary", "STICK"},
+     "Summary:\n\nBrowsing OpenR from STICK\nVersion: ERS-7 AiboMind V1/V2/V3\nLanguage:  ???\n\n"
+     "No FVAR file\n (settings will be taken from AIBO Flash ROM)\n\nNo GVAR file\n\nAIBO has not been "
+     "named\n\n"},
     {"a grey tr.ct",
      {kMarker, kAiboMindVersion, {"OPEN-R/APP/DATA/P/tr.ct", greyColorTable()}},
      {"colors", "STICK"},
@@ -241,6 +260,57 @@ TEST(StickFormatsTest, LiteralFilesGiveExactlyTheirReports)
         const std::string expected = format.expected.empty() ? greyColorLines() : format.expected;
         EXPECT_EQ(replaced(out.str(), stick.rootPath(), "STICK"), expected) << format.name;
     }
+}
+
+// The colours of a PNG file at the given pixels.
+std::vector<std::array<int, 3>> pngPixels(const std::filesystem::path& file,
+                                          std::vector<std::pair<int, int>> at)
+{
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* image = stbi_load(file.string().c_str(), &width, &height, &channels, 3);
+    std::vector<std::array<int, 3>> colours;
+    for (const auto& [x, y] : at) {
+        const stbi_uc* pixel = image + 3 * (y * width + x);
+        colours.push_back(image == nullptr || x >= width || y >= height
+                              ? std::array{-1, -1, -1}
+                              : std::array<int, 3>{pixel[0], pixel[1], pixel[2]});
+    }
+    stbi_image_free(image);
+    return colours;
+}
+
+TEST(StickFormatsTest, TheColoursPictureShowsEveryCellWhereTheDialogPaintsIt)
+{
+    // Grey everywhere, but colour 2, slice 16: U1 100, U2 128, V1 200, V2 128.
+    Bytes table = greyColorTable();
+    const Bytes slice{100, 128, 200, 128};
+    std::copy(slice.begin(), slice.end(), table.begin() + 144 * 3 + 16 * 4);
+    test::TempStick stick;
+    stick.write("MEMSTICK.IND", "");
+    stick.write("OPEN-R/APP/VERSION", kAiboMindVersion.bytes);
+    stick.write("OPEN-R/APP/DATA/P/TR.CT", table);
+    const std::filesystem::path picture =
+        stick.dir().parent_path() / (stick.dir().filename().string() + ".png");
+    {
+        test::CurrentDirectoryGuard guard;
+        std::ostringstream out, err;
+        ASSERT_EQ(cli::runCli(std::vector<std::string>{"colors", stick.rootPath(), "--png", picture.string()},
+                              out, err),
+                  0);
+    }
+    // 371 x 475 pixels; area 0 inside x 71 to 354, y 13 to 59; area 2 inside y 121 to 166.
+    EXPECT_EQ(
+        pngPixels(picture,
+                  {{0, 0}, {69, 11}, {71, 13}, {353, 59}, {215, 125}, {215, 140}, {215, 160}, {370, 474}}),
+        (std::vector<std::array<int, 3>>{{240, 240, 240},
+                                         {160, 160, 160},
+                                         {7, 7, 7},
+                                         {255, 255, 255},
+                                         {236, 93, 85},
+                                         {185, 114, 110},
+                                         {135, 135, 135},
+                                         {240, 240, 240}}));
+    std::filesystem::remove(picture);
 }
 
 }  // namespace
