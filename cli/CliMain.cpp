@@ -19,6 +19,7 @@ struct Command {
     std::string_view usage;
     std::string_view help;
     int (*run)(const CommandContext&);
+    std::string (*moreHelp)() = nullptr;  // help built from the program's own tables
 };
 
 constexpr std::array<Command, 7> kCommands{{
@@ -28,13 +29,11 @@ constexpr std::array<Command, 7> kCommands{{
      runDetect},
     {"report", "morvane-cli report ENTRY STICK [--crlf]",
      "Prints one report of the stick, line by line, exactly as the window's information\n"
-     "list shows it. ENTRY is one of, in the window's tree order:\n"
-     "  summary, name-owner, lan-settings, advanced, global-variables, flash-variables,\n"
-     "  r-variables, diary-variables, versions\n"
-     "or 'all' for every entry, each introduced by a line '== TITLE ==' and followed by an\n"
-     "empty line. --crlf ends every line with CR LF, as the clipboard copy does.\n"
+     "list holds it. ENTRY is one of the entries below, or 'all' for every entry, each\n"
+     "introduced by a line '== TITLE ==' and followed by an empty line. --crlf ends every\n"
+     "line with CR LF, as the clipboard copy does.\n"
      "Exit status 1 when the report was not produced (its file is missing, or it failed).\n",
-     runReport},
+     runReport, reportEntriesHelp},
     {"scan", "morvane-cli scan",
      "Prints every stick root (a folder holding MEMSTICK.IND) among the places where\n"
      "removable media are mounted. Exit status 1 when none is found.\n",
@@ -113,6 +112,8 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     const std::span<const std::string> rest = args.subspan(1);
     if (contains(rest, "--help")) {
         out << "Usage: " << command->usage << "\n\n" << command->help;
+        if (command->moreHelp)
+            out << command->moreHelp();
         return kExitOk;
     }
     if (contains(rest, "--version")) {

@@ -16,6 +16,8 @@ struct CommandContext {
 
 int runDetect(const CommandContext& context);
 int runReport(const CommandContext& context);
+// The lines of report --help that name the entries, from the report tree's own table.
+std::string reportEntriesHelp();
 int runScan(const CommandContext& context);
 int runSkills(const CommandContext& context);
 int runVolume(const CommandContext& context);

@@ -6,7 +6,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/ReportEntries.h"
 #include "cli/StickArgument.h"
 #include "reports/ReportTree.h"
 #include "ui/MemoryTreeControl.h"
@@ -35,11 +34,10 @@ struct ReportRun {
     }
     ~ReportRun() { releaseReportTree(tree); }
 
-    ReportOutcome show(std::string_view title)
+    // Entry `index` of the tree's table, which is also its place in display order.
+    ReportOutcome show(std::size_t index)
     {
-        const std::vector<TreeControl::Item> items = tree.itemsInDisplayOrder();
-        tree.select(*std::find_if(items.begin(), items.end(),
-                                  [&](TreeControl::Item item) { return tree.title(item) == title; }));
+        tree.select(tree.itemsInDisplayOrder().at(index));
         return showSelectedReport(tree, list, cursor, stick);
     }
 
@@ -52,27 +50,31 @@ struct ReportRun {
 
 int printAll(ReportRun& run, std::ostream& out)
 {
-    for (const ReportEntry& entry : kReportEntries) {
-        run.show(entry.title);
-        out << "== " << entry.title << " ==" << run.lineEnd;
+    for (std::size_t index = 0; index < reportEntries().size(); ++index) {
+        run.show(index);
+        out << "== " << reportEntries()[index].title << " ==" << run.lineEnd;
         run.print(out);
         out << run.lineEnd;
     }
     return kExitOk;
 }
 
-int printOne(ReportRun& run, std::string_view title, std::ostream& out)
+int printOne(ReportRun& run, std::size_t index, std::ostream& out)
 {
-    const ReportOutcome outcome = run.show(title);
+    const ReportOutcome outcome = run.show(index);
     run.print(out);
     return outcome == ReportOutcome::Produced ? kExitOk : kExitNotProduced;
 }
 
-const ReportEntry* findEntry(std::string_view name)
+// The entry's place in the tree's table, or none for a name the table does not give.
+std::optional<std::size_t> findEntry(std::string_view name)
 {
-    auto it = std::find_if(kReportEntries.begin(), kReportEntries.end(),
-                           [&](const ReportEntry& entry) { return entry.name == name; });
-    return it == kReportEntries.end() ? nullptr : &*it;
+    const std::span<const ReportEntry> entries = reportEntries();
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const ReportEntry& entry) { return entry.commandName == name; });
+    if (it == entries.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(it - entries.begin());
 }
 
 }  // namespace
@@ -87,14 +89,25 @@ int runReport(const CommandContext& context)
         return reportUsageError(context.err, parsed->positionals.size() < 2 ? "report: needs ENTRY and STICK"
                                                                             : "report: too many arguments");
     const std::string& name = parsed->positionals[0];
-    const ReportEntry* entry = findEntry(name);
-    if (name != "all" && entry == nullptr)
+    const std::optional<std::size_t> entry = findEntry(name);
+    if (name != "all" && !entry)
         return reportUsageError(context.err, "report: unknown entry '" + name + "'");
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[1], stick, context.err))
         return kExitStickError;
     ReportRun run(stick, parsed->has("--crlf"));
-    return entry ? printOne(run, entry->title, context.out) : printAll(run, context.out);
+    return entry ? printOne(run, *entry, context.out) : printAll(run, context.out);
+}
+
+std::string reportEntriesHelp()
+{
+    std::string help = "The entries, in the window's tree order:\n ";
+    for (const ReportEntry& entry : reportEntries()) {
+        help += ' ';
+        help += entry.commandName;
+    }
+    help += '\n';
+    return help;
 }
 
 }  // namespace morvane::cli

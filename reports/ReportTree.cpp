@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, 1> kAdvancedHelp{
     "Select one of the other files for a dump of its contents."};
 
 struct TreeRow {
-    std::string_view title;
+    ReportEntry entry;
     bool childOfAdvanced;
     const char* filePath;
     bool fileOptional;
@@ -30,15 +30,19 @@ std::unique_ptr<ReportNode> make()
 const std::array<TreeRow, 9>& treeRows()
 {
     static const std::array<TreeRow, 9> rows{{
-        {"Summary", false, nullptr, false, make<SummaryNode>},
-        {"Name / Owner", false, "OPEN-R\\APP\\DATA\\P\\ARRMAIN.BIN", true, make<NameOwnerNode>},
-        {"LAN settings", false, nullptr, false, make<LanSettingsNode>},
-        {"Advanced", false, nullptr, false, make<TextNode>},
-        {"global variables", true, "OPEN-R\\APP\\DATA\\P\\GVAR", true, make<GvarNode>},
-        {"flash variables", true, "OPEN-R\\APP\\DATA\\P\\FVAR", true, make<FvarNode>},
-        {"r variables (mind2/3)", true, "OPEN-R\\APP\\DATA\\P\\RVAR", true, make<RvarNode>},
-        {"diary variables", true, "OPEN-R\\APP\\DATA\\P\\DVAR", true, make<DvarNode>},
-        {"(versions)", true, nullptr, false, make<VersionsNode>},
+        {{"Summary", "summary"}, false, nullptr, false, make<SummaryNode>},
+        {{"Name / Owner", "name-owner"},
+         false,
+         "OPEN-R\\APP\\DATA\\P\\ARRMAIN.BIN",
+         true,
+         make<NameOwnerNode>},
+        {{"LAN settings", "lan-settings"}, false, nullptr, false, make<LanSettingsNode>},
+        {{"Advanced", "advanced"}, false, nullptr, false, make<TextNode>},
+        {{"global variables", "global-variables"}, true, "OPEN-R\\APP\\DATA\\P\\GVAR", true, make<GvarNode>},
+        {{"flash variables", "flash-variables"}, true, "OPEN-R\\APP\\DATA\\P\\FVAR", true, make<FvarNode>},
+        {{"r variables (mind2/3)", "r-variables"}, true, "OPEN-R\\APP\\DATA\\P\\RVAR", true, make<RvarNode>},
+        {{"diary variables", "diary-variables"}, true, "OPEN-R\\APP\\DATA\\P\\DVAR", true, make<DvarNode>},
+        {{"(versions)", "versions"}, true, nullptr, false, make<VersionsNode>},
     }};
     return rows;
 }
@@ -46,7 +50,7 @@ const std::array<TreeRow, 9>& treeRows()
 ReportNode* attach(TreeControl& tree, TreeControl::Item parent, const TreeRow& row,
                    std::unique_ptr<ReportNode> node)
 {
-    node->treeItem = tree.insertLastChild(parent, row.title);
+    node->treeItem = tree.insertLastChild(parent, row.entry.title);
     tree.setItemData(node->treeItem, node.get());
     if (row.filePath != nullptr)
         node->filePath = row.filePath;
@@ -77,16 +81,27 @@ void writeMissingFileLines(const ReportNode& node, InfoList& list)
 
 }  // namespace
 
+std::span<const ReportEntry> reportEntries()
+{
+    static const std::array<ReportEntry, 9> entries = [] {
+        std::array<ReportEntry, 9> titles{};
+        for (std::size_t row = 0; row < titles.size(); ++row)
+            titles[row] = treeRows()[row].entry;
+        return titles;
+    }();
+    return entries;
+}
+
 bool buildReportTree(TreeControl& tree)
 {
     ReportNode* advanced = nullptr;
     for (const TreeRow& row : treeRows()) {
         std::unique_ptr<ReportNode> node = row.create();
-        if (row.title == "Advanced")
+        if (row.entry.title == "Advanced")
             node->helpLines = kAdvancedHelp;
         ReportNode* attached = attach(tree, row.childOfAdvanced ? advanced->treeItem : TreeControl::kTopLevel,
                                       row, std::move(node));
-        if (row.title == "Advanced")
+        if (row.entry.title == "Advanced")
             advanced = attached;
     }
     tree.expand(advanced->treeItem);

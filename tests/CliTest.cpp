@@ -93,6 +93,20 @@ TEST(CliReport, PrintsTheListLineByLineWithLfOrCrLf)
     EXPECT_EQ(runCli({"report", "versions", stick.rootPath(), "--crlf"}).out, crlf);
 }
 
+TEST(CliReport, HelpNamesEveryEntryAndAnUnknownEntryIsAUsageError)
+{
+    const CliRun help = runCli({"report", "--help"});
+    EXPECT_NE(
+        help.out.find("The entries, in the window's tree order:\n  summary name-owner lan-settings advanced "
+                      "global-variables flash-variables r-variables diary-variables versions\n"),
+        std::string::npos)
+        << help.out;
+    test::TempStick stick;
+    const CliRun unknown = runCli({"report", "Summary", stick.rootPath()});
+    EXPECT_EQ(unknown.status, 64);
+    EXPECT_EQ(unknown.err, "morvane-cli: report: unknown entry 'Summary' (try 'morvane-cli --help')\n");
+}
+
 TEST(CliReport, ExitsWithOneWhenTheReportIsNotProduced)
 {
     test::TempStick stick;

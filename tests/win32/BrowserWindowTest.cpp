@@ -13,7 +13,7 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/win32/BrowserDialogRes.h"
 #include "cli/CliMain.h"
-#include "cli/ReportEntries.h"
+#include "reports/ReportTree.h"
 #include "stick/win32/WideText.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
@@ -145,16 +145,16 @@ TEST_F(BrowserWindowTest, OpensOnAQuotedFolderWithBlanksInItsPath)
 TEST_F(BrowserWindowTest, EveryEntryHoldsExactlyWhatTheCliPrints)
 {
     std::vector<std::string> expected;
-    for (const cli::ReportEntry& entry : cli::kReportEntries)
-        expected.push_back(cliReport(entry.name, sampleStick(), true) + '\0');
+    for (const ReportEntry& entry : reportEntries())
+        expected.push_back(cliReport(entry.commandName, sampleStick(), true) + '\0');
     openOn(sampleStick());
     const std::vector<HTREEITEM> items = session.treeItems();
-    ASSERT_EQ(items.size(), cli::kReportEntries.size());
+    ASSERT_EQ(items.size(), reportEntries().size());
     HWND tree = GetDlgItem(session.mainWindow(), IDC_REPORT_TREE);
     for (std::size_t index = 0; index < items.size(); ++index) {
         SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items[index]));
-        EXPECT_EQ(session.treeTitle(items[index]), widenUtf8(cli::kReportEntries[index].title));
-        EXPECT_EQ(copyReport(), expected[index]) << cli::kReportEntries[index].title;
+        EXPECT_EQ(session.treeTitle(items[index]), widenUtf8(reportEntries()[index].title));
+        EXPECT_EQ(copyReport(), expected[index]) << reportEntries()[index].title;
     }
 }
 
