@@ -10,6 +10,15 @@
 #include "dialogs/VolumePresetsEditor.h"
 
 namespace morvane {
+namespace {
+
+// An editor saves through the system's file operations.
+EditorServices editorServices(MainWindowContext& window, SliderDialogView& view)
+{
+    return {window.messages, view, window.list, window.stick, systemFileOperations()};
+}
+
+}  // namespace
 
 bool runStickCommand(int id, MainWindowContext& window)
 {
@@ -21,10 +30,10 @@ bool runStickCommand(int id, MainWindowContext& window)
         copyReportToClipboard(window.list, window.clipboard, window.messages);
         return true;
     case IDM_SKILL_LEVELS:
-        editSkillLevels(window.messages, window.editors.skillLevels, window.list, window.stick);
+        editSkillLevels(editorServices(window, window.editors.skillLevels));
         return true;
     case IDM_VOLUME_PRESETS:
-        editVolumePresets(window.messages, window.editors.volumePresets);
+        editVolumePresets(editorServices(window, window.editors.volumePresets));
         return true;
     case IDM_COLOR_PREFERENCES:
         viewColorPreferences(window.messages, window.editors.colorPreferences);

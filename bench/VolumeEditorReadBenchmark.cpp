@@ -49,8 +49,10 @@ void readVolumeConfig(benchmark::State& state, bool compressed)
     changeDirectory(root.string());
     LeaveAtOnce view;
     IgnoreMessages messages;
+    MemoryInfoList list;
+    StickRoot stick;
     for (auto _ : state) {
-        const EditOutcome outcome = editVolumePresets(messages, view);
+        const EditOutcome outcome = editVolumePresets({messages, view, list, stick, systemFileOperations()});
         benchmark::DoNotOptimize(outcome);
     }
     changeDirectory(before.string());

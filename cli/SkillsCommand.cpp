@@ -11,14 +11,12 @@ const SliderCommand kSkillsCommand{"skills",
                                    SkillLevelsDialogModel::kPresetNames,
                                    SkillLevelsDialogModel::kFullLevel};
 
-// After a save the editor's confirmation lines are in the list, and get printed.
-EditOutcome editSkills(StickRoot& stick, UserMessages& messages, SliderDialogView& view, InfoList& list)
-{
-    return editSkillLevels(messages, view, list, stick);
-}
-
 }  // namespace
 
-int runSkills(const CommandContext& context) { return runSliderCommand(context, kSkillsCommand, editSkills); }
+// After a save the editor's confirmation lines are in the list, and get printed.
+int runSkills(const CommandContext& context)
+{
+    return runSliderCommand(context, kSkillsCommand, editSkillLevels);
+}
 
 }  // namespace morvane::cli

@@ -143,7 +143,7 @@ int runSliderCommand(const CommandContext& context, const SliderCommand& command
     StreamMessages messages(context.err);
     OptionsSliderView view(command, *request, context.out);
     MemoryInfoList list;
-    const EditOutcome outcome = edit(stick, messages, view, list);
+    const EditOutcome outcome = edit({messages, view, list, stick, systemFileOperations()});
     for (const std::string& line : list.lines())
         context.out << line << '\n';
     return outcome == EditOutcome::Saved || outcome == EditOutcome::Cancelled ? kExitOk : kExitNotProduced;

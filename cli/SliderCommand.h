@@ -10,10 +10,7 @@
 
 #include "cli/Commands.h"
 #include "dialogs/EditOutcome.h"
-#include "reports/InfoList.h"
-#include "stick/StickRoot.h"
-#include "ui/SliderDialog.h"
-#include "ui/UserMessages.h"
+#include "dialogs/EditorServices.h"
 
 namespace morvane::cli {
 
@@ -53,8 +50,8 @@ private:
     std::ostream& out_;
 };
 
-// The editor's flow, given the opened stick, the message box, the dialog and the list.
-using SliderEdit = EditOutcome (*)(StickRoot&, UserMessages&, SliderDialogView&, InfoList&);
+// The editor's flow.
+using SliderEdit = EditOutcome (*)(const EditorServices&);
 
 // Runs an editor command: parses the options, opens the stick, plays the dialog through
 // `edit`, then prints what the information list holds. The exit status says whether the

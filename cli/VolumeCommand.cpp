@@ -11,14 +11,12 @@ const SliderCommand kVolumeCommand{"volume",
                                    VolumeDialogModel::kPresetNames,
                                    volumeToPosition(0xFFFF)};
 
-// The volume editor writes nothing into the list: a save prints nothing.
-EditOutcome editVolume(StickRoot&, UserMessages& messages, SliderDialogView& view, InfoList&)
-{
-    return editVolumePresets(messages, view);
-}
-
 }  // namespace
 
-int runVolume(const CommandContext& context) { return runSliderCommand(context, kVolumeCommand, editVolume); }
+// The volume editor writes nothing into the list: a save prints nothing.
+int runVolume(const CommandContext& context)
+{
+    return runSliderCommand(context, kVolumeCommand, editVolumePresets);
+}
 
 }  // namespace morvane::cli

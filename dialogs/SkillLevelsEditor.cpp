@@ -35,23 +35,23 @@ void confirmChanges(InfoList& list)
 
 }  // namespace
 
-EditOutcome editSkillLevels(UserMessages& messages, SliderDialogView& view, InfoList& list, StickRoot& stick)
+EditOutcome editSkillLevels(const EditorServices& editor)
 {
     FlashVars vars;
     if (!readFlashVars(StickStream::open(kFlashVarPath, "rb"), vars)) {
-        messages.showMessage("No FVAR file yet\nPlease reboot AIBO at least once");
+        editor.messages.showMessage("No FVAR file yet\nPlease reboot AIBO at least once");
         return EditOutcome::NotOpened;
     }
-    SkillLevelsDialogModel dialog(skillValuesOf(vars), messages);
-    if (!view.runModal(dialog))
+    SkillLevelsDialogModel dialog(skillValuesOf(vars), editor.messages);
+    if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
     storeSkillValues(dialog.values(), vars);
-    if (!writeFlashVars(vars)) {
-        messages.showMessage("Save to memory stick failed (FVAR)");
+    if (!writeFlashVars(vars, editor.files)) {
+        editor.messages.showMessage("Save to memory stick failed (FVAR)");
         return EditOutcome::SaveFailed;
     }
-    detectSoftware(stick);
-    confirmChanges(list);
+    detectSoftware(editor.stick);
+    confirmChanges(editor.list);
     return EditOutcome::Saved;
 }
 

@@ -3,16 +3,14 @@
 #pragma once
 
 #include "dialogs/EditOutcome.h"
-#include "reports/InfoList.h"
-#include "stick/StickRoot.h"
-#include "ui/SliderDialog.h"
-#include "ui/UserMessages.h"
+#include "dialogs/EditorServices.h"
 
 namespace morvane {
 
-// Reads FVAR, runs `view` over a SkillLevelsDialogModel, and after "Save" rewrites FVAR
-// with the four new values (the other 60 as read), runs detection on `stick` again and
-// puts the confirmation into `list`. Failures are shown through `messages`.
-EditOutcome editSkillLevels(UserMessages& messages, SliderDialogView& view, InfoList& list, StickRoot& stick);
+// Reads FVAR, runs the view over a SkillLevelsDialogModel, and after "Save" rewrites FVAR
+// through the file operations with the four new values (the other 60 as read), runs
+// detection on the stick again and puts the confirmation into the list. Failures are
+// shown through the messages.
+EditOutcome editSkillLevels(const EditorServices& editor);
 
 }  // namespace morvane

@@ -52,16 +52,16 @@ std::optional<StoredVolumeConfig> readStoredConfig(UserMessages& messages)
 
 }  // namespace
 
-EditOutcome editVolumePresets(UserMessages& messages, SliderDialogView& view, FileOperations& files)
+EditOutcome editVolumePresets(const EditorServices& editor)
 {
-    const std::optional<StoredVolumeConfig> stored = readStoredConfig(messages);
+    const std::optional<StoredVolumeConfig> stored = readStoredConfig(editor.messages);
     if (!stored)
         return EditOutcome::NotOpened;
     VolumeDialogModel dialog(stored->pairs ? stored->pairs->words : kDefaultVolumeWords);
-    if (!view.runModal(dialog))
+    if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
-    if (!writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), files)) {
-        messages.showMessage("Failed to save VOLUME.CFG file\nStick may be write protected");
+    if (!writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), editor.files)) {
+        editor.messages.showMessage("Failed to save VOLUME.CFG file\nStick may be write protected");
         return EditOutcome::SaveFailed;
     }
     return EditOutcome::Saved;

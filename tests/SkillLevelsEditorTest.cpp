@@ -110,7 +110,7 @@ protected:
     EditOutcome edit(ScriptedSliderView& view)
     {
         StickRoot root = stick.stickRoot();
-        return editSkillLevels(messages, view, list, root);
+        return editSkillLevels({messages, view, list, root, systemFileOperations()});
     }
 
     test::UiLog log;
@@ -185,7 +185,7 @@ TEST_F(SkillLevelsEditorTest, ASaveRunsDetectionAgainOnTheStick)
     ASSERT_FALSE(stickgen::writeSampleStick(stick.dir()));
     StickRoot root = stick.stickRoot();
     ScriptedSliderView view(pressSave);
-    EXPECT_EQ(editSkillLevels(messages, view, list, root), EditOutcome::Saved);
+    EXPECT_EQ(editSkillLevels({messages, view, list, root, systemFileOperations()}), EditOutcome::Saved);
     EXPECT_NE(root.softwareKind, nullptr);
     EXPECT_EQ(root.languageCode, 3);
 }

@@ -69,8 +69,15 @@ protected:
         return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
+    EditOutcome edit(SliderDialogView& view, FileOperations& files = systemFileOperations())
+    {
+        StickRoot root = stick.stickRoot();
+        return editVolumePresets({messages, view, list, root, files});
+    }
+
     test::UiLog log;
     test::RecordingMessages messages{log};
+    MemoryInfoList list;
 };
 
 TEST_F(VolumePresetsEditorTest, SaveWithoutMovingNormalisesThePairsAndKeepsTheOtherLines)
@@ -78,7 +85,7 @@ TEST_F(VolumePresetsEditorTest, SaveWithoutMovingNormalisesThePairsAndKeepsTheOt
     stick.write(kVolumeConfigPath, "0xA000 0x9D00\r\n0xE780 0xE480\r\n0xC000 0xBD00\r\n0xFF00 0xFC00\r\n"
                                    "MIDI_Master_Tune:5\r\nmore\r\n");
     ScriptedSliderView view(pressSave);
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Saved);
+    EXPECT_EQ(edit(view), EditOutcome::Saved);
     EXPECT_EQ(view.opened, (Positions{0, 39, 0, 63}));
     EXPECT_EQ(onStick(), "0x8000 0x8000\r\n0xE700 0xE400\r\n0x8000 0x8000\r\n0xFF00 0xFC00\r\n"
                          "MIDI_Master_Tune:5\r\nmore\r\n");
@@ -91,10 +98,10 @@ TEST_F(VolumePresetsEditorTest, UnusablePairsOpenAtTheDefaultPositionsAfterANoti
 {
     stick.write(kVolumeConfigPath, "0x9000 0x9000\r\n0xFF00 0xFC00\r\n0xFF00 0xFC00\r\n0xFF00 0xFC00\r\n");
     ScriptedSliderView view([](SliderControls&) { return false; });
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
+    EXPECT_EQ(edit(view), EditOutcome::Cancelled);
     EXPECT_EQ(view.opened, (Positions{0, 39, 54, 62}));
     stick.write(kVolumeConfigPath, "0xFF00 0xFC00\r\n");
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
+    EXPECT_EQ(edit(view), EditOutcome::Cancelled);
     EXPECT_EQ(view.opened, (Positions{0, 39, 54, 62})) << "a pair read before the failure counts neither";
     EXPECT_EQ(messages.shown, (Lines{kUnreadNotice, kUnreadNotice}));
     EXPECT_EQ(log, (test::UiLog{"message: " + kUnreadNotice, "message: " + kUnreadNotice}))
@@ -113,7 +120,7 @@ TEST_F(VolumePresetsEditorTest, TheRobotsCompressedFileStaysCompressedWithItsNam
         controls.pressPreset(presetIndex("Loud"));
         return pressSave(controls);
     });
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Saved);
+    EXPECT_EQ(edit(view), EditOutcome::Saved);
     EXPECT_EQ(view.opened, (Positions{0, 39, 54, 62}));
     EXPECT_TRUE(messages.shown.empty());
     const std::optional<stickgen::GunzippedFile> saved = stickgen::gunzipWithZlib(bytesOf(onStick()));
@@ -142,7 +149,7 @@ TEST_F(VolumePresetsEditorTest, ADamagedOrHugeCompressedFileReadsAsUnreadable)
         stick.write(kVolumeConfigPath, *file);
         messages.shown.clear();
         ScriptedSliderView view([](SliderControls&) { return false; });
-        EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
+        EXPECT_EQ(edit(view), EditOutcome::Cancelled);
         const bool readable = file == &good;
         EXPECT_EQ(view.opened, readable ? Positions({0, 63, 63, 63}) : Positions({0, 39, 54, 62}));
         EXPECT_EQ(messages.shown, readable ? Lines() : Lines({kUnreadNotice}));
@@ -157,14 +164,14 @@ TEST_F(VolumePresetsEditorTest, CancelAfterLoudLeavesTheFileByteForByte)
         controls.pressPreset(presetIndex("Loud"));
         return false;
     });
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::Cancelled);
+    EXPECT_EQ(edit(view), EditOutcome::Cancelled);
     EXPECT_EQ(onStick(), old);
 }
 
 TEST_F(VolumePresetsEditorTest, AMissingFileShowsItsMessageAndNoDialog)
 {
     ScriptedSliderView view(pressSave);
-    EXPECT_EQ(editVolumePresets(messages, view), EditOutcome::NotOpened);
+    EXPECT_EQ(edit(view), EditOutcome::NotOpened);
     EXPECT_EQ(messages.shown, Lines{"Missing VOLUME.CFG file"});
     EXPECT_EQ(view.opened, std::nullopt);
 }
@@ -189,7 +196,7 @@ TEST_F(VolumePresetsEditorTest, AFailedSaveSaysTheStickMayBeWriteProtectedAndKee
         return pressSave(controls);
     });
     NoCreate files;
-    EXPECT_EQ(editVolumePresets(messages, view, files), EditOutcome::SaveFailed);
+    EXPECT_EQ(edit(view, files), EditOutcome::SaveFailed);
     EXPECT_EQ(messages.shown, Lines{"Failed to save VOLUME.CFG file\nStick may be write protected"});
     EXPECT_EQ(onStick(), old);
 }
