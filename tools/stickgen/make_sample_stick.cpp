@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stick/Utf8Path.h"
 #include "tools/stickgen/SampleStick.h"
 
 namespace {
@@ -23,7 +24,7 @@ constexpr std::string_view kHelp =
 
 int run(std::vector<std::filesystem::path> args)
 {
-    using morvane::stickgen::pathText;
+    using morvane::utf8Text;
     if (args.size() == 1 && args[0] == "--help") {
         std::cout << kUsage << kHelp;
         return EXIT_SUCCESS;
@@ -39,7 +40,7 @@ int run(std::vector<std::filesystem::path> args)
         std::cerr << "make_sample_stick: " << *error << '\n';
         return EXIT_FAILURE;
     }
-    std::cout << "Sample stick written to " << pathText(args[0]) << '\n';
+    std::cout << "Sample stick written to " << utf8Text(args[0]) << '\n';
     return EXIT_SUCCESS;
 }
 
