@@ -17,6 +17,8 @@ INT_PTR CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
     if (message == WM_INITDIALOG) {
         SetDlgItemTextW(window, IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
         SetDlgItemTextW(window, IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
+        // No inner margin: the field's text lines up with the labels above it.
+        SendDlgItemMessageW(window, IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         centreOverOwner(window);
         return TRUE;
     }
