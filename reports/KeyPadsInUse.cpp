@@ -1,28 +1,42 @@
-// The set in use is set by a front end before any stick file is read; the pointer is
-// atomic so that a reader on another thread (the window tests drive the program from
-// one) sees a whole set. No set put in use means the pads built in.
+// The set in use is put in place by a front end before any stick file is read. It is
+// handed out as a copy under a lock, so that a reader on another thread (the window tests
+// drive the program from one) always sees a whole set that stays valid.
 #include "reports/KeyPadsInUse.h"
 
-#include <atomic>
+#include <mutex>
+#include <utility>
 
 namespace morvane {
 namespace {
 
-std::atomic<const KeyPadSet*> inUse{nullptr};
+std::mutex lock;
+
+std::optional<KeyPadSet>& slot()
+{
+    static std::optional<KeyPadSet> set;  // none: the pads built in
+    return set;
+}
 
 }  // namespace
 
 KeyPadSet builtInKeyPadSet() { return {kBuiltInKeyPads, {}}; }
 
-const KeyPadSet& keyPadsInUse()
+KeyPadSet keyPadsInUse()
 {
-    static const KeyPadSet builtIn = builtInKeyPadSet();
-    const KeyPadSet* set = inUse.load();
-    return set != nullptr ? *set : builtIn;
+    const std::lock_guard held(lock);
+    return slot() ? *slot() : builtInKeyPadSet();
 }
 
-UsingKeyPads::UsingKeyPads(KeyPadSet pads) : pads_(std::move(pads)), previous_(inUse.exchange(&pads_)) {}
+UsingKeyPads::UsingKeyPads(KeyPadSet pads)
+{
+    const std::lock_guard held(lock);
+    previous_ = std::exchange(slot(), std::move(pads));
+}
 
-UsingKeyPads::~UsingKeyPads() { inUse.store(previous_); }
+UsingKeyPads::~UsingKeyPads()
+{
+    const std::lock_guard held(lock);
+    slot() = std::move(previous_);
+}
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 // end puts the set it chose at start-up in their place.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "reports/KeyPads.h"
@@ -16,7 +17,7 @@ struct KeyPadSet {
 
 KeyPadSet builtInKeyPadSet();
 
-const KeyPadSet& keyPadsInUse();
+KeyPadSet keyPadsInUse();
 
 // Puts `pads` in use for its lifetime; the set in use before comes back after it.
 class UsingKeyPads {
@@ -27,8 +28,7 @@ public:
     UsingKeyPads& operator=(const UsingKeyPads&) = delete;
 
 private:
-    KeyPadSet pads_;
-    const KeyPadSet* previous_;
+    std::optional<KeyPadSet> previous_;
 };
 
 }  // namespace morvane

@@ -52,7 +52,8 @@ bool decodeScrambledVars(const VarFileLayout& layout, std::span<const std::uint8
     if (xorOf(file.first(recordSize - 1)) != file[recordSize - 1])
         return false;
     const std::span<const std::uint8_t> data = file.subspan(kMagicSize, layout.dataBytes);
-    const std::span<const std::uint8_t> pad = keyPadBytes(keyPadsInUse().bytes, layout.pad);
+    const KeyPadSet pads = keyPadsInUse();
+    const std::span<const std::uint8_t> pad = keyPadBytes(pads.bytes, layout.pad);
     for (std::size_t i = 0; i < layout.valueCount(); ++i) {
         const std::uint32_t stored = readLittleEndian32(data, 4 * i);
         values[i] = static_cast<std::int32_t>(stored ^ readLittleEndian32(pad, 4 * i));
