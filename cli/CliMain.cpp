@@ -133,7 +133,7 @@ int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& 
         out << "Usage: " << command->usage << "\n\n" << command->help;
         return kExitOk;
     }
-    // The pads are chosen before anything is read, and only where they are used.
+    // Help needs no pads; everything else has them chosen before anything is read.
     StreamMessages messages(err);
     std::optional<KeyPadSet> pads = findKeyPads(keyPadPlaces(padsFile), messages);
     if (!pads)

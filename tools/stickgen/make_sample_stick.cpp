@@ -1,5 +1,6 @@
-// make_sample_stick [--gzip] [--key-pads FILE] OUTDIR: writes the sample stick into OUTDIR. The folder
-// argument is taken as the operating system gives it (wide on Windows), so any folder name works.
+// make_sample_stick [--gzip] [--key-pads FILE] OUTDIR: writes the sample stick into OUTDIR.
+// The folder argument is taken as the operating system gives it (wide on Windows), so any
+// folder name works.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
