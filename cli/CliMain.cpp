@@ -1,15 +1,20 @@
-// morvane-cli's dispatcher: program-level --help and --version, the command table,
-// and each command's own --help and --version.
+// morvane-cli's dispatcher: the key pads, program-level --help and --version, the
+// command table, and each command's own --help and --version.
 #include "cli/CliMain.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "MorvaneVersion.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
+#include "cli/KeyPadsOption.h"
+#include "cli/StreamMessages.h"
+#include "reports/KeyPadSource.h"
 
 namespace morvane::cli {
 namespace {
@@ -72,8 +77,17 @@ constexpr std::string_view kProgramHelp =
     "STICK is the stick's root folder (the one holding MEMSTICK.IND and OPEN-R), on the\n"
     "stick itself or on a copy of it.\n"
     "\n"
-    "Options: --help, --version (also after any command).\n"
-    "Exit status: 0 done, 1 not produced, 2 stick refused or not a folder, 64 usage error.\n";
+    "Options: --help, --version (also after any command), --key-pads FILE (before or\n"
+    "after the command).\n"
+    "\n"
+    "GVAR, RVAR and DVAR are read with the robot's key pads, a file of exactly 1452 bytes,\n"
+    "taken from the first of: --key-pads FILE; the environment variable MORVANE_KEY_PADS;\n"
+    "key_pads.bin beside this program; key_pads.bin in the user's configuration folder\n"
+    "($XDG_CONFIG_HOME/morvane or ~/.config/morvane; %APPDATA%\\Morvane on Windows). Without\n"
+    "one, the pads built in. --version names the pads in use.\n"
+    "\n"
+    "Exit status: 0 done, 1 not produced, 2 stick refused or not a folder, or a key pads\n"
+    "file named by --key-pads or MORVANE_KEY_PADS unusable, 64 usage error.\n";
 
 void printProgramHelp(std::ostream& out)
 {
@@ -83,7 +97,10 @@ void printProgramHelp(std::ostream& out)
     out << '\n' << kProgramHelp;
 }
 
-void printVersion(std::ostream& out) { out << "morvane-cli " << MORVANE_VERSION_TEXT << '\n'; }
+void printVersion(std::ostream& out)
+{
+    out << "morvane-cli " << MORVANE_VERSION_TEXT << '\n' << keyPadsLine(keyPadsInUse()) << '\n';
+}
 
 bool contains(std::span<const std::string> args, std::string_view wanted)
 {
@@ -92,8 +109,13 @@ bool contains(std::span<const std::string> args, std::string_view wanted)
 
 }  // namespace
 
-int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> args(given.begin(), given.end());
+    std::optional<std::string> padsFile;
+    std::string error;
+    if (!takeKeyPadsOption(args, padsFile, error))
+        return reportUsageError(err, error);
     if (args.empty())
         return reportUsageError(err, "missing command");
     const std::string& name = args[0];
@@ -101,22 +123,24 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         printProgramHelp(out);
         return kExitOk;
     }
-    if (name == "--version") {
-        printVersion(out);
-        return kExitOk;
-    }
     auto command = std::find_if(kCommands.begin(), kCommands.end(),
                                 [&](const Command& entry) { return entry.name == name; });
-    if (command == kCommands.end())
+    if (command == kCommands.end() && name != "--version")
         return reportUsageError(err, "unknown command '" + name + "'");
-    const std::span<const std::string> rest = args.subspan(1);
-    if (contains(rest, "--help")) {
+    const std::span<const std::string> rest = std::span<const std::string>(args).subspan(1);
+    if (command != kCommands.end() && contains(rest, "--help")) {
         out << "Usage: " << command->usage << "\n\n" << command->help;
         if (command->moreHelp)
             out << command->moreHelp();
         return kExitOk;
     }
-    if (contains(rest, "--version")) {
+    // Help needs no pads; everything else has them chosen before anything is read.
+    StreamMessages messages(err);
+    std::optional<KeyPadSet> pads = findKeyPads(keyPadPlaces(padsFile), messages);
+    if (!pads)
+        return kExitKeyPadsError;
+    const UsingKeyPads inUse(std::move(*pads));
+    if (name == "--version" || contains(rest, "--version")) {
         printVersion(out);
         return kExitOk;
     }

@@ -9,6 +9,7 @@
 #include "cli/StickArgument.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/HumanFacesViewer.h"
+#include "stick/Utf8Path.h"
 
 namespace morvane::cli {
 namespace {
@@ -42,8 +43,7 @@ private:
         faces.drawFace(record, picture);
         const std::filesystem::path path = *pngDirectory_ / ("face-" + std::to_string(record) + ".png");
         if (!writePngFile(picture, path)) {
-            const std::u8string shown = path.u8string();
-            err_ << "morvane-cli: cannot write " << std::string(shown.begin(), shown.end()) << '\n';
+            err_ << "morvane-cli: cannot write " << utf8Text(path) << '\n';
             picturesWritten = false;
         }
     }

@@ -11,6 +11,8 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
+#include "stick/Utf8Path.h"
+
 namespace morvane::cli {
 namespace {
 
@@ -26,7 +28,7 @@ void appendBytes(void* context, void* data, int size)
 std::filesystem::path outputPath(std::string_view path)
 {
     std::error_code error;
-    const std::filesystem::path given(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path given = utf8Path(path);
     const std::filesystem::path absolute = std::filesystem::absolute(given, error);
     return error ? given : absolute;
 }

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "stick/StickPath.h"
+#include "stick/Utf8Path.h"
 
 namespace morvane {
 namespace {
@@ -24,12 +25,6 @@ std::filesystem::path createUniqueDirectory(const std::filesystem::path& parent)
         if (std::filesystem::create_directory(candidate))
             return candidate;
     }
-}
-
-std::string toUtf8(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 std::filesystem::path nativeRelativePath(std::string_view stickPath)
@@ -53,7 +48,7 @@ std::fstream openForRewriting(const std::filesystem::path& path)
 }  // namespace
 
 ScratchStick::ScratchStick()
-    : root_(createUniqueDirectory(std::filesystem::temp_directory_path())), rootPath_(toUtf8(root_))
+    : root_(createUniqueDirectory(std::filesystem::temp_directory_path())), rootPath_(utf8Text(root_))
 {
     std::ofstream(root_ / "MEMSTICK.IND", std::ios::binary);
 }

@@ -1,9 +1,9 @@
-// Where each pad sits in the embedded pad file.
+// Where each pad sits in a pad set.
 #include "reports/KeyPads.h"
 
 namespace morvane {
 
-std::span<const std::uint8_t> keyPadBytes(KeyPad pad)
+std::span<const std::uint8_t> keyPadBytes(const KeyPadBytes& pads, KeyPad pad)
 {
     struct Slice {
         std::size_t offset;
@@ -11,7 +11,7 @@ std::span<const std::uint8_t> keyPadBytes(KeyPad pad)
     };
     static constexpr std::array<Slice, 4> kSlices{{{0, 256}, {256, 512}, {768, 128}, {896, 556}}};
     const Slice slice = kSlices[static_cast<std::size_t>(pad)];
-    return std::span<const std::uint8_t>(kKeyPadBytes).subspan(slice.offset, slice.size);
+    return std::span<const std::uint8_t>(pads).subspan(slice.offset, slice.size);
 }
 
 }  // namespace morvane

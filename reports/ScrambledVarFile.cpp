@@ -1,6 +1,6 @@
 // A scrambled variable file is the layout's four-byte magic, N data bytes and one
 // checksum byte, the XOR of every stored byte before it. Value i is stored XOR word i of
-// the layout's key pad.
+// the layout's pad among the pads in use.
 #include "reports/ScrambledVarFile.h"
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <numeric>
 #include <vector>
 
+#include "reports/KeyPadsInUse.h"
 #include "stick/StickFile.h"
 #include "stick/VersionChunk.h"
 
@@ -51,7 +52,8 @@ bool decodeScrambledVars(const VarFileLayout& layout, std::span<const std::uint8
     if (xorOf(file.first(recordSize - 1)) != file[recordSize - 1])
         return false;
     const std::span<const std::uint8_t> data = file.subspan(kMagicSize, layout.dataBytes);
-    const std::span<const std::uint8_t> pad = keyPadBytes(layout.pad);
+    const KeyPadSet pads = keyPadsInUse();
+    const std::span<const std::uint8_t> pad = keyPadBytes(pads.bytes, layout.pad);
     for (std::size_t i = 0; i < layout.valueCount(); ++i) {
         const std::uint32_t stored = readLittleEndian32(data, 4 * i);
         values[i] = static_cast<std::int32_t>(stored ^ readLittleEndian32(pad, 4 * i));

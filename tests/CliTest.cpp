@@ -2,11 +2,16 @@
 // standard error, and the command-line rules shared by every command.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "reports/KeyPads.h"
+#include "stick/Utf8Path.h"
 #include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
 #include "tools/stickgen/VersionFile.h"
 
 namespace morvane {
@@ -170,6 +175,120 @@ TEST(CliUsage, HelpAndVersionWorkOnTheProgramAndEveryCommand)
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out.rfind("morvane-cli ", 0), 0u);
     }
+}
+
+// The sample stick scrambled with a random pad set, which a pads file of its own holds.
+class CliKeyPads : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::mt19937 random(std::random_device{}());
+        for (std::uint8_t& byte : pads)
+            byte = static_cast<std::uint8_t>(random());
+        folder.write("pads.bin", pads);
+        ASSERT_EQ(stickgen::writeSampleStick(folder.dir() / "stick", false, pads), std::nullopt);
+    }
+    std::string path(const std::filesystem::path& name) const { return utf8Text(folder.dir() / name); }
+    // The reports of the three scrambled files as one text, `before` put ahead of the
+    // command and `after` behind it.
+    std::string variables(const std::vector<std::string>& before, const std::vector<std::string>& after = {})
+    {
+        std::string text;
+        for (const char* entry : {"global-variables", "r-variables", "diary-variables"}) {
+            std::vector<std::string> args = before;
+            args.insert(args.end(), {"report", entry, path("stick")});
+            args.insert(args.end(), after.begin(), after.end());
+            text += runCli(args).out;
+        }
+        return text;
+    }
+    void expectTrueValues(const std::string& text)
+    {
+        for (const char* part :
+             {"AiboMind2/3 Globals\nNon-Zero Values\nG{0} = 3\nG{4} = 1\nG{10} = 7\nG{11} = 5\n",
+              "G{127} = 1\n",
+              "Dump of file OPEN-R\\APP\\DATA\\P\\RVAR\n\nR{0} = 1\nR{3} = 12\nR{7} = 250\nR{15} = 4\nR{31} "
+              "= 1\n",
+              "Dump of file OPEN-R\\APP\\DATA\\P\\DVAR\n\nD{0} = 40\nD{1} = 11\nD{2} = 3\nD{10} = 5\nD{64} = "
+              "2\n"
+              "D{138} = 1\n"})
+            EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
+    }
+
+    test::TempStick folder;
+    KeyPadBytes pads{};
+};
+
+const std::string kRVarsReadTrue = "R{7} = 250\n";
+
+TEST_F(CliKeyPads, AStickReadsTrueWithItsPadsNamedByTheOptionOrTheVariable)
+{
+    const std::string padsFile = path("pads.bin");
+    expectTrueValues(variables({"--key-pads", padsFile}));
+    expectTrueValues(variables({}, {"--key-pads", padsFile}));
+    expectTrueValues(variables({}, {"--key-pads=" + padsFile}));
+    EXPECT_EQ(variables({}).find(kRVarsReadTrue), std::string::npos) << "the pads built in read it wrong";
+    test::ScopedEnvironmentVariable variable("MORVANE_KEY_PADS", padsFile);
+    expectTrueValues(variables({}));
+    // The option comes before the variable.
+    test::ScopedEnvironmentVariable unusable("MORVANE_KEY_PADS", path("missing.bin"));
+    expectTrueValues(variables({"--key-pads", padsFile}));
+}
+
+TEST_F(CliKeyPads, AnUnusableNamedPadsFileExitsWithTwoBeforeTheStickIsOpened)
+{
+    folder.write("short.bin", std::span(pads).first(1451));
+    std::filesystem::create_directory(folder.dir() / "folder.bin");
+    const std::string rule = ": key pads must be a file of exactly 1452 bytes\n";
+    const std::pair<std::string, std::string> unusable[]{
+        {path("short.bin"), "Key pads file '" + path("short.bin") + "' holds 1451 bytes" + rule},
+        {path("folder.bin"), "Key pads file '" + path("folder.bin") + "' is a folder" + rule},
+        {path("missing.bin"), "Key pads file '" + path("missing.bin") + "' does not exist" + rule}};
+    for (const auto& [file, message] : unusable) {
+        const CliRun byOption = runCli({"--key-pads", file, "report", "all", path("stick")});
+        EXPECT_EQ(byOption.status, 2);
+        EXPECT_EQ(byOption.out, "");
+        EXPECT_EQ(byOption.err, message);
+        test::ScopedEnvironmentVariable variable("MORVANE_KEY_PADS", file);
+        const CliRun byVariable = runCli({"detect", path("no stick here")});
+        EXPECT_EQ(byVariable.status, 2);
+        EXPECT_EQ(byVariable.err, message);
+    }
+    EXPECT_EQ(runCli({"detect", path("stick"), "--key-pads"}).status, 64);
+}
+
+TEST_F(CliKeyPads, VersionNamesThePadsInUse)
+{
+    const CliRun named = runCli({"detect", "--version", "--key-pads", path("pads.bin")});
+    EXPECT_EQ(named.out.substr(named.out.find('\n')), "\nKey pads: " + path("pads.bin") + "\n");
+    const CliRun builtIn = runCli({"--version"});
+    EXPECT_EQ(builtIn.out.substr(builtIn.out.find('\n')),
+              kBuiltInKeyPadsArePlaceholders
+                  ? "\nKey pads: built in (placeholders: a real robot's GVAR, RVAR and "
+                    "DVAR read wrong; see the README)\n"
+                  : "\nKey pads: built in\n");
+}
+
+// Found without being named: an unusable file there is announced and passed over.
+TEST_F(CliKeyPads, PadsInTheUsersConfigurationFolderAreFound)
+{
+#ifdef _WIN32
+    test::ScopedEnvironmentVariable config("APPDATA", utf8Text(folder.dir()));
+    const std::string found = path("Morvane\\key_pads.bin");
+#else
+    test::ScopedEnvironmentVariable config("XDG_CONFIG_HOME", utf8Text(folder.dir()));
+    const std::string found = path("morvane/key_pads.bin");
+#endif
+    folder.write("morvane/key_pads.bin", pads);
+    expectTrueValues(variables({}));
+    const std::string version = runCli({"--version"}).out;
+    EXPECT_EQ(version.substr(version.find('\n')), "\nKey pads: " + found + "\n");
+    folder.write("morvane/key_pads.bin", std::span(pads).first(1451));
+    const CliRun run = runCli({"report", "r-variables", path("stick")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find(kRVarsReadTrue), std::string::npos);
+    EXPECT_EQ(run.err, "Key pads file '" + found +
+                           "' holds 1451 bytes: key pads must be a file of exactly 1452 bytes\n");
 }
 
 }  // namespace

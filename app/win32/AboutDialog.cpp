@@ -1,9 +1,13 @@
-// The About box has no state: it opens centred over the main window, and OK and Cancel
-// (Escape, the close box) both end it.
+// The About box has no state: it opens centred over the main window, showing the
+// program's version and the key pads in use, and OK and Cancel (Escape, the close box)
+// both end it.
 #include "app/win32/AboutDialog.h"
 
+#include "MorvaneVersion.h"
 #include "app/win32/AboutDialogRes.h"
 #include "dialogs/win32/CentreOverOwner.h"
+#include "reports/KeyPadSource.h"
+#include "stick/win32/WideText.h"
 
 namespace morvane {
 namespace {
@@ -11,6 +15,10 @@ namespace {
 INT_PTR CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG) {
+        SetDlgItemTextW(window, IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
+        SetDlgItemTextW(window, IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
+        // No inner margin: the field's text lines up with the labels above it.
+        SendDlgItemMessageW(window, IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         centreOverOwner(window);
         return TRUE;
     }

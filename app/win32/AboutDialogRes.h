@@ -2,3 +2,5 @@
 #pragma once
 
 #define IDD_ABOUT 100
+#define IDC_ABOUT_VERSION 101
+#define IDC_ABOUT_KEY_PADS 102

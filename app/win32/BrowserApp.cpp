@@ -12,6 +12,7 @@
 #include "app/win32/MessageBoxMessages.h"
 #include "app/win32/ScanDialog.h"
 #include "app/win32/SystemClipboard.h"
+#include "reports/KeyPadSource.h"
 #include "stick/OsFile.h"
 #include "stick/win32/WideText.h"
 
@@ -34,6 +35,16 @@ void initCommonControls()
     InitCommonControlsEx(&controls);
 }
 
+// The key pads of this run. Each unusable pads file is announced in a message box before
+// the stick is sought; the program then goes on, with the pads built in when the file
+// named by MORVANE_KEY_PADS is the unusable one.
+KeyPadSet startupKeyPads()
+{
+    const OwnerWindow noWindow;
+    MessageBoxMessages messages(noWindow);
+    return findKeyPads(keyPadPlaces(std::nullopt), messages).value_or(builtInKeyPadSet());
+}
+
 }  // namespace
 
 int BrowserApp::run(std::wstring_view commandLine)
@@ -42,6 +53,7 @@ int BrowserApp::run(std::wstring_view commandLine)
     // Probing an empty removable drive, or a missing file, must never ask for a disk.
     quietDriveProbes();
     initCommonControls();
+    const UsingKeyPads pads(startupKeyPads());
     initInstance(commandLine);
     return 0;
 }

@@ -2,6 +2,7 @@
 // renamed program names itself by its new name.
 #include "app/win32/MessageBoxMessages.h"
 
+#include "stick/ProgramPlaces.h"
 #include "stick/win32/WideText.h"
 
 namespace morvane {
@@ -9,12 +10,7 @@ namespace {
 
 std::wstring programName()
 {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-           path.size())
-        path.resize(path.size() * 2);
-    path.resize(length);
+    const std::wstring path = widenUtf8(executablePath().value_or(""));
     const std::size_t nameStart = path.find_last_of(L"\\/") + 1;  // 0 when there is no separator
     std::wstring name = path.substr(nameStart);
     const std::size_t extension = name.find_last_of(L'.');

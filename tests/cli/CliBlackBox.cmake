@@ -1,6 +1,7 @@
 # Black-box tests of the morvane-cli executable: exact bytes on standard output and
 # standard error, and exit statuses. Run by CTest as
-#   cmake -DCLI=<exe> -DEMULATOR=<wine or empty> -DSTICK=<sample stick> -DSCRATCH=<dir> -P CliBlackBox.cmake
+#   cmake -DCLI=<exe> -DEMULATOR=<wine or empty> -DSTICK=<sample stick> -DSCRATCH=<dir>
+#         -DEXPECTED_DIR=<dir> -DMAKE_STICK=<make_sample_stick> -P CliBlackBox.cmake
 
 set(failures 0)
 
@@ -66,16 +67,28 @@ function(hex_bytes_of_file path out_var)
   set(${out_var} "${hex}" PARENT_SCOPE)
 endfunction()
 
-execute_process(COMMAND ${EMULATOR} ${CLI} report all "${STICK}" RESULT_VARIABLE status OUTPUT_FILE "${SCRATCH}/all.txt")
-file(READ "${SCRATCH}/all.txt" actual)
-string(REGEX REPLACE "Browsing OpenR from [^\n]*" "Browsing OpenR from <ROOT>" actual "${actual}")
-file(READ "${EXPECTED_DIR}/sample-report-all.txt" expected)
-bytes_of("${actual}" actual_hex)
-bytes_of("${expected}" expected_hex)
-if(NOT status STREQUAL "0" OR NOT actual_hex STREQUAL expected_hex)
+# Runs `CLI report all STICK`, the output in all.txt; answers whether it is every report
+# of the sample stick, byte for byte, and in `err_var` its standard error.
+function(report_all_is_sample cli stick out_var err_var)
+  execute_process(COMMAND ${EMULATOR} ${cli} report all "${stick}" RESULT_VARIABLE status
+                  OUTPUT_FILE "${SCRATCH}/all.txt" ERROR_VARIABLE err)
+  file(READ "${SCRATCH}/all.txt" actual)
+  string(REGEX REPLACE "Browsing OpenR from [^\n]*" "Browsing OpenR from <ROOT>" actual "${actual}")
+  file(READ "${EXPECTED_DIR}/sample-report-all.txt" expected)
+  bytes_of("${actual}" actual_hex)
+  bytes_of("${expected}" expected_hex)
   file(WRITE "${SCRATCH}/all-normalised.txt" "${actual}")
-  message(SEND_ERROR "report all: status ${status}; compare ${SCRATCH}/all-normalised.txt "
-                     "with ${EXPECTED_DIR}/sample-report-all.txt")
+  if(status STREQUAL "0" AND actual_hex STREQUAL expected_hex)
+    set(${out_var} TRUE PARENT_SCOPE)
+  else()
+    set(${out_var} FALSE PARENT_SCOPE)
+  endif()
+  set(${err_var} "${err}" PARENT_SCOPE)
+endfunction()
+
+report_all_is_sample("${CLI}" "${STICK}" same err)
+if(NOT same)
+  message(SEND_ERROR "report all: compare ${SCRATCH}/all-normalised.txt with ${EXPECTED_DIR}/sample-report-all.txt")
 endif()
 
 execute_process(COMMAND ${EMULATOR} ${CLI} report all "${STICK}" --crlf OUTPUT_FILE "${SCRATCH}/all-crlf.txt")
@@ -154,3 +167,33 @@ expect_png("${SCRATCH}/colors.png" 371 475)
 foreach(index 0 1 2 3)
   expect_png("${SCRATCH}/faces/face-${index}.png" 135 80)
 endforeach()
+
+# Key pads beside the program: a copy of morvane-cli with key_pads.bin beside it reads the
+# sample stick scrambled with those pads exactly as the sample. The pads are 1452 random
+# letters and digits.
+string(RANDOM LENGTH 1452 random_pads)
+file(WRITE "${SCRATCH}/random-pads.bin" "${random_pads}")
+execute_process(COMMAND ${EMULATOR} ${MAKE_STICK} --key-pads "${SCRATCH}/random-pads.bin" "${SCRATCH}/random-stick"
+                RESULT_VARIABLE status OUTPUT_QUIET)
+get_filename_component(cli_name "${CLI}" NAME)
+file(COPY "${CLI}" DESTINATION "${SCRATCH}/program")
+file(COPY_FILE "${SCRATCH}/random-pads.bin" "${SCRATCH}/program/key_pads.bin")
+set(copied_cli "${SCRATCH}/program/${cli_name}")
+report_all_is_sample("${copied_cli}" "${SCRATCH}/random-stick" same err)
+if(NOT status STREQUAL "0" OR NOT same OR NOT err STREQUAL "")
+  message(SEND_ERROR "pads beside the program: compare ${SCRATCH}/all-normalised.txt with the sample's [${err}]")
+endif()
+execute_process(COMMAND ${EMULATOR} ${copied_cli} --version OUTPUT_VARIABLE version)
+if(NOT version MATCHES "^morvane-cli [^\n]+\nKey pads: [^\n]*.program.key_pads[.]bin\n$")
+  message(SEND_ERROR "--version beside the pads: [${version}]")
+endif()
+
+# A folder named key_pads.bin beside the program is announced, and the pads built in read
+# the sample stick.
+file(REMOVE "${SCRATCH}/program/key_pads.bin")
+file(MAKE_DIRECTORY "${SCRATCH}/program/key_pads.bin")
+report_all_is_sample("${copied_cli}" "${STICK}" same err)
+set(folder_message "is a folder: key pads must be a file of exactly 1452 bytes\n$")
+if(NOT same OR NOT err MATCHES "^Key pads file '[^\n]*.program.key_pads[.]bin' ${folder_message}")
+  message(SEND_ERROR "a folder beside the program: [${err}]")
+endif()

@@ -7,6 +7,7 @@
 
 #include "stick/Detection.h"
 #include "stick/SoftwareKind.h"
+#include "stick/Utf8Path.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
 
@@ -83,7 +84,7 @@ TEST(StickImage, StoresNamesInUpperCaseBelowTheRoot)
 TEST_F(SampleStickOnDisk, IsAcceptedAsAnEnglishAiboMindStick)
 {
     ASSERT_EQ(writeSampleStick(root_), std::nullopt);
-    StickRoot stick{pathText(fs::absolute(root_)), nullptr, -1};
+    StickRoot stick{utf8Text(fs::absolute(root_)), nullptr, -1};
     EXPECT_EQ(detectSoftware(stick), std::nullopt);
     ASSERT_TRUE(stick.softwareKind);
     EXPECT_STREQ(stick.softwareKind->description, "ERS-7 AiboMind V1/V2/V3");

@@ -23,7 +23,7 @@ std::int32_t storedValue(std::span<const std::uint8_t> file, std::size_t index)
 
 std::int32_t padWord(const VarFileLayout& layout, std::size_t index)
 {
-    return static_cast<std::int32_t>(readLittleEndian32(keyPadBytes(layout.pad), 4 * index));
+    return static_cast<std::int32_t>(readLittleEndian32(keyPadBytes(kBuiltInKeyPads, layout.pad), 4 * index));
 }
 
 TEST(ScrambledVarFile, IsMagicDataAndAChecksumThatMakesTheWholeFileXorToZero)

@@ -10,12 +10,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "MorvaneVersion.h"
 #include "app/MainWindowCommandIds.h"
 #include "app/win32/BrowserDialogRes.h"
 #include "cli/CliMain.h"
 #include "reports/ReportTree.h"
+#include "stick/Utf8Path.h"
 #include "stick/win32/WideText.h"
 #include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/GuiSession.h"
@@ -92,6 +95,22 @@ std::string clipboardBytes()
     return bytes;
 }
 
+BOOL CALLBACK collectText(HWND window, LPARAM lParam)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    reinterpret_cast<std::vector<std::wstring>*>(lParam)->push_back(text);
+    return TRUE;
+}
+
+// The texts of the controls of `window`.
+std::vector<std::wstring> controlTexts(HWND window)
+{
+    std::vector<std::wstring> texts;
+    EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
 class BrowserWindowTest : public ::testing::Test {
 protected:
     void openOn(const fs::path& stick)
@@ -100,6 +119,19 @@ protected:
         ASSERT_NE(session.mainWindow(), nullptr);
     }
     void post(int command) { PostMessageW(session.mainWindow(), WM_COMMAND, command, 0); }
+    // Opens the About box and answers the texts of its controls; the box is closed again.
+    std::vector<std::wstring> aboutTexts()
+    {
+        post(IDM_ABOUT);
+        HWND about = session.waitForWindow(L"About Morvane");
+        if (about == nullptr)
+            return {};
+        EXPECT_EQ(GetWindow(about, GW_OWNER), session.mainWindow());
+        const std::vector<std::wstring> texts = controlTexts(about);
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }));
+        return texts;
+    }
     // Options > Copy Report to Clipboard; the clipboard's text up to its first NUL, and the NUL.
     std::string copyReport()
     {
@@ -249,15 +281,37 @@ TEST_F(BrowserWindowTest, ARootOutsideAsciiShowsInTheSystemCodePage)
     EXPECT_NE(fromCodePage(session.listText()).find(L"\\M\u00fcller\n"), std::wstring::npos);
 }
 
-TEST_F(BrowserWindowTest, AboutShowsTheProgramAndItsVersion)
+TEST_F(BrowserWindowTest, AboutShowsTheProgramItsVersionTheKeyPadsInUseAndTheLicence)
 {
+    TempStick folder;
+    folder.write("pads.bin", std::string(1452, 'k'));
+    const std::string pads = utf8Text(folder.dir() / "pads.bin");
+    ScopedEnvironmentVariable variable("MORVANE_KEY_PADS", pads);
     openOn(sampleStick());
-    post(IDM_ABOUT);
-    HWND about = session.waitForWindow(L"About Morvane");
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(GetWindow(about, GW_OWNER), session.mainWindow());
-    PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }));
+    const std::vector<std::wstring> texts = aboutTexts();
+    for (const std::wstring& text :
+         {std::wstring(L"Morvane - Ver 7.3 .02"), std::wstring(L"Version " MORVANE_VERSION_TEXT),
+          L"Key pads: " + widenUtf8(pads), std::wstring(L"MIT License (LICENSE.txt)")})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << narrowToUtf8(text);
+}
+
+TEST_F(BrowserWindowTest, AnUnusableKeyPadsFileIsAnnouncedAndThePadsBuiltInAreUsed)
+{
+    const std::string summary = cliReport("summary", sampleStick());
+    TempStick folder;
+    folder.write("short.bin", std::string(1451, 'k'));
+    const std::string pads = utf8Text(folder.dir() / "short.bin");
+    ScopedEnvironmentVariable variable("MORVANE_KEY_PADS", pads);
+    session.start(L"/v " + sampleStick().wstring());
+    EXPECT_EQ(session.answerMessageBox(),
+              L"Key pads file '" + widenUtf8(pads) +
+                  L"' holds 1451 bytes: key pads must be a file of exactly 1452 bytes");
+    ASSERT_NE(session.mainWindow(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return session.listText() == summary; })) << session.listText();
+    const std::vector<std::wstring> texts = aboutTexts();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::wstring& text) {
+        return text.starts_with(L"Key pads: built in");
+    }));
 }
 
 TEST_F(BrowserWindowTest, ExitAndEnterEndTheProgramAndTheTemporaryFileIsDeleted)

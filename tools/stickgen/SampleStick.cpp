@@ -14,12 +14,23 @@ void append(std::vector<StickImageFile>& files, std::vector<StickImageFile> more
         files.push_back(std::move(file));
 }
 
+// `files` with every one but MEMSTICK.IND gzip-compressed, as the robot stores its
+// settings, each member storing the file's own name in upper case.
+std::vector<StickImageFile> compressedFiles(std::vector<StickImageFile> files)
+{
+    for (StickImageFile& file : files) {
+        if (file.stickPath != "memstick.ind")
+            file.bytes = gzipCompressed(file.bytes, diskPathOf(file.stickPath).filename().string());
+    }
+    return files;
+}
+
 }  // namespace
 
-std::vector<StickImageFile> sampleStickFiles()
+std::vector<StickImageFile> sampleStickFiles(const KeyPadBytes& pads)
 {
     std::vector<StickImageFile> files = sampleVersionFiles();
-    append(files, sampleVariableFiles());
+    append(files, sampleVariableFiles(pads));
     append(files, sampleSettingsFiles());
     append(files, sampleOpaqueFiles());
     files.push_back(sampleVoiceCommandFile());
@@ -29,19 +40,11 @@ std::vector<StickImageFile> sampleStickFiles()
     return files;
 }
 
-std::vector<StickImageFile> compressedSampleStickFiles()
+std::optional<std::string> writeSampleStick(const std::filesystem::path& directory, bool compressed,
+                                            const KeyPadBytes& pads)
 {
-    std::vector<StickImageFile> files = sampleStickFiles();
-    for (StickImageFile& file : files) {
-        if (file.stickPath != "memstick.ind")
-            file.bytes = gzipCompressed(file.bytes, diskPathOf(file.stickPath).filename().string());
-    }
-    return files;
-}
-
-std::optional<std::string> writeSampleStick(const std::filesystem::path& directory, bool compressed)
-{
-    return writeStickImage(directory, compressed ? compressedSampleStickFiles() : sampleStickFiles());
+    std::vector<StickImageFile> files = sampleStickFiles(pads);
+    return writeStickImage(directory, compressed ? compressedFiles(std::move(files)) : std::move(files));
 }
 
 }  // namespace morvane::stickgen

@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "reports/KeyPads.h"
 #include "tools/stickgen/StickImage.h"
 
 namespace morvane::stickgen {
 
-// Every file of the sample stick; MEMSTICK.IND, which marks a stick root, comes last.
-std::vector<StickImageFile> sampleStickFiles();
+// Every file of the sample stick, GVAR, RVAR and DVAR scrambled with `pads`; MEMSTICK.IND,
+// which marks a stick root, comes last.
+std::vector<StickImageFile> sampleStickFiles(const KeyPadBytes& pads = kBuiltInKeyPads);
 
-// The same files with every one but MEMSTICK.IND gzip-compressed, as the robot stores
-// its settings, each member storing the file's own name in upper case.
-std::vector<StickImageFile> compressedSampleStickFiles();
-
-// Writes the sample stick into `directory` (created if missing; files there are replaced).
-// Answers none on success, or a message naming what could not be written.
-std::optional<std::string> writeSampleStick(const std::filesystem::path& directory, bool compressed = false);
+// Writes the sample stick into `directory` (created if missing; files there are replaced),
+// `compressed` with every file but MEMSTICK.IND gzip-compressed as the robot stores its
+// settings. Answers none on success, or a message naming what could not be written.
+std::optional<std::string> writeSampleStick(const std::filesystem::path& directory, bool compressed = false,
+                                            const KeyPadBytes& pads = kBuiltInKeyPads);
 
 }  // namespace morvane::stickgen

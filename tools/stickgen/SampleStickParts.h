@@ -3,14 +3,15 @@
 
 #include <vector>
 
+#include "reports/KeyPads.h"
 #include "tools/stickgen/StickImage.h"
 
 namespace morvane::stickgen {
 
 // The four VERSION chunk files: AiboMind application, system, middleware, custom.
 std::vector<StickImageFile> sampleVersionFiles();
-// GVAR (128-value layout), RVAR, DVAR and FVAR.
-std::vector<StickImageFile> sampleVariableFiles();
+// GVAR (128-value layout), RVAR, DVAR scrambled with `pads`, and FVAR.
+std::vector<StickImageFile> sampleVariableFiles(const KeyPadBytes& pads);
 // ARRMAIN.BIN: the dog's name, the owner's name and one other command.
 StickImageFile sampleVoiceCommandFile();
 // Custom personality, custom data table, LAN files, volume presets, hardware id.

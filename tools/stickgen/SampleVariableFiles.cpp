@@ -37,20 +37,21 @@ Values withValues(Values values, std::span<const IndexedValue> set)
     return values;
 }
 
-StickImageFile scrambledFile(const VarFileLayout& layout, std::span<const IndexedValue> set)
+StickImageFile scrambledFile(const VarFileLayout& layout, std::span<const IndexedValue> set,
+                             const KeyPadBytes& pads)
 {
     const std::vector<std::int32_t> values = withValues(std::vector<std::int32_t>(layout.valueCount()), set);
-    return {layout.path, encodeScrambledVarFile(layout, values)};
+    return {layout.path, encodeScrambledVarFile(layout, values, pads)};
 }
 
 }  // namespace
 
-std::vector<StickImageFile> sampleVariableFiles()
+std::vector<StickImageFile> sampleVariableFiles(const KeyPadBytes& pads)
 {
     return {
-        scrambledFile(kGlobalVars128Layout, kGlobals),
-        scrambledFile(kRVarsLayout, kRVars),
-        scrambledFile(kDiaryVarsLayout, kDiaryVars),
+        scrambledFile(kGlobalVars128Layout, kGlobals, pads),
+        scrambledFile(kRVarsLayout, kRVars, pads),
+        scrambledFile(kDiaryVarsLayout, kDiaryVars, pads),
         {"OPEN-R\\APP\\DATA\\P\\FVAR", encodeFlashVarFile(withValues(FlashVarValues{}, kFlashVars))},
     };
 }

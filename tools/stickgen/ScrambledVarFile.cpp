@@ -1,5 +1,5 @@
-// Scrambling with the pads of the build: value i is stored XOR pad word i, and the last
-// byte is the XOR of every stored byte before it, so the XOR of the whole file is 0.
+// Scrambling, with the pads of the build unless others are given: value i is stored XOR pad word i, and the
+// last byte is the XOR of every stored byte before it, so the XOR of the whole file is 0.
 #include "tools/stickgen/ScrambledVarFile.h"
 
 #include <functional>
@@ -11,9 +11,10 @@
 namespace morvane::stickgen {
 
 std::vector<std::uint8_t> encodeScrambledVarFile(const VarFileLayout& layout,
-                                                 std::span<const std::int32_t> values)
+                                                 std::span<const std::int32_t> values,
+                                                 const KeyPadBytes& pads)
 {
-    const std::span<const std::uint8_t> pad = keyPadBytes(layout.pad);
+    const std::span<const std::uint8_t> pad = keyPadBytes(pads, layout.pad);
     ByteWriter out(layout.magic.size() + layout.dataBytes + 1);
     out.putBytes(layout.magic);
     for (std::size_t i = 0; i < layout.valueCount(); ++i) {

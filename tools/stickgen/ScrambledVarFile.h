@@ -9,9 +9,10 @@
 
 namespace morvane::stickgen {
 
-// The layout's magic, its W values XOR the layout's key pad, and the checksum byte.
-// Values beyond W are left out; missing ones are written as 0.
+// The layout's magic, its W values XOR the layout's pad of `pads`, and the checksum
+// byte. Values beyond W are left out; missing ones are written as 0.
 std::vector<std::uint8_t> encodeScrambledVarFile(const VarFileLayout& layout,
-                                                 std::span<const std::int32_t> values);
+                                                 std::span<const std::int32_t> values,
+                                                 const KeyPadBytes& pads = kBuiltInKeyPads);
 
 }  // namespace morvane::stickgen

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "stick/Utf8Path.h"
+
 namespace morvane::stickgen {
 namespace {
 
@@ -23,12 +25,12 @@ std::optional<std::string> writeFile(const std::filesystem::path& path, std::spa
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
     if (error)
-        return "cannot create the folder " + pathText(path.parent_path()) + ": " + error.message();
+        return "cannot create the folder " + utf8Text(path.parent_path()) + ": " + error.message();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)
-        return "cannot write " + pathText(path);
+        return "cannot write " + utf8Text(path);
     return std::nullopt;
 }
 
@@ -54,12 +56,6 @@ std::optional<std::string> writeStickImage(const std::filesystem::path& director
             return error;
     }
     return std::nullopt;
-}
-
-std::string pathText(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 }  // namespace morvane::stickgen

@@ -28,7 +28,4 @@ std::filesystem::path diskPathOf(std::string_view stickPath);
 std::optional<std::string> writeStickImage(const std::filesystem::path& directory,
                                            std::span<const StickImageFile> files);
 
-// A path as UTF-8 text, for messages.
-std::string pathText(const std::filesystem::path& path);
-
 }  // namespace morvane::stickgen
