@@ -1,11 +1,13 @@
-// Every stick file format read or written without a key pad, pinned by literal bytes
-// written out here (not made by the project's encoders or sized by its constants), each
-// with the exact lines or values the program gives for them through morvane-cli.
+// Every stick file format, pinned by literal bytes written out here (not made by the
+// project's encoders or sized by its constants), each with the exact lines or values
+// the program gives for them through morvane-cli. The scrambled files use a pad set of
+// the test's own.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -260,6 +262,65 @@ TEST(StickFormatsTest, LiteralFilesGiveExactlyTheirReports)
         const std::string expected = format.expected.empty() ? greyColorLines() : format.expected;
         EXPECT_EQ(replaced(out.str(), stick.rootPath(), "STICK"), expected) << format.name;
     }
+}
+
+// A scrambled variable file: the magic, `dataBytes` of values each XORed with the pad set
+// whose every byte is 0x5A, and the checksum (the XOR of every byte before it).
+Bytes scrambledFile(Bytes magic, std::size_t dataBytes, std::map<std::size_t, std::int32_t> values)
+{
+    Bytes file = std::move(magic);
+    for (std::size_t index = 0; index < dataBytes / 4; ++index) {
+        const auto value = static_cast<std::uint32_t>(values.count(index) ? values.at(index) : 0);
+        for (int byte = 0; byte < 4; ++byte)
+            file.push_back(static_cast<std::uint8_t>((value >> (8 * byte)) ^ 0x5A));
+    }
+    std::uint8_t checksum = 0;
+    for (const std::uint8_t byte : file)
+        checksum ^= byte;
+    file.push_back(checksum);
+    return file;
+}
+
+TEST(StickFormatsTest, ScrambledFilesOfTheirExactSizesGiveTheirValues)
+{
+    test::TempStick stick;
+    stick.write("MEMSTICK.IND", "");
+    stick.write("OPEN-R/APP/VERSION", kAiboMindVersion.bytes);
+    const std::filesystem::path pads = stick.dir() / "pads.bin";
+    std::ofstream(pads, std::ios::binary) << std::string(1452, '\x5A');
+    const auto report = [&](const char* entry) {
+        test::CurrentDirectoryGuard guard;
+        std::ostringstream out, err;
+        cli::runCli(std::vector<std::string>{"report", entry, stick.rootPath(), "--key-pads", pads.string()},
+                    out, err);
+        return out.str();
+    };
+    const Bytes rvar = scrambledFile({0x53, 0xB9, 0xC9, 0x0D}, 128, {{0, 1}, {5, -2}, {31, 100000}});
+    ASSERT_EQ(rvar.size(), 133u);
+    stick.write("OPEN-R/APP/DATA/P/RVAR", rvar);
+    EXPECT_EQ(report("r-variables"),
+              "Dump of file OPEN-R\\APP\\DATA\\P\\RVAR\n\nR{0} = 1\nR{5} = -2\nR{31} = 100000\n");
+    stick.write("OPEN-R/APP/DATA/P/RVAR", Bytes(rvar.begin(), rvar.end() - 1));
+    EXPECT_EQ(report("r-variables"),
+              "Dump of file OPEN-R\\APP\\DATA\\P\\RVAR\n\nno RVAR file\n\nError dumping file\n")
+        << "132 bytes: no checksum";
+
+    const Bytes gvar64 = scrambledFile({0x45, 0x8E, 0x4D, 0x0D}, 256, {{10, 7}, {11, 5}, {46, 4}});
+    ASSERT_EQ(gvar64.size(), 261u);
+    stick.write("OPEN-R/APP/DATA/P/GVAR", gvar64);
+    EXPECT_EQ(report("global-variables"), "Dump of file OPEN-R\\APP\\DATA\\P\\GVAR\n\nAiboMind1 Globals\n"
+                                          "Non-Zero Values\nG{10} = 7\nG{11} = 5\nG{46} = 4\n\n");
+    const Bytes gvar128 = scrambledFile({0x43, 0xFF, 0x55, 0x0D}, 512, {{63, 9}, {127, -1}});
+    ASSERT_EQ(gvar128.size(), 517u);
+    stick.write("OPEN-R/APP/DATA/P/GVAR", gvar128);
+    EXPECT_EQ(report("global-variables"), "Dump of file OPEN-R\\APP\\DATA\\P\\GVAR\n\nAiboMind2/3 Globals\n"
+                                          "Non-Zero Values\nG{63} = 9\nG{127} = -1\n\n");
+
+    const Bytes dvar = scrambledFile({0x40, 0xAF, 0x00, 0x2D}, 556, {{0, -7}, {138, 42}});
+    ASSERT_EQ(dvar.size(), 561u);
+    stick.write("OPEN-R/APP/DATA/P/DVAR", dvar);
+    EXPECT_EQ(report("diary-variables"),
+              "Dump of file OPEN-R\\APP\\DATA\\P\\DVAR\n\nD{0} = -7\nD{138} = 42\n");
 }
 
 // The colours of a PNG file at the given pixels.
