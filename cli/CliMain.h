@@ -7,7 +7,8 @@
 
 namespace morvane::cli {
 
-// Runs morvane-cli with `args` (without the program name); answers the exit status.
-int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// Runs morvane-cli with the `given` arguments (without the program name); answers the
+// exit status.
+int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err);
 
 }  // namespace morvane::cli

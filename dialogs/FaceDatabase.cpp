@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t kNameOffset = 16;
 constexpr std::size_t kPictureOffset = 137;
-constexpr std::size_t kPictureSize = kFacePictureWidth * kFacePictureHeight;
+constexpr auto kPictureSize = static_cast<std::size_t>(kFacePictureWidth) * kFacePictureHeight;
 constexpr int kPictureMargin = 10;
 constexpr int kBlockSize = 5;
 
@@ -99,7 +99,7 @@ void FaceDatabase::drawFace(std::size_t record, Canvas& canvas) const
     const std::span<const std::uint8_t> grey = picture(record);
     for (int y = 0; y < kFacePictureHeight; ++y) {
         for (int x = 0; x < kFacePictureWidth; ++x) {
-            const std::uint8_t level = grey[static_cast<std::size_t>(kFacePictureWidth * y + x)];
+            const std::uint8_t level = grey[static_cast<std::size_t>(kFacePictureWidth) * y + x];
             setBlock(canvas, kPictureMargin + kBlockSize * x, kPictureMargin + kBlockSize * y,
                      rgbColor(level, level, level));
         }

@@ -5,11 +5,14 @@
 
 namespace morvane {
 
+// Kind is a class name, which cannot stand in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define MORVANE_REPORT_NODE(Kind)                                                                            \
     class Kind : public ReportNode {                                                                         \
     public:                                                                                                  \
         bool dump(StickStream* file, InfoList& list, StickRoot& stick) override;                             \
     }
+// NOLINTEND(bugprone-macro-parentheses)
 
 MORVANE_REPORT_NODE(SummaryNode);
 MORVANE_REPORT_NODE(NameOwnerNode);

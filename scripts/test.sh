@@ -14,6 +14,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native -j2
 
+step "static analysis (clang-tidy)"
+scripts/clang-tidy.sh build/native
+
 step "sanitizer build and tests (ASan+UBSan)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan

@@ -83,7 +83,7 @@ std::optional<std::size_t> inflateInto(std::span<const std::uint8_t> data, std::
         return std::nullopt;
     stream.next_in = const_cast<Bytef*>(data.data());
     stream.avail_in = static_cast<uInt>(data.size());
-    std::array<std::uint8_t, 64 * 1024> chunk{};
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
     int status = Z_OK;
     while (status == Z_OK) {
         stream.next_out = chunk.data();

@@ -14,7 +14,7 @@ namespace morvane {
 
 // No stick file comes near this; anything that decompresses to more is refused, so a
 // small crafted file cannot take the machine's memory.
-inline constexpr std::size_t kMaxStickFileContent = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxStickFileContent = std::size_t{16} * 1024 * 1024;
 
 // Whether `bytes` begin a gzip member: its magic, the deflate method and no reserved
 // flag bits. Other files, whatever their first bytes, are plain.

@@ -16,13 +16,13 @@ namespace {
 
 // Room for the compressed form of the largest content that is accepted, with its
 // headers and the overhead of stored blocks.
-constexpr std::size_t kMaxCompressedFile = kMaxStickFileContent + 1024 * 1024;
+constexpr std::size_t kMaxCompressedFile = kMaxStickFileContent + std::size_t{1024} * 1024;
 
 // The rest of the file from the current position, or none when it is longer than `limit`.
 std::optional<std::vector<std::uint8_t>> readRest(OsFile& file, std::vector<std::uint8_t> bytes,
                                                   std::size_t limit)
 {
-    std::array<std::uint8_t, 64 * 1024> chunk{};
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
     for (;;) {
         const std::optional<std::size_t> got = file.read(chunk.data(), chunk.size());
         if (!got)

@@ -13,7 +13,7 @@ namespace morvane {
 namespace {
 
 // Enough for any header: the extra field, a stored name and a comment.
-constexpr std::size_t kHeaderReadSize = 128 * 1024;
+constexpr std::size_t kHeaderReadSize = std::size_t{128} * 1024;
 
 // The header a compressed save goes behind, or none when the old file is plain or absent.
 std::optional<std::vector<std::uint8_t>> compressedFormOf(std::string_view path)
