@@ -23,6 +23,11 @@ trap cleanup EXIT
 step() { echo "--- $*"; }
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
+# version_of CLI...: the first line of the program's --version, without CR.
+version_of() {
+    "$@" --version | tr -d '\r' | sed -n 1p
+}
+
 # report_matches CLI...: the program's "report all" of the sample stick is the expected one.
 report_matches() {
     "$@" report all "$stick" | tr -d '\r' | sed 's/^Browsing OpenR from .*/Browsing OpenR from <ROOT>/' \
@@ -42,7 +47,7 @@ done
 step "Debian package"
 deb=dist/morvane_${version}_amd64.deb
 dpkg-deb -x "$deb" "$scratch/deb"
-[ "$("$scratch/deb/usr/bin/morvane-cli" --version)" = "morvane-cli $version" ] || fail "morvane-cli --version"
+[ "$(version_of "$scratch/deb/usr/bin/morvane-cli")" = "morvane-cli $version" ] || fail "morvane-cli --version"
 report_matches "$scratch/deb/usr/bin/morvane-cli"
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || fail "Depends names no libc6"
 man_page=$scratch/deb/usr/share/man/man1/morvane-cli.1.gz
@@ -74,14 +79,14 @@ folder=$scratch/$zip_name
 wine_prefix "$scratch/wineprefix" null
 wine_server_start
 wine_started=yes
-[ "$(wine "$folder/morvane-cli.exe" --version | tr -d '\r')" = "morvane-cli $version" ] || fail "morvane-cli.exe --version"
+[ "$(version_of wine "$folder/morvane-cli.exe")" = "morvane-cli $version" ] || fail "morvane-cli.exe --version"
 report_matches wine "$folder/morvane-cli.exe"
 
 step "installer, silent, in a fresh Wine prefix"
 wine "dist/$zip_name-setup.exe" /S
 installed=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Morvane)
 [ -f "$installed/morvane-cli.exe" ] || fail "the installer put no morvane-cli.exe in %LOCALAPPDATA%\\Programs\\Morvane"
-[ "$(wine "$installed/morvane-cli.exe" --version | tr -d '\r')" = "morvane-cli $version" ] || fail "installed --version"
+[ "$(version_of wine "$installed/morvane-cli.exe")" = "morvane-cli $version" ] || fail "installed --version"
 shortcut=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk)
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
