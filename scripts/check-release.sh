@@ -49,11 +49,11 @@ deb=dist/morvane_${version}_amd64.deb
 dpkg-deb -x "$deb" "$scratch/deb"
 [ "$(version_of "$scratch/deb/usr/bin/morvane-cli")" = "morvane-cli $version" ] || fail "morvane-cli --version"
 report_matches "$scratch/deb/usr/bin/morvane-cli"
-dpkg-deb -f "$deb" Depends | grep -q 'libc6' || fail "Depends names no libc6"
+[[ $(dpkg-deb -f "$deb" Depends) == *libc6* ]] || fail "Depends names no libc6"
 man_page=$scratch/deb/usr/share/man/man1/morvane-cli.1.gz
 warnings=$(MANWIDTH=80 man --warnings -l "$man_page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
-MANWIDTH=80 man -l "$man_page" | grep -q 'morvane-cli report' || fail "the manual page shows no commands"
+[[ $(MANWIDTH=80 man -l "$man_page") == *"morvane-cli report"* ]] || fail "the manual page shows no commands"
 lintian --fail-on error "$deb"
 
 step "bash completion"
@@ -90,7 +90,7 @@ installed=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Morvane)
 shortcut=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk)
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
-wine reg query "$uninstall_key" /v DisplayVersion | grep -q "$version" || fail "no uninstall entry"
+[[ $(wine reg query "$uninstall_key" /v DisplayVersion) == *"$version"* ]] || fail "no uninstall entry"
 # The uninstaller runs a copy of itself from the temporary folder and returns at once;
 # removing its registry key is the last thing the copy does.
 wine "$installed/Uninstall.exe" /S
