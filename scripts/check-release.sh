@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the packages scripts/release.sh wrote into dist/: their checksums; that a second
-# run gives the same .deb and .zip byte for byte; that the Debian package's programs,
+# run gives the same packages byte for byte; that the Debian package's programs,
 # manual page and bash completion work and lintian finds no error; that the zip's
 # programs run under Wine from the unpacked folder; and that the installer installs and
 # uninstalls silently, without administrator rights, in a fresh Wine prefix.
@@ -40,7 +40,7 @@ step "checksums"
 step "a second release run gives the same packages"
 cp -r dist "$scratch/first"
 scripts/release.sh >/dev/null
-for package in "$scratch"/first/*.deb "$scratch"/first/*.zip; do
+for package in "$scratch"/first/*.deb "$scratch"/first/*.zip "$scratch"/first/*.exe; do
     cmp "$package" "dist/$(basename "$package")" || fail "$(basename "$package") differs between two runs"
 done
 
