@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
-# Usage: scripts/install-deps.sh native|all
-#   native: compilers, CMake, Ninja, GoogleTest, Google Benchmark, stb (PNG writing),
-#           zlib (the robot's compressed stick files)
-#   all:    also clang's fuzzer runtime, MinGW-w64 with its zlib, and Wine for the
-#           Windows build
+# Usage: scripts/install-deps.sh native|all|release
+#   native:  compilers, CMake, Ninja, GoogleTest, Google Benchmark, stb (PNG writing),
+#            zlib (the robot's compressed stick files)
+#   all:     also clang's fuzzer runtime, MinGW-w64 with its zlib, and Wine for the
+#            Windows build
+#   release: also what makes and checks the release packages: NSIS, the Debian package
+#            tools (dpkg-shlibdeps, file, lintian) and man
 set -euo pipefail
 
 packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libstb-dev zlib1g-dev)
-if [ "${1:-native}" = all ]; then
+if [ "${1:-native}" != native ]; then
     packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev wine wine64)
+fi
+if [ "${1:-native}" = release ]; then
+    packages+=(nsis dpkg-dev file lintian man-db)
 fi
 
 missing=()

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: natively, with AddressSanitizer and
-# UndefinedBehaviorSanitizer, the Windows build under Wine, and a short run of each
-# fuzzer. Installs missing Debian packages first.
+# UndefinedBehaviorSanitizer, the Windows build under Wine, the release packages, and a
+# short run of each fuzzer. Installs missing Debian packages first.
 # Usage: scripts/test.sh            (FUZZ_SECONDS=N sets each fuzzer's run, default 20)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh all
+scripts/install-deps.sh release
 
 step() { echo; echo "=== $* ==="; }
 
@@ -26,6 +26,10 @@ step "Windows build and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 scripts/wine-ctest.sh build/windows -j2
+
+step "release packages and their checks"
+scripts/release.sh
+scripts/check-release.sh
 
 step "fuzzers"
 cmake --preset fuzz >/dev/null
