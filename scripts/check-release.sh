@@ -81,6 +81,9 @@ wine_server_start
 wine_started=yes
 [ "$(version_of wine "$folder/morvane-cli.exe")" = "morvane-cli $version" ] || fail "morvane-cli.exe --version"
 report_matches wine "$folder/morvane-cli.exe"
+cmake --build build/windows --target morvane_start_check >/dev/null
+wine build/windows/tests/win32/morvane_start_check.exe "$folder/Morvane.exe" "$stick" | tr -d '\r' \
+    || fail "Morvane.exe from the unpacked folder did not show the sample stick's Summary"
 
 step "installer, silent, in a fresh Wine prefix"
 wine "dist/$zip_name-setup.exe" /S
