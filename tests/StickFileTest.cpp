@@ -59,6 +59,7 @@ TEST(StickFile, RefusesAJoinedPathLongerThan255Characters)
     // 255 bytes in all: the root, one separator and the name.
     std::string name(255 - root.size() - 1, 'a');
     stick.write(name, "fits");
+    stick.write(name + "a", "one byte too long");
     EXPECT_NE(StickFile::openForReading(root, name), nullptr);
     EXPECT_EQ(StickFile::openForReading(root, name + "a"), nullptr);
 }
