@@ -3,11 +3,12 @@
 #include "app/DriveScan.h"
 
 #include "stick/OsFile.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
 
-std::string probePath(char letter) { return driveRoot(letter) + "MEMSTICK.IND"; }
+std::string probePath(char letter) { return driveRoot(letter) + kProbedMarkerName; }
 
 DriveScanResult probeDrives(ScanWindow& window, const MarkerProbe& probe)
 {

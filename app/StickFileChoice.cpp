@@ -2,13 +2,14 @@
 #include "app/StickFileChoice.h"
 
 #include "stick/OsFile.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
 
 constexpr FileOpenRequest kStickFileRequest{
     "Open MEMSTICK.IND file at root of OpenR directory",
-    "memstick.ind",
+    kStickMarkerPath,
     "ind",
     "Memory Stick Files (*.ind)",
     "*.ind",

@@ -8,6 +8,7 @@
 
 #include "stick/OsFile.h"
 #include "stick/StickPath.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
@@ -59,7 +60,7 @@ std::vector<std::string> rootsWithStickMarker(const std::vector<std::string>& ca
     quietDriveProbes();
     std::vector<std::string> found;
     for (const std::string& root : candidates) {
-        if (OsFile::openExisting(joinStickPath(root, "MEMSTICK.IND")))
+        if (OsFile::openExisting(joinStickPath(root, kProbedMarkerName)))
             found.push_back(root);
     }
     return found;

@@ -8,11 +8,11 @@
 #include <span>
 #include <string_view>
 
+#include "stick/StickPaths.h"
 #include "stick/StickStream.h"
 
 namespace morvane {
 
-inline constexpr std::string_view kColorTablePath = "OPEN-R\\APP\\DATA\\P\\tr.ct";
 inline constexpr std::size_t kColorCount = 8;
 inline constexpr std::size_t kSliceCount = 32;
 // The last byte the table takes is at offset 1279.

@@ -5,11 +5,10 @@
 #include <variant>
 
 #include "dialogs/FaceDatabase.h"
+#include "stick/StickPaths.h"
 #include "stick/StickStream.h"
 
 namespace morvane {
-
-inline constexpr std::string_view kFaceDatabasePath = "OPEN-R\\APP\\DATA\\P\\FIFDATA.BIN";
 
 // The most faces a database may hold here. The robot keeps a handful; the limit keeps a
 // file with a bogus record count from making the viewer allocate gigabytes.

@@ -11,10 +11,9 @@
 
 #include "dialogs/VolumeWords.h"
 #include "stick/FileOperations.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
-
-inline constexpr std::string_view kVolumeConfigPath = "OPEN-R\\MW\\CONF\\VOLUME.CFG";
 
 // The four pairs as read: the volume words, and the bytes from the start of the first
 // pair's line to the end of the fourth pair's line, its line end included.

@@ -2,6 +2,7 @@
 #include "reports/CustomPersonality.h"
 
 #include "stick/StickFile.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
@@ -17,7 +18,7 @@ bool startsWith(std::string_view text, std::string_view prefix)
 
 std::optional<std::string> readCustomPersonalityName(const StickRoot& stick)
 {
-    std::unique_ptr<StickFile> file = StickFile::open(stick.rootPath, "custom\\comments.ini", "rt");
+    std::unique_ptr<StickFile> file = StickFile::open(stick.rootPath, kCustomCommentsPath, "rt");
     if (!file)
         return std::nullopt;
     bool inSection = false;

@@ -10,11 +10,11 @@
 
 #include "reports/FlashVars.h"
 #include "stick/FileOperations.h"
+#include "stick/StickPaths.h"
 #include "stick/StickStream.h"
 
 namespace morvane {
 
-inline constexpr std::string_view kFlashVarPath = "OPEN-R\\APP\\DATA\\P\\FVAR";
 inline constexpr std::size_t kFlashVarFileSize = 4 + 4 * kFlashVarCount;
 
 // Decodes the 260 bytes at the start of `file` (later bytes are ignored). False, with

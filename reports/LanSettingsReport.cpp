@@ -5,6 +5,7 @@
 #include "reports/ReportNodes.h"
 #include "reports/TextFormat.h"
 #include "stick/StickFile.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
@@ -20,8 +21,8 @@ struct LanVariant {
 };
 
 constexpr std::array<LanPlace, 2> kPlaces{{
-    {"OPEN-R\\SYSTEM\\CONF", "Open-R SDK"},
-    {"OPEN-R\\SYSTEM\\CONF\\WLAN\\HTML", "AiboWare"},
+    {kSdkLanFolder, "Open-R SDK"},
+    {kAiboWareLanFolder, "AiboWare"},
 }};
 constexpr std::array<LanVariant, 2> kVariants{{{"DFLT", "Default"}, {"CONF", "Current"}}};
 

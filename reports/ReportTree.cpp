@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "reports/ReportNodes.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 namespace {
@@ -31,17 +32,13 @@ const std::array<TreeRow, 9>& treeRows()
 {
     static const std::array<TreeRow, 9> rows{{
         {{"Summary", "summary"}, false, nullptr, false, make<SummaryNode>},
-        {{"Name / Owner", "name-owner"},
-         false,
-         "OPEN-R\\APP\\DATA\\P\\ARRMAIN.BIN",
-         true,
-         make<NameOwnerNode>},
+        {{"Name / Owner", "name-owner"}, false, kVoiceCommandPath, true, make<NameOwnerNode>},
         {{"LAN settings", "lan-settings"}, false, nullptr, false, make<LanSettingsNode>},
         {{"Advanced", "advanced"}, false, nullptr, false, make<TextNode>},
-        {{"global variables", "global-variables"}, true, "OPEN-R\\APP\\DATA\\P\\GVAR", true, make<GvarNode>},
-        {{"flash variables", "flash-variables"}, true, "OPEN-R\\APP\\DATA\\P\\FVAR", true, make<FvarNode>},
-        {{"r variables (mind2/3)", "r-variables"}, true, "OPEN-R\\APP\\DATA\\P\\RVAR", true, make<RvarNode>},
-        {{"diary variables", "diary-variables"}, true, "OPEN-R\\APP\\DATA\\P\\DVAR", true, make<DvarNode>},
+        {{"global variables", "global-variables"}, true, kGlobalVarPath, true, make<GvarNode>},
+        {{"flash variables", "flash-variables"}, true, kFlashVarPath, true, make<FvarNode>},
+        {{"r variables (mind2/3)", "r-variables"}, true, kRVarPath, true, make<RvarNode>},
+        {{"diary variables", "diary-variables"}, true, kDiaryVarPath, true, make<DvarNode>},
         {{"(versions)", "versions"}, true, nullptr, false, make<VersionsNode>},
     }};
     return rows;

@@ -14,6 +14,7 @@
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
 #include "stick/SoftwareKind.h"
+#include "stick/StickPaths.h"
 #include "stick/VersionChunk.h"
 
 namespace morvane {
@@ -56,7 +57,7 @@ void writeSoftware(const StickRoot& stick, InfoList& list)
     const LanguageRow language = languageRow(stick.languageCode);
     list.addLine(std::string("Language: ") + language.text);
     if (language.voiceDataSize != 0) {
-        const std::optional<std::int64_t> size = fileSize("OPEN-R\\APP\\DATA\\E\\HMMDATA.BIN");
+        const std::optional<std::int64_t> size = fileSize(kVoiceDataPath);
         if (size && *size != language.voiceDataSize)
             list.addLine(" WARNING: Voice recognition does not match language");
     }
@@ -69,7 +70,7 @@ void writeCustomisation(const StickRoot& stick, InfoList& list)
         list.addLine("Custom personality: " + *name);
         list.addLine("");
     }
-    if (std::unique_ptr<StickStream> table = StickStream::open("OPEN-R\\APP\\DATA\\P\\CUS.CFG", "rt")) {
+    if (std::unique_ptr<StickStream> table = StickStream::open(kCustomDataTablePath, "rt")) {
         writeCustomDataTable(*table, list);
         list.addLine("");
     }
@@ -119,13 +120,13 @@ void writeGlobalVars(const StickRoot& stick, InfoList& list)
 
 void writeLearning(InfoList& list)
 {
-    if (fileOpens("OPEN-R\\APP\\DATA\\P\\ARRMAIN.BIN")) {
+    if (fileOpens(kVoiceCommandPath)) {
         list.addLine("AIBO has been named");
         list.addLine(" (click on Name / Owner)");
     } else {
         list.addLine("AIBO has not been named");
     }
-    if (fileOpens("OPEN-R\\APP\\DATA\\P\\ESCENE.BIN"))
+    if (fileOpens(kSceneMemoryPath))
         list.addLine("AIBO has memorized one or more scenes!");
 }
 
@@ -145,7 +146,7 @@ const char* knownRobotLine(std::uint32_t hardwareId)
 
 void writeHardwareId(InfoList& list)
 {
-    std::unique_ptr<StickStream> file = StickStream::open("OPEN-R\\SYSTEM\\DATA\\P\\AIBO-ID", "rb");
+    std::unique_ptr<StickStream> file = StickStream::open(kHardwareIdPath, "rb");
     std::array<std::uint8_t, 4> bytes{};
     if (!file || file->read(bytes.data(), bytes.size()) != bytes.size())
         return;

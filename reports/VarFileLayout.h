@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "reports/KeyPads.h"
+#include "stick/StickPaths.h"
 
 namespace morvane {
 
@@ -19,12 +20,10 @@ struct VarFileLayout {
 };
 
 inline constexpr VarFileLayout kGlobalVars64Layout{
-    "OPEN-R\\APP\\DATA\\P\\GVAR", {0x45, 0x8E, 0x4D, 0x0D}, 256, KeyPad::Globals64};
+    kGlobalVarPath, {0x45, 0x8E, 0x4D, 0x0D}, 256, KeyPad::Globals64};
 inline constexpr VarFileLayout kGlobalVars128Layout{
-    "OPEN-R\\APP\\DATA\\P\\GVAR", {0x43, 0xFF, 0x55, 0x0D}, 512, KeyPad::Globals128};
-inline constexpr VarFileLayout kRVarsLayout{
-    "OPEN-R\\APP\\DATA\\P\\RVAR", {0x53, 0xB9, 0xC9, 0x0D}, 128, KeyPad::RVars};
-inline constexpr VarFileLayout kDiaryVarsLayout{
-    "OPEN-R\\APP\\DATA\\P\\DVAR", {0x40, 0xAF, 0x00, 0x2D}, 556, KeyPad::DVars};
+    kGlobalVarPath, {0x43, 0xFF, 0x55, 0x0D}, 512, KeyPad::Globals128};
+inline constexpr VarFileLayout kRVarsLayout{kRVarPath, {0x53, 0xB9, 0xC9, 0x0D}, 128, KeyPad::RVars};
+inline constexpr VarFileLayout kDiaryVarsLayout{kDiaryVarPath, {0x40, 0xAF, 0x00, 0x2D}, 556, KeyPad::DVars};
 
 }  // namespace morvane

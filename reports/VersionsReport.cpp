@@ -8,6 +8,7 @@
 
 #include "reports/ReportNodes.h"
 #include "reports/TextFormat.h"
+#include "stick/StickPaths.h"
 #include "stick/VersionChunk.h"
 
 namespace morvane {
@@ -19,10 +20,10 @@ struct VersionFile {
 };
 
 constexpr std::array<VersionFile, 4> kVersionFiles{{
-    {"OPEN-R\\APP\\VERSION", "App Version:"},
-    {"OPEN-R\\MW\\VERSION", "MW Version:"},
-    {"OPEN-R\\SYSTEM\\VERSION", "System Version:"},
-    {"OPEN-R\\APP\\DATA\\P\\CUSVER", "Custom Version:"},
+    {kApplicationVersionPath, "App Version:"},
+    {kMiddlewareVersionPath, "MW Version:"},
+    {kSystemVersionPath, "System Version:"},
+    {kCustomVersionPath, "Custom Version:"},
 }};
 
 void writeValueLines(const VersionPayload& version, const LanguagePayload& language, InfoList& list)

@@ -9,6 +9,7 @@
 
 #include "stick/SoftwareKind.h"
 #include "stick/StickFile.h"
+#include "stick/StickPaths.h"
 #include "stick/VersionChunk.h"
 
 namespace morvane {
@@ -69,15 +70,15 @@ bool stickFileOpens(const StickRoot& stick, std::string_view relativePath)
 
 std::optional<std::string> detectSoftware(StickRoot& stick)
 {
-    if (!stickFileOpens(stick, "memstick.ind"))
+    if (!stickFileOpens(stick, kStickMarkerPath))
         return kNoMarkerMessage;
     stick.languageCode = -1;
     stick.softwareKind = nullptr;
 
     std::unique_ptr<StickFile> application =
-        StickFile::openForReading(stick.rootPath, "OPEN-R\\APP\\VERSION");
+        StickFile::openForReading(stick.rootPath, kApplicationVersionPath);
     if (!application) {
-        if (!stickFileOpens(stick, "OPEN-R\\SYSTEM\\VERSION"))
+        if (!stickFileOpens(stick, kSystemVersionPath))
             return kNoVersionMessage;
         stick.softwareKind = &sdkSoftwareKind();
         return std::nullopt;
