@@ -3,15 +3,16 @@
 // the dialog paints.
 #include <array>
 
+#include "base/PngFile.h"
+#include "base/TextFormat.h"
 #include "cli/ColorDialogPicture.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/PngFile.h"
+#include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/ColorPreferencesViewer.h"
-#include "reports/TextFormat.h"
 
 namespace morvane::cli {
 namespace {
@@ -30,8 +31,10 @@ public:
     {
         for (std::size_t area = 0; area < ColorAreaPainter::kAreaCount; ++area)
             printArea(painter, area);
-        if (pngPath_)
-            pngWritten = writePngFile(paintColorDialog(painter), *pngPath_);
+        if (pngPath_) {
+            const ImageCanvas picture = paintColorDialog(painter);
+            pngWritten = writePngFile(picture.rgbBytes(), picture.width(), picture.height(), *pngPath_);
+        }
     }
 
     bool pngWritten = true;

@@ -11,7 +11,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 int wmain(int argc, wchar_t** argv)
 {

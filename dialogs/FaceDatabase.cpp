@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "stick/VersionChunk.h"
+#include "base/ByteReaders.h"
 
 namespace morvane {
 namespace {

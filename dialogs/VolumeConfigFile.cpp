@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "reports/TextFormat.h"
+#include "base/TextFormat.h"
 #include "stick/StickFileSave.h"
 
 namespace morvane {

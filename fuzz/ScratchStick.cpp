@@ -9,8 +9,8 @@
 #include <fstream>
 #include <random>
 
+#include "base/Utf8Path.h"
 #include "stick/StickPath.h"
-#include "stick/Utf8Path.h"
 
 namespace morvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/TextFormat.h"
+#include "base/TextFormat.h"
 
 namespace morvane {
 namespace {

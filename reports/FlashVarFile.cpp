@@ -1,8 +1,8 @@
 // FVAR is stored plain, without scrambling or checksum.
 #include "reports/FlashVarFile.h"
 
+#include "base/ByteReaders.h"
 #include "stick/StickFileSave.h"
-#include "stick/VersionChunk.h"
 
 namespace morvane {
 

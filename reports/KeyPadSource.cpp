@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Utf8Path.h"
 #include "stick/ProgramPlaces.h"
-#include "stick/Utf8Path.h"
 
 namespace morvane {
 namespace {

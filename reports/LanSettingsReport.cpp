@@ -2,8 +2,8 @@
 // may keep them (development sticks and AiboWare sticks), default file before current.
 #include <array>
 
+#include "base/TextFormat.h"
 #include "reports/ReportNodes.h"
-#include "reports/TextFormat.h"
 #include "stick/StickFile.h"
 #include "stick/StickPaths.h"
 

@@ -1,7 +1,7 @@
 // The "Name / Owner" report: every voice command the robot has learned, spelled in the
 // phonemes of the stick's language, with a reference page for that phoneme set.
+#include "base/TextFormat.h"
 #include "reports/ReportNodes.h"
-#include "reports/TextFormat.h"
 #include "reports/VoiceCommands.h"
 #include "reports/VoiceLanguage.h"
 

@@ -9,9 +9,9 @@
 #include <numeric>
 #include <vector>
 
+#include "base/ByteReaders.h"
 #include "reports/KeyPadsInUse.h"
 #include "stick/StickFile.h"
-#include "stick/VersionChunk.h"
 
 namespace morvane {
 namespace {

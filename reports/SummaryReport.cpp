@@ -3,6 +3,8 @@
 // rather than summarised. Every file but the stick's own marker is optional.
 #include <array>
 
+#include "base/ByteReaders.h"
+#include "base/TextFormat.h"
 #include "reports/CustomDataTable.h"
 #include "reports/CustomPersonality.h"
 #include "reports/FlashVarFile.h"
@@ -10,7 +12,6 @@
 #include "reports/ReportNodes.h"
 #include "reports/ScrambledVarFile.h"
 #include "reports/SummaryText.h"
-#include "reports/TextFormat.h"
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
 #include "stick/SoftwareKind.h"

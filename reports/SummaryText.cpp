@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "reports/TextFormat.h"
+#include "base/TextFormat.h"
 
 namespace morvane {
 

@@ -2,10 +2,10 @@
 // anew through their readers; FVAR is read from the stream the tree opened.
 #include <span>
 
+#include "base/TextFormat.h"
 #include "reports/FlashVarFile.h"
 #include "reports/ReportNodes.h"
 #include "reports/ScrambledVarFile.h"
-#include "reports/TextFormat.h"
 
 namespace morvane {
 namespace {

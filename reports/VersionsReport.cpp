@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "base/TextFormat.h"
 #include "reports/ReportNodes.h"
-#include "reports/TextFormat.h"
 #include "stick/StickPaths.h"
 #include "stick/VersionChunk.h"
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "reports/TextFormat.h"
-#include "stick/VersionChunk.h"
+#include "base/ByteReaders.h"
+#include "base/TextFormat.h"
 
 namespace morvane {
 namespace {

@@ -2,21 +2,10 @@
 #include "stick/VersionChunk.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "base/ByteReaders.h"
 
 namespace morvane {
-
-std::uint32_t readLittleEndian32(std::span<const std::uint8_t> bytes, std::size_t offset)
-{
-    return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
-
-bool hasMagic(std::span<const std::uint8_t> bytes, std::size_t offset, const char (&magic)[5])
-{
-    return offset + 4 <= bytes.size() && std::memcmp(bytes.data() + offset, magic, 4) == 0;
-}
 
 std::optional<std::uint32_t> parseVersionHeader(std::span<const std::uint8_t, kVersionHeaderSize> bytes)
 {

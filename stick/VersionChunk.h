@@ -24,9 +24,4 @@ std::optional<VersionPayload> parseVersionChunk(std::span<const std::uint8_t, kV
 // The payload of a language chunk ("CNCD", length 4, 4 bytes), or none.
 std::optional<LanguagePayload> parseLanguageChunk(std::span<const std::uint8_t, kLanguageChunkSize> bytes);
 
-// Little-endian 32-bit word at `offset` of `bytes`; the caller guarantees the room.
-std::uint32_t readLittleEndian32(std::span<const std::uint8_t> bytes, std::size_t offset);
-// Whether the four bytes at `offset` spell `magic`.
-bool hasMagic(std::span<const std::uint8_t> bytes, std::size_t offset, const char (&magic)[5]);
-
 }  // namespace morvane

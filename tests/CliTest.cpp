@@ -5,9 +5,9 @@
 #include <random>
 #include <sstream>
 
+#include "base/Utf8Path.h"
 #include "cli/CliMain.h"
 #include "reports/KeyPads.h"
-#include "stick/Utf8Path.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"

@@ -5,9 +5,9 @@
 
 #include "MorvaneVersion.h"
 #include "app/win32/AboutDialogRes.h"
+#include "base/win32/WideText.h"
 #include "dialogs/win32/CentreOverOwner.h"
 #include "reports/KeyPadSource.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 namespace {

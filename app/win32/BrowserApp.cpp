@@ -12,9 +12,9 @@
 #include "app/win32/MessageBoxMessages.h"
 #include "app/win32/ScanDialog.h"
 #include "app/win32/SystemClipboard.h"
+#include "base/win32/WideText.h"
 #include "reports/KeyPadSource.h"
 #include "stick/OsFile.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 namespace {

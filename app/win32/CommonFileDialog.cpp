@@ -6,8 +6,8 @@
 
 #include <commdlg.h>
 
+#include "base/win32/WideText.h"
 #include "stick/OsFile.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 namespace {

@@ -4,7 +4,7 @@
 // turn the characters back into the same bytes.
 #include "app/win32/ListBoxInfoList.h"
 
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace morvane {
 namespace {

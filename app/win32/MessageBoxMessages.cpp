@@ -2,8 +2,8 @@
 // renamed program names itself by its new name.
 #include "app/win32/MessageBoxMessages.h"
 
+#include "base/win32/WideText.h"
 #include "stick/ProgramPlaces.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 namespace {

@@ -3,7 +3,7 @@
 #include "app/win32/ScanDialog.h"
 
 #include "app/win32/ScanDialogRes.h"
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace morvane {
 namespace {

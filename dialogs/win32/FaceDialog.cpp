@@ -5,9 +5,9 @@
 
 #include <commctrl.h>
 
+#include "base/win32/WideText.h"
 #include "dialogs/win32/DeviceContextCanvas.h"
 #include "dialogs/win32/FaceDialogRes.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 

@@ -1,7 +1,7 @@
 // Win32 file operations for saves: CreateFile, WriteFile, FlushFileBuffers, CloseHandle,
 // MoveFileEx (replacing, written through to the disk before it returns) and DeleteFile.
+#include "base/win32/WideText.h"
 #include "stick/FileOperations.h"
-#include "stick/win32/WideText.h"
 
 #include <windows.h>
 

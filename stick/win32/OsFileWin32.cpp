@@ -2,8 +2,8 @@
 // read access shared for reading, ReadFile, SetFilePointer and CloseHandle. Names go
 // through the wide API so that roots outside ASCII open; FAT and NTFS already match
 // names without regard to case.
+#include "base/win32/WideText.h"
 #include "stick/OsFile.h"
-#include "stick/win32/WideText.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Win32 places of the program, through the wide API so that any folder name works.
 #include <windows.h>
 
+#include "base/win32/WideText.h"
 #include "stick/ProgramPlaces.h"
-#include "stick/win32/WideText.h"
 
 namespace morvane {
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "base/ByteReaders.h"
 #include "stick/VersionChunk.h"
 #include "tools/stickgen/ColorTable.h"
 #include "tools/stickgen/FaceDatabase.h"

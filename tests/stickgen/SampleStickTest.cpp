@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/Utf8Path.h"
 #include "stick/Detection.h"
 #include "stick/SoftwareKind.h"
-#include "stick/Utf8Path.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <numeric>
 
-#include "stick/VersionChunk.h"
+#include "base/ByteReaders.h"
 #include "tools/stickgen/FlashVarFile.h"
 #include "tools/stickgen/ScrambledVarFile.h"
 

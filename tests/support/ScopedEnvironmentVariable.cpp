@@ -6,7 +6,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 #else
 #include <cstdlib>
 #endif

@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 #include "tests/support/TempStick.h"
 #include "tests/win32/GuiSession.h"
 #include "tools/stickgen/SampleStick.h"

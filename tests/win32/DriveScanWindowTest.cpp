@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "app/win32/ScanDialogRes.h"
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/GuiSession.h"
 

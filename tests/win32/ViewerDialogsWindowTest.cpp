@@ -1,10 +1,10 @@
 // The colour and face viewers in the real program, on a copy of the sample stick: what
 // their areas paint, the face list, and the messages for files they cannot show.
 #include "app/MainWindowCommandIds.h"
+#include "base/win32/WideText.h"
 #include "dialogs/ColorCells.h"
 #include "dialogs/FaceDatabaseFile.h"
 #include "dialogs/SwatchColor.h"
-#include "stick/win32/WideText.h"
 #include "tests/win32/ProgramOnStickCopy.h"
 #include "tests/win32/WindowCapture.h"
 

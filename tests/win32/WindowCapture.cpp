@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "cli/PngFile.h"
+#include "base/PngFile.h"
 
 namespace morvane::test {
 namespace {
@@ -60,7 +60,7 @@ bool captureWindow(HWND window, const std::filesystem::path& png)
     const cli::ImageCanvas image = paintedPixels(window, width, height, [&](HDC memoryDc, HDC windowDc) {
         BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
     });
-    return cli::writePngFile(image, png);
+    return writePngFile(image.rgbBytes(), image.width(), image.height(), png);
 }
 
 cli::ImageCanvas printClient(HWND control)

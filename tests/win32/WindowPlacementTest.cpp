@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/MainWindowCommandIds.h"
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 #include "tests/win32/ProgramOnStickCopy.h"
 
 namespace morvane::test {

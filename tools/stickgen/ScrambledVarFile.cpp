@@ -5,7 +5,7 @@
 #include <functional>
 #include <numeric>
 
-#include "stick/VersionChunk.h"
+#include "base/ByteReaders.h"
 #include "tools/stickgen/ByteWriter.h"
 
 namespace morvane::stickgen {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "stick/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 namespace morvane::stickgen {
 namespace {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Utf8Path.h"
 #include "reports/KeyPadSource.h"
-#include "stick/Utf8Path.h"
 #include "tools/stickgen/SampleStick.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Through std::u8string, which std::filesystem takes as UTF-8 on every system.
-#include "stick/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 namespace morvane {
 

@@ -1,5 +1,5 @@
 // formatText: vsnprintf twice, once to measure and once to write.
-#include "reports/TextFormat.h"
+#include "base/TextFormat.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,8 +1,7 @@
 // The PNG encoding is stb_image_write's; the file itself is written here, so that a
 // UTF-8 path works on Windows too.
-#include "cli/PngFile.h"
+#include "base/PngFile.h"
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -11,9 +10,7 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
-#include "stick/Utf8Path.h"
-
-namespace morvane::cli {
+namespace morvane {
 namespace {
 
 void appendBytes(void* context, void* data, int size)
@@ -25,19 +22,12 @@ void appendBytes(void* context, void* data, int size)
 
 }  // namespace
 
-std::filesystem::path outputPath(std::string_view path)
+bool writePngFile(std::span<const std::uint8_t> rgbRows, int width, int height, const std::filesystem::path& path)
 {
-    std::error_code error;
-    const std::filesystem::path given = utf8Path(path);
-    const std::filesystem::path absolute = std::filesystem::absolute(given, error);
-    return error ? given : absolute;
-}
-
-bool writePngFile(const ImageCanvas& image, const std::filesystem::path& path)
-{
+    if (width <= 0 || height <= 0 || rgbRows.size() != static_cast<std::size_t>(width) * height * 3)
+        return false;
     std::vector<char> png;
-    if (stbi_write_png_to_func(appendBytes, &png, image.width(), image.height(), 3, image.rgbBytes().data(),
-                               3 * image.width()) == 0)
+    if (stbi_write_png_to_func(appendBytes, &png, width, height, 3, rgbRows.data(), 3 * width) == 0)
         return false;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(png.data(), static_cast<std::streamsize>(png.size()));
@@ -45,4 +35,4 @@ bool writePngFile(const ImageCanvas& image, const std::filesystem::path& path)
     return !file.fail();
 }
 
-}  // namespace morvane::cli
+}  // namespace morvane

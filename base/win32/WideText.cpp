@@ -1,5 +1,5 @@
 // UTF-8 and the system code page <-> UTF-16 through the system's converter.
-#include "stick/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 #include <windows.h>
 
