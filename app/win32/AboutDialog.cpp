@@ -6,34 +6,38 @@
 #include "MorvaneVersion.h"
 #include "app/win32/AboutDialogRes.h"
 #include "base/win32/WideText.h"
-#include "dialogs/win32/CentreOverOwner.h"
+#include "dialogs/win32/ModalDialog.h"
 #include "reports/KeyPadSource.h"
 
 namespace morvane {
 namespace {
 
-INT_PTR CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_INITDIALOG) {
-        SetDlgItemTextW(window, IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
-        SetDlgItemTextW(window, IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
-        // No inner margin: the field's text lines up with the labels above it.
-        SendDlgItemMessageW(window, IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        centreOverOwner(window);
-        return TRUE;
+class AboutDialog final : private ModalDialog {
+public:
+    explicit AboutDialog(const DialogHost& host) : ModalDialog(host, IDD_ABOUT) {}
+    void run() { runDialog(); }
+
+private:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM) override
+    {
+        if (message == WM_INITDIALOG) {
+            SetDlgItemTextW(window(), IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
+            SetDlgItemTextW(window(), IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
+            // No inner margin: the field's text lines up with the labels above it.
+            SendDlgItemMessageW(window(), IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                                0);
+            return TRUE;
+        }
+        if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            EndDialog(window(), LOWORD(wParam));
+            return TRUE;
+        }
+        return FALSE;
     }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(window, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
+};
 
 }  // namespace
 
-void runAboutDialog(HINSTANCE instance, HWND owner)
-{
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
-}
+void runAboutDialog(const DialogHost& host) { AboutDialog(host).run(); }
 
 }  // namespace morvane

@@ -36,23 +36,7 @@ BrowserDialog::BrowserDialog(HINSTANCE instance, const BrowserServices& services
 {
 }
 
-INT_PTR BrowserDialog::runModal()
-{
-    const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_BROWSER), nullptr, dialogProc,
-                                           reinterpret_cast<LPARAM>(this));
-    services_.mainWindow.window = nullptr;
-    return result;
-}
-
-INT_PTR CALLBACK BrowserDialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<BrowserDialog*>(lParam)->window_ = window;
-    }
-    auto* self = reinterpret_cast<BrowserDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self == nullptr ? FALSE : self->handleMessage(message, wParam, lParam);
-}
+INT_PTR BrowserDialog::runModal() { return showModal(instance_, IDD_BROWSER, services_.mainWindow.window); }
 
 INT_PTR BrowserDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -66,7 +50,7 @@ INT_PTR BrowserDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_PAINT:
-        if (!IsIconic(window_))
+        if (!IsIconic(window()))
             return FALSE;
         paintMinimised();
         return TRUE;
@@ -81,11 +65,10 @@ INT_PTR BrowserDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // selection change shows the Summary report.
 void BrowserDialog::onInit()
 {
-    services_.mainWindow.window = window_;
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    tree_.attach(GetDlgItem(window_, IDC_REPORT_TREE));
-    list_.attach(GetDlgItem(window_, IDC_INFO_LIST));
+    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    tree_.attach(GetDlgItem(window(), IDC_REPORT_TREE));
+    list_.attach(GetDlgItem(window(), IDC_INFO_LIST));
     buildReportTree(tree_);
 }
 
@@ -97,10 +80,10 @@ void BrowserDialog::onCommand(int id)
         close(id);
         return;
     case IDM_EXIT:
-        SendMessageW(window_, WM_CLOSE, 0, 0);
+        SendMessageW(window(), WM_CLOSE, 0, 0);
         return;
     case IDM_ABOUT:
-        runAboutDialog(instance_, window_);
+        runAboutDialog(dialogHost_);
         return;
     default:
         runStickCommand(id, context_);
@@ -117,28 +100,28 @@ bool BrowserDialog::onNotify(const NMHDR& header)
         return false;
     if (!treeReleased_)
         showSelectedReport(tree_, list_, services_.waitCursor, services_.stick);
-    SetWindowLongPtrW(window_, DWLP_MSGRESULT, 0);
+    SetWindowLongPtrW(window(), DWLP_MSGRESULT, 0);
     return true;
 }
 
 void BrowserDialog::paintMinimised()
 {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    SendMessageW(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    HDC dc = BeginPaint(window(), &paint);
+    SendMessageW(window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(window(), &client);
     const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon_);
-    EndPaint(window_, &paint);
+    EndPaint(window(), &paint);
 }
 
 void BrowserDialog::close(int result)
 {
     releaseReportTree(tree_);
     treeReleased_ = true;
-    EndDialog(window_, result);
+    EndDialog(window(), result);
 }
 
 }  // namespace morvane

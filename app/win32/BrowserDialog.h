@@ -7,6 +7,7 @@
 #include "app/win32/ListBoxInfoList.h"
 #include "app/win32/OwnerWindow.h"
 #include "app/win32/TreeViewControl.h"
+#include "base/win32/Dialog.h"
 #include "dialogs/win32/CColorDlg.h"
 #include "dialogs/win32/FaceDialog.h"
 #include "dialogs/win32/SkillLevelsDialog.h"
@@ -24,18 +25,15 @@ struct BrowserServices {
     OwnerWindow& mainWindow;  // set to this window while it runs
 };
 
-class BrowserDialog {
+class BrowserDialog final : private Dialog {
 public:
     BrowserDialog(HINSTANCE instance, const BrowserServices& services);
-    BrowserDialog(const BrowserDialog&) = delete;
-    BrowserDialog& operator=(const BrowserDialog&) = delete;
 
     // Runs the window modally, without an owner; answers IDOK or IDCANCEL.
     INT_PTR runModal();
 
 private:
-    static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onInit();
     void onCommand(int id);
     bool onNotify(const NMHDR& header);
@@ -46,7 +44,6 @@ private:
     BrowserServices services_;
     HICON icon_;
     HICON smallIcon_;
-    HWND window_ = nullptr;
     TreeViewControl tree_;
     ListBoxInfoList list_;
     DialogHost dialogHost_;  // the editors' and viewers' dialogs belong to this window

@@ -7,57 +7,44 @@
 
 namespace morvane {
 
-INT_PTR CALLBACK ScanDialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR ScanDialog::handleMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
+    if (message == WM_INITDIALOG)
         return TRUE;
-    }
     // The window exists only while the drives are probed: over it the hourglass stays.
     if (message == WM_SETCURSOR) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+        SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        reinterpret_cast<ScanDialog*>(GetWindowLongPtrW(window, DWLP_USER))->manualOpenRequested_ = true;
+        manualOpenRequested_ = true;
         return TRUE;
     }
     return FALSE;
 }
 
-void ScanDialog::open()
-{
-    window_ = CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_SCAN), nullptr, dialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (window_ != nullptr)
-        ShowWindow(window_, SW_SHOW);
-}
+void ScanDialog::open() { showModeless(instance_, IDD_SCAN); }
 
 void ScanDialog::showProbePath(std::string_view path)
 {
-    if (window_ == nullptr)
+    if (window() == nullptr)
         return;
-    SetDlgItemTextW(window_, IDC_PROBE_PATH, widenUtf8(path).c_str());
-    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SetDlgItemTextW(window(), IDC_PROBE_PATH, widenUtf8(path).c_str());
+    RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void ScanDialog::deliverWaitingMessages()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (window_ != nullptr && IsDialogMessageW(window_, &message))
+        if (window() != nullptr && IsDialogMessageW(window(), &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
 }
 
-void ScanDialog::close()
-{
-    if (window_ != nullptr)
-        DestroyWindow(window_);
-    window_ = nullptr;
-}
+void ScanDialog::close() { destroy(); }
 
 }  // namespace morvane

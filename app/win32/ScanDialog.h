@@ -3,16 +3,15 @@
 
 #include <windows.h>
 
+#include "base/win32/Dialog.h"
 #include "ui/ScanWindow.h"
 
 namespace morvane {
 
-class ScanDialog : public ScanWindow {
+class ScanDialog final : public ScanWindow, private Dialog {
 public:
     explicit ScanDialog(HINSTANCE instance) : instance_(instance) {}
     ~ScanDialog() override { close(); }
-    ScanDialog(const ScanDialog&) = delete;
-    ScanDialog& operator=(const ScanDialog&) = delete;
 
     void open() override;
     void showProbePath(std::string_view path) override;
@@ -21,10 +20,9 @@ public:
     void close() override;
 
 private:
-    static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     bool manualOpenRequested_ = false;
 };
 

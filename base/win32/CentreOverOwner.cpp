@@ -1,5 +1,5 @@
 // The dialog is moved before it is first shown (in WM_INITDIALOG), so it opens in place.
-#include "dialogs/win32/CentreOverOwner.h"
+#include "base/win32/CentreOverOwner.h"
 
 #include <algorithm>
 

@@ -1,0 +1,56 @@
+// The dialog procedure keeps the Dialog object in the window's DWLP_USER slot from
+// WM_INITDIALOG on; messages before it (WM_SETFONT) are left to the system.
+#include "base/win32/Dialog.h"
+
+#include "base/win32/CentreOverOwner.h"
+
+namespace morvane {
+
+INT_PTR Dialog::showModal(HINSTANCE instance, int resourceId, HWND& owner)
+{
+    const HWND previousOwner = owner;
+    ownerSlot_ = &owner;
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(resourceId), previousOwner, dialogProc,
+                                           reinterpret_cast<LPARAM>(this));
+    owner = previousOwner;
+    ownerSlot_ = nullptr;
+    window_ = nullptr;
+    return result;
+}
+
+bool Dialog::showModeless(HINSTANCE instance, int resourceId)
+{
+    window_ = CreateDialogParamW(instance, MAKEINTRESOURCEW(resourceId), nullptr, dialogProc,
+                                 reinterpret_cast<LPARAM>(this));
+    if (window_ != nullptr)
+        ShowWindow(window_, SW_SHOW);
+    return window_ != nullptr;
+}
+
+void Dialog::destroy()
+{
+    if (window_ != nullptr)
+        DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+INT_PTR CALLBACK Dialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<Dialog*>(lParam)->attach(window);
+    }
+    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self == nullptr ? FALSE : self->handleMessage(message, wParam, lParam);
+}
+
+void Dialog::attach(HWND window)
+{
+    window_ = window;
+    if (ownerSlot_ == nullptr)
+        return;
+    centreOverOwner(window);
+    *ownerSlot_ = window;
+}
+
+}  // namespace morvane
