@@ -41,8 +41,9 @@ else()
   set(CPACK_PACKAGE_DESCRIPTION
       "Morvane opens the memory stick of an ERS-7 robot dog, or a copy of it on disk,\n"
       "recognises the software installed on it and the language the robot speaks, and\n"
-      "shows what the stick says about the robot. morvane-cli prints its reports and\n"
-      "changes the robot's skill levels and volume.")
+      "shows what the stick says about the robot in a window: the program morvane.\n"
+      "morvane-cli prints the same reports and changes the robot's skill levels and\n"
+      "volume on the command line.")
   string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
   set(program_destination bin)
   set(doc_destination share/doc/morvane)
@@ -58,19 +59,28 @@ else()
   file(APPEND ${packaging_out}/copyright " ${license_text}\n")
   install(FILES ${packaging_out}/copyright DESTINATION ${doc_destination})
 
-  # The manual page and the changelog, compressed without a name or time stamp so that
-  # the package is the same byte for byte at every build.
+  # The manual pages and the changelog, compressed without a name or time stamp so that
+  # the package is the same byte for byte at every build. The Qt window program (built
+  # when Qt 6 is found) brings its manual page, desktop entry and icon.
+  set(manual_pages morvane-cli.1)
+  if(TARGET morvane)
+    list(APPEND manual_pages morvane.1)
+    install(FILES ${packaging_dir}/morvane.desktop DESTINATION share/applications)
+    foreach(size 48 256)
+      install(FILES ${packaging_dir}/icons/morvane-${size}.png
+              DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME morvane.png)
+    endforeach()
+  endif()
   string(TIMESTAMP MORVANE_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
-  configure_file(${packaging_dir}/morvane-cli.1.in ${packaging_out}/morvane-cli.1 @ONLY)
-  configure_file(${packaging_dir}/changelog.in ${packaging_out}/changelog @ONLY)
-  foreach(document morvane-cli.1 changelog)
+  foreach(document ${manual_pages} changelog)
+    configure_file(${packaging_dir}/${document}.in ${packaging_out}/${document} @ONLY)
     add_custom_command(OUTPUT ${packaging_out}/${document}.gz
                        COMMAND gzip -9 -n -c ${packaging_out}/${document} > ${packaging_out}/${document}.gz
                        DEPENDS ${packaging_out}/${document})
   endforeach()
-  add_custom_target(packaged_documents ALL
-                    DEPENDS ${packaging_out}/morvane-cli.1.gz ${packaging_out}/changelog.gz)
-  install(FILES ${packaging_out}/morvane-cli.1.gz DESTINATION share/man/man1)
+  list(TRANSFORM manual_pages REPLACE "(.+)" "${packaging_out}/\\1.gz" OUTPUT_VARIABLE compressed_pages)
+  add_custom_target(packaged_documents ALL DEPENDS ${compressed_pages} ${packaging_out}/changelog.gz)
+  install(FILES ${compressed_pages} DESTINATION share/man/man1)
   install(FILES ${packaging_out}/changelog.gz DESTINATION ${doc_destination})
   install(FILES ${packaging_dir}/morvane-cli.bash-completion
           DESTINATION share/bash-completion/completions RENAME morvane-cli)
@@ -84,6 +94,8 @@ endfunction()
 morvane_package_program(morvane-cli)
 if(WIN32)
   morvane_package_program(Morvane)
+elseif(TARGET morvane)
+  morvane_package_program(morvane)
 endif()
 
 include(CPack)
