@@ -1,6 +1,7 @@
 # What the release packages hold, and how CPack makes them. The windows build makes a
-# portable zip and an NSIS installer, a native build a Debian package. Each program
-# ships through morvane_package_program; the documents follow it.
+# portable zip and an NSIS installer, a macOS build a disk image, another native build a
+# Debian package. Each program ships through morvane_package_program; the documents
+# follow it.
 
 set(CPACK_PACKAGE_NAME Morvane)
 set(CPACK_PACKAGE_VENDOR "The Morvane developers")
@@ -32,6 +33,13 @@ if(WIN32)
   set(CPACK_MODULE_PATH ${packaging_dir})
   set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackOptions.cmake)
   configure_file(${packaging_dir}/CPackOptions.cmake.in ${CPACK_PROJECT_CONFIG_FILE} @ONLY)
+elseif(APPLE)
+  # The disk image holds Morvane.app (installed by morvane_macos_bundle, cmake/MacBundle.cmake)
+  # beside morvane-cli.
+  set(CPACK_GENERATOR DragNDrop)
+  set(CPACK_PACKAGE_FILE_NAME "Morvane-${PROJECT_VERSION}-macos")
+  set(CPACK_DMG_VOLUME_NAME Morvane)
+  set(program_destination .)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_PACKAGE_NAME morvane)
@@ -94,7 +102,7 @@ endfunction()
 morvane_package_program(morvane-cli)
 if(WIN32)
   morvane_package_program(Morvane)
-elseif(TARGET morvane)
+elseif(TARGET morvane AND NOT APPLE)
   morvane_package_program(morvane)
 endif()
 
