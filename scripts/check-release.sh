@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks the packages scripts/release.sh wrote into dist/: their checksums; that a second
 # run gives the same packages byte for byte; that the Debian package's programs,
-# manual page and bash completion work and lintian finds no error; that the zip's
-# programs run under Wine from the unpacked folder; and that the installer installs and
-# uninstalls silently, without administrator rights, in a fresh Wine prefix.
+# manual pages and bash completion work and lintian finds no error; that its window
+# program, desktop entry and icons are there and the program, started offscreen, shows
+# the sample stick's Summary (a release build that found Qt 6 must have packed it); that
+# the zip's programs run under Wine from the unpacked folder; and that the installer
+# installs and uninstalls silently, without administrator rights, in a fresh Wine prefix.
 # Usage: scripts/check-release.sh   (after scripts/release.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -50,11 +52,54 @@ dpkg-deb -x "$deb" "$scratch/deb"
 [ "$(version_of "$scratch/deb/usr/bin/morvane-cli")" = "morvane-cli $version" ] || fail "morvane-cli --version"
 report_matches "$scratch/deb/usr/bin/morvane-cli"
 [[ $(dpkg-deb -f "$deb" Depends) == *libc6* ]] || fail "Depends names no libc6"
-man_page=$scratch/deb/usr/share/man/man1/morvane-cli.1.gz
-warnings=$(MANWIDTH=80 man --warnings -l "$man_page" 2>&1 >/dev/null)
-[ -z "$warnings" ] || fail "the manual page: $warnings"
-[[ $(MANWIDTH=80 man -l "$man_page") == *"morvane-cli report"* ]] || fail "the manual page shows no commands"
+# man_page_shows PROGRAM TEXT: the program's manual page in the package formats without
+# warnings and shows TEXT.
+man_page_shows() {
+    local page=$scratch/deb/usr/share/man/man1/$1.1.gz warnings
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page of $1: $warnings"
+    [[ $(MANWIDTH=80 man -l "$page") == *"$2"* ]] || fail "the manual page of $1 does not show \"$2\""
+}
+man_page_shows morvane-cli "morvane-cli report"
 lintian --fail-on error "$deb"
+
+step "the window program in the Debian package"
+qt_dir=$(sed -n 's/^Qt6_DIR:PATH=//p' build/release/CMakeCache.txt)
+if [ -z "$qt_dir" ] || [[ $qt_dir == *-NOTFOUND ]]; then
+    echo "NOT CHECKED: the release build found no Qt 6, so the package holds no morvane"
+else
+    program=$scratch/deb/usr/bin/morvane
+    [ -x "$program" ] || fail "the release build found Qt 6, but the package has no usr/bin/morvane"
+    [[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "Depends names no libqt6widgets6"
+    man_page_shows morvane "morvane [STICK]"
+    entry=$scratch/deb/usr/share/applications/morvane.desktop
+    findings=$(desktop-file-validate "$entry" 2>&1) || fail "the desktop entry: $findings"
+    [ -z "$findings" ] || fail "the desktop entry: $findings"
+    [ "$(sed -n 's/^Exec=\([^ ]*\).*/\1/p; s/^Icon=//p' "$entry" | xargs)" = "morvane morvane" ] \
+        || fail "the desktop entry does not start morvane with the icon morvane"
+    # png_size FILE: WIDTHxHEIGHT from the file's PNG signature and IHDR chunk.
+    png_size() {
+        python3 -c 'import struct, sys
+data = open(sys.argv[1], "rb").read(24)
+assert data[:8] == b"\x89PNG\r\n\x1a\n" and data[12:16] == b"IHDR", "not a PNG"
+print("%dx%d" % struct.unpack(">II", data[16:24]))' "$1"
+    }
+    for size in 48 256; do
+        icon=$scratch/deb/usr/share/icons/hicolor/${size}x${size}/apps/morvane.png
+        [ "$(png_size "$icon")" = "${size}x$size" ] || fail "$icon is not a ${size}x$size PNG"
+    done
+    # The test build's plugin reads what the program's widgets show, once it shows the
+    # Summary, and ends the program: that Summary must be morvane-cli's.
+    cmake --preset native >/dev/null
+    cmake --build --preset native --target morvane_qt_start_check >/dev/null
+    QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$PWD/build/native/tests/qtstartcheck \
+        QT_QPA_GENERIC_PLUGINS=morvane_start_check timeout 60 "$program" "$stick" \
+        >"$scratch/window-summary.txt" 2>"$scratch/window-errors.txt" \
+        || fail "morvane, started offscreen, did not show the Summary: $(cat "$scratch/window-errors.txt")"
+    "$scratch/deb/usr/bin/morvane-cli" report summary "$stick" >"$scratch/cli-summary.txt"
+    cmp -s "$scratch/window-summary.txt" "$scratch/cli-summary.txt" \
+        || fail "the Summary morvane shows differs from morvane-cli's: $(diff "$scratch/cli-summary.txt" "$scratch/window-summary.txt")"
+fi
 
 step "bash completion"
 # complete_line WORDS...: what completing the last word offers, one line.
