@@ -64,9 +64,14 @@ man_page_shows morvane-cli "morvane-cli report"
 lintian --fail-on error "$deb"
 
 step "the window program in the Debian package"
-qt_dir=$(sed -n 's/^Qt6_DIR:PATH=//p' build/release/CMakeCache.txt)
-if [ -z "$qt_dir" ] || [[ $qt_dir == *-NOTFOUND ]]; then
-    echo "NOT CHECKED: the release build found no Qt 6, so the package holds no morvane"
+# release_setting NAME: the value the release build's cache holds for NAME.
+release_setting() {
+    sed -n "s/^$1:[A-Z]*=//p" build/release/CMakeCache.txt
+}
+qt_dir=$(release_setting Qt6_DIR)
+wanted=$(release_setting MORVANE_QT | tr a-z A-Z)
+if [[ $wanted =~ ^(|OFF|0|FALSE|NO|N)$ || -z $qt_dir || $qt_dir == *-NOTFOUND ]]; then
+    echo "NOT CHECKED: the release build has MORVANE_QT off or found no Qt 6, so the package holds no morvane"
 else
     program=$scratch/deb/usr/bin/morvane
     [ -x "$program" ] || fail "the release build found Qt 6, but the package has no usr/bin/morvane"
