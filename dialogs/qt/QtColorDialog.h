@@ -1,0 +1,22 @@
+// QtColorDialog: the Qt window of the Color Preferences command, eight areas that paint
+// the robot's eight colours.
+#pragma once
+
+#include "ui/ColorDialog.h"
+
+class QWidget;
+
+namespace morvane {
+
+class QtColorDialog final : public ColorDialogView {
+public:
+    // Each run opens a window modal over `parent` (the main window).
+    explicit QtColorDialog(QWidget* parent) : parent_(parent) {}
+
+    void runModal(const ColorAreaPainter& painter) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace morvane
