@@ -82,6 +82,11 @@ std::optional<KeyPadSet> findKeyPads(const KeyPadPlaces& places, UserMessages& m
     return builtInKeyPadSet();
 }
 
+KeyPadSet windowProgramKeyPads(UserMessages& messages)
+{
+    return findKeyPads(keyPadPlaces(std::nullopt), messages).value_or(builtInKeyPadSet());
+}
+
 std::string keyPadsLine(const KeyPadSet& pads)
 {
     if (!pads.path.empty())

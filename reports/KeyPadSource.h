@@ -35,6 +35,11 @@ KeyPadFileRead readKeyPadFile(const std::string& path);
 // unusable is shown and passed over. Without any file, the pads built in.
 std::optional<KeyPadSet> findKeyPads(const KeyPadPlaces& places, UserMessages& messages);
 
+// The pads of a window program's run, which has no option naming a file: as findKeyPads
+// finds them from keyPadPlaces(std::nullopt), with the pads built in when the file named
+// by MORVANE_KEY_PADS is unusable (after its message). The program goes on either way.
+KeyPadSet windowProgramKeyPads(UserMessages& messages);
+
 // One line naming `pads`: the file's path, or the pads built in (with a warning when
 // they are the repository's placeholders).
 std::string keyPadsLine(const KeyPadSet& pads);

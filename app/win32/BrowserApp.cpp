@@ -36,13 +36,12 @@ void initCommonControls()
 }
 
 // The key pads of this run. Each unusable pads file is announced in a message box before
-// the stick is sought; the program then goes on, with the pads built in when the file
-// named by MORVANE_KEY_PADS is the unusable one.
+// the stick is sought.
 KeyPadSet startupKeyPads()
 {
     const OwnerWindow noWindow;
     MessageBoxMessages messages(noWindow);
-    return findKeyPads(keyPadPlaces(std::nullopt), messages).value_or(builtInKeyPadSet());
+    return windowProgramKeyPads(messages);
 }
 
 }  // namespace
