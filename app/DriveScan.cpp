@@ -1,4 +1,4 @@
-// The drive scan. It runs on the window's thread, so between two probes it lets the
+// The start-up scan. It runs on the window's thread, so between two probes it lets the
 // scanning window repaint and take a press of its button.
 #include "app/DriveScan.h"
 
@@ -8,15 +8,20 @@
 namespace morvane {
 namespace {
 
-std::string probePath(char letter) { return driveRoot(letter) + kProbedMarkerName; }
-
-DriveScanResult probeDrives(ScanWindow& window, const MarkerProbe& probe)
+// The marker's path in `root`, with the root's own separator: a drive root ends in one.
+std::string probePath(const std::string& root)
 {
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string path = probePath(letter);
+    const bool endsInSeparator = !root.empty() && (root.back() == '\\' || root.back() == '/');
+    return root + (endsInSeparator ? "" : "/") + kProbedMarkerName;
+}
+
+DriveScanResult probeRoots(std::span<const std::string> roots, ScanWindow& window, const MarkerProbe& probe)
+{
+    for (const std::string& root : roots) {
+        const std::string path = probePath(root);
         window.showProbePath(path);
         if (probe(path))
-            return {letter, false};
+            return {root, false};
         window.deliverWaitingMessages();
         if (window.manualOpenRequested())
             return {std::nullopt, true};
@@ -35,13 +40,12 @@ bool markerFileOpens(const std::string& probePath)
     return true;
 }
 
-std::string driveRoot(char letter) { return std::string(1, letter) + ":\\"; }
-
-DriveScanResult scanDrivesForStick(ScanWindow& window, WaitCursor& waitCursor, const MarkerProbe& probe)
+DriveScanResult scanRootsForStick(std::span<const std::string> roots, ScanWindow& window,
+                                  WaitCursor& waitCursor, const MarkerProbe& probe)
 {
     window.open();
     WaitCursorScope busy(waitCursor);
-    const DriveScanResult result = probeDrives(window, probe);
+    DriveScanResult result = probeRoots(roots, window, probe);
     window.close();
     return result;
 }

@@ -1,9 +1,11 @@
-// The drive scan at start-up: the roots A: to Z: probed for MEMSTICK.IND while the
-// scanning window shows each probe and offers "Manual Open".
+// The scan for a stick at start-up: the search roots (the drive roots A: to Z: on
+// Windows, the mount points of removable media elsewhere) probed in turn for
+// MEMSTICK.IND while the scanning window shows each probe and offers "Manual Open".
 #pragma once
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "ui/ScanWindow.h"
@@ -18,15 +20,14 @@ using MarkerProbe = std::function<bool(const std::string& probePath)>;
 bool markerFileOpens(const std::string& probePath);
 
 struct DriveScanResult {
-    std::optional<char> stickDrive;  // the first drive letter whose marker opened
+    std::optional<std::string> stickRoot;  // the first root whose marker opened
     bool manualOpenRequested = false;
 };
 
-// Probes "A:\MEMSTICK.IND" to "Z:\MEMSTICK.IND" in turn and stops at the first marker
+// Probes MEMSTICK.IND in each of `roots` in turn ("D:\MEMSTICK.IND" for "D:\",
+// "/media/me/STICK/MEMSTICK.IND" for "/media/me/STICK") and stops at the first marker
 // or when "Manual Open" was pressed.
-DriveScanResult scanDrivesForStick(ScanWindow& window, WaitCursor& waitCursor, const MarkerProbe& probe);
-
-// "D:\" for 'D'.
-std::string driveRoot(char letter);
+DriveScanResult scanRootsForStick(std::span<const std::string> roots, ScanWindow& window,
+                                  WaitCursor& waitCursor, const MarkerProbe& probe);
 
 }  // namespace morvane

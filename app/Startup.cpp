@@ -1,4 +1,4 @@
-// Start-up: the named directory or the drive scan, then the open loop.
+// Start-up: the named directory or the scan of the search roots, then the open loop.
 #include "app/Startup.h"
 
 #include "app/StartupCommandLine.h"
@@ -11,25 +11,24 @@ namespace {
 
 enum class Located { Directory, ManualOpen, Failed };
 
-// Makes the drive found by the scan the current directory; with no drive found the
+// Makes the root found by the scan the current directory; with no root found the
 // directory the program started in stays current and is checked first.
-Located enterScannedDrive(StartupUi& ui)
+Located enterScannedRoot(StartupUi& ui)
 {
-    const DriveScanResult scan = scanDrivesForStick(ui.scanWindow, ui.waitCursor, ui.probe);
+    const DriveScanResult scan = scanRootsForStick(ui.searchRoots, ui.scanWindow, ui.waitCursor, ui.probe);
     if (scan.manualOpenRequested)
         return Located::ManualOpen;
-    if (scan.stickDrive && !changeDirectory(driveRoot(*scan.stickDrive))) {
+    if (scan.stickRoot && !changeDirectory(*scan.stickRoot)) {
         ui.messages.showMessage("Internal error: chdir");
         return Located::Failed;
     }
     return Located::Directory;
 }
 
-Located enterFirstDirectory(std::string_view commandLine, StartupUi& ui)
+Located enterFirstDirectory(std::string_view named, StartupUi& ui)
 {
-    const std::string_view named = stickDirectoryArgument(commandLine);
     if (named.empty())
-        return enterScannedDrive(ui);
+        return enterScannedRoot(ui);
     return enterCommandLineDirectory(named, ui.messages) ? Located::Directory : Located::Failed;
 }
 
@@ -37,7 +36,12 @@ Located enterFirstDirectory(std::string_view commandLine, StartupUi& ui)
 
 bool locateStick(std::string_view commandLine, StartupUi& ui, StickRoot& stick)
 {
-    const Located first = enterFirstDirectory(commandLine, ui);
+    return locateNamedStick(stickDirectoryArgument(commandLine), ui, stick);
+}
+
+bool locateNamedStick(std::string_view directory, StartupUi& ui, StickRoot& stick)
+{
+    const Located first = enterFirstDirectory(directory, ui);
     if (first == Located::Failed)
         return false;
     bool manualOpen = first == Located::ManualOpen;

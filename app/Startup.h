@@ -1,7 +1,9 @@
 // The window program's start-up: from the command line to an accepted stick.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/DriveScan.h"
 #include "stick/StickRoot.h"
@@ -16,13 +18,18 @@ struct StartupUi {
     FileOpenDialog& fileDialog;
     ScanWindow& scanWindow;
     WaitCursor& waitCursor;
+    std::vector<std::string> searchRoots;  // probed in this order when no directory is named
     MarkerProbe probe = markerFileOpens;
 };
 
-// Enters the directory named on `commandLine` or scans the drives, then checks the
+// Enters the directory named on `commandLine` or scans the search roots, then checks the
 // stick, offering the file-open dialog after every refusal. Answers true with the stick
 // opened (its root the current directory), or false when the program is to end: the
-// named directory or the found drive cannot be entered, or the user cancelled.
+// named directory or the found root cannot be entered, or the user cancelled.
 bool locateStick(std::string_view commandLine, StartupUi& ui, StickRoot& stick);
+
+// The same with the stick directory already taken from the command line; an empty one
+// names none.
+bool locateNamedStick(std::string_view directory, StartupUi& ui, StickRoot& stick);
 
 }  // namespace morvane

@@ -29,6 +29,15 @@ void makeAcceptable(const test::TempStick& stick)
 
 std::string markerOf(const test::TempStick& stick) { return (stick.dir() / "MEMSTICK.IND").string(); }
 
+// The search roots of the Windows program, on every system.
+std::vector<std::string> driveRoots()
+{
+    std::vector<std::string> roots;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        roots.push_back(std::string(1, letter) + ":\\");
+    return roots;
+}
+
 TEST(StartupCommandLine, SkipsBlanksAndTheSwitchAndKeepsTheRestUnchanged)
 {
     EXPECT_EQ(stickDirectoryArgument(""), "");
@@ -94,7 +103,7 @@ class StartupTest : public ::testing::Test {
 protected:
     bool locate(std::string_view commandLine)
     {
-        StartupUi startupUi{ui.messages, ui.fileDialog, ui.scanWindow, ui.waitCursor, probe};
+        StartupUi startupUi{ui.messages, ui.fileDialog, ui.scanWindow, ui.waitCursor, driveRoots(), probe};
         return locateStick(commandLine, startupUi, opened);
     }
     std::string current() const { return currentDirectory().value_or(""); }
@@ -144,12 +153,31 @@ TEST_F(StartupTest, ADirectoryThatCannotBeEnteredEndsTheProgram)
 TEST_F(StartupTest, TheScanStopsAtTheFirstDriveWithTheMarker)
 {
     drivesWithMarker = {'F', 'D'};
-    const DriveScanResult scan = scanDrivesForStick(ui.scanWindow, ui.waitCursor, probe);
-    EXPECT_EQ(scan.stickDrive, 'D');
+    const DriveScanResult scan = scanRootsForStick(driveRoots(), ui.scanWindow, ui.waitCursor, probe);
+    EXPECT_EQ(scan.stickRoot, "D:\\");
     EXPECT_FALSE(scan.manualOpenRequested);
     EXPECT_EQ(ui.log, (Log{"scan window open", "wait cursor on", "probe A:\\MEMSTICK.IND",
                            "probe B:\\MEMSTICK.IND", "probe C:\\MEMSTICK.IND", "probe D:\\MEMSTICK.IND",
                            "scan window closed", "wait cursor off"}));
+}
+
+TEST_F(StartupTest, AMountPointWithTheMarkerBecomesTheStick)
+{
+    test::TempStick empty, stick;
+    makeAcceptable(stick);
+    std::vector<std::string> probed;
+    StartupUi startupUi{ui.messages,
+                        ui.fileDialog,
+                        ui.scanWindow,
+                        ui.waitCursor,
+                        {empty.rootPath(), stick.rootPath()},
+                        [&](const std::string& path) {
+                            probed.push_back(path);
+                            return markerFileOpens(path);
+                        }};
+    ASSERT_TRUE(locateStick("", startupUi, opened));
+    EXPECT_EQ(probed, (Log{empty.rootPath() + "/MEMSTICK.IND", stick.rootPath() + "/MEMSTICK.IND"}));
+    EXPECT_EQ(std::filesystem::path(opened.rootPath), stick.dir());
 }
 
 TEST_F(StartupTest, TheSwitchAloneScansAndAFoundDriveThatCannotBeEnteredEndsTheProgram)

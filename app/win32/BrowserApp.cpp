@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/Startup.h"
+#include "app/StickScan.h"
 #include "app/win32/BrowserDialog.h"
 #include "app/win32/CommonFileDialog.h"
 #include "app/win32/HourglassCursor.h"
@@ -64,7 +65,7 @@ void BrowserApp::initInstance(std::wstring_view commandLine)
     CommonFileDialog fileDialog(mainWindow);
     ScanDialog scanWindow(instance_);
     HourglassCursor waitCursor;
-    StartupUi ui{messages, fileDialog, scanWindow, waitCursor, probe_};
+    StartupUi ui{messages, fileDialog, scanWindow, waitCursor, removableMediaRoots(), probe_};
     if (!locateStick(narrowToUtf8(commandLine), ui, stick_))
         return;
     SystemClipboard clipboard(mainWindow);
