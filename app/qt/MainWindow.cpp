@@ -1,0 +1,117 @@
+// The main window: builds the report tree with "Summary" selected and shown, shows the
+// selected report on every selection change and click in the tree, runs the menus' and
+// buttons' commands, and releases the tree when it goes.
+#include "app/qt/MainWindow.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/MainWindowCommandIds.h"
+#include "app/MainWindowCommands.h"
+#include "app/qt/AboutBox.h"
+#include "reports/ReportTree.h"
+
+namespace morvane {
+
+MainWindow::MainWindow(const MainWindowServices& services)
+    : services_(services), treeView_(new QTreeWidget), listView_(new QListWidget), tree_(*treeView_),
+      list_(*listView_), skillLevelsDialog_(this, kSkillLevelsDialogTexts),
+      volumeDialog_(this, kVolumeDialogTexts), colorDialog_(this),
+      faceDialog_(this), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_},
+      context_{
+          services.stick,     tree_,   list_, services.waitCursor, services.messages, services.fileDialog,
+          services.clipboard, editors_}
+{
+    setWindowTitle("Morvane");
+    addMenus();
+    setCentralWidget(reportArea());
+    buildReportTree(tree_);
+    connect(treeView_, &QTreeWidget::currentItemChanged, this, &MainWindow::showSelectedEntry);
+    connect(treeView_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedEntry);
+    tree_.select(*tree_.firstChild(TreeControl::kTopLevel));
+    treeView_->setFocus();
+}
+
+// The tree's items go with the widget after this; no selection change may reach the
+// released entries.
+MainWindow::~MainWindow()
+{
+    disconnect(treeView_, nullptr, this, nullptr);
+    releaseReportTree(tree_);
+}
+
+// On macOS Qt would move About and Exit into the application menu by their texts; they
+// keep their places, as on Windows.
+void MainWindow::addCommand(QMenu* menu, const char* text, int id)
+{
+    QAction* action = menu->addAction(text, this, [this, id] { runCommand(id); });
+    action->setMenuRole(QAction::NoRole);
+}
+
+void MainWindow::addMenus()
+{
+    QMenu* options = menuBar()->addMenu("&Options");
+    addCommand(options, "&Open", IDM_OPEN);
+    addCommand(options, "&Copy Report to Clipboard", IDM_COPY_REPORT);
+    addCommand(options, "&About", IDM_ABOUT);
+    addCommand(options, "E&xit", IDM_EXIT);
+    QMenu* change = menuBar()->addMenu("&Change");
+    addCommand(change, "&Skill Levels", IDM_SKILL_LEVELS);
+    addCommand(change, "&Volume Presets", IDM_VOLUME_PRESETS);
+    QMenu* view = menuBar()->addMenu("&View");
+    addCommand(view, "&Color Preferences", IDM_COLOR_PREFERENCES);
+    addCommand(view, "&Human Faces", IDM_HUMAN_FACES);
+}
+
+// "Files" over the tree with the buttons below it, "Information:" over the list, which
+// takes the window's remaining width and height.
+QWidget* MainWindow::reportArea()
+{
+    auto* area = new QWidget;
+    auto* layout = new QGridLayout(area);
+    auto addButton = [&](const char* text, int id, int row, int column) {
+        auto* button = new QPushButton(text);
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        layout->addWidget(button, row, column);
+    };
+    treeView_->setHeaderHidden(true);
+    listView_->setUniformItemSizes(true);
+    layout->addWidget(new QLabel("Files"), 0, 0, 1, 2);
+    layout->addWidget(treeView_, 1, 0, 1, 2);
+    addButton("Skill Levels", IDM_SKILL_LEVELS, 2, 0);
+    addButton("Volume", IDM_VOLUME_PRESETS, 2, 1);
+    addButton("Human Faces", IDM_HUMAN_FACES, 3, 0);
+    layout->addWidget(new QLabel("Information:"), 0, 2);
+    layout->addWidget(listView_, 1, 2, 3, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(1, 1);
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 30);
+    return area;
+}
+
+void MainWindow::runCommand(int id)
+{
+    switch (id) {
+    case IDM_EXIT:
+        close();
+        return;
+    case IDM_ABOUT:
+        runAboutBox(this);
+        return;
+    default:
+        runStickCommand(id, context_);
+        return;
+    }
+}
+
+// A click on the selected entry reads the stick afresh.
+void MainWindow::showSelectedEntry()
+{
+    showSelectedReport(tree_, list_, services_.waitCursor, services_.stick);
+}
+
+}  // namespace morvane

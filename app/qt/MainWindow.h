@@ -1,0 +1,54 @@
+// MainWindow: the report tree, the information list, the three buttons and the menus.
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/MainWindowContext.h"
+#include "app/qt/ListWidgetInfoList.h"
+#include "app/qt/TreeWidgetControl.h"
+#include "dialogs/qt/QtColorDialog.h"
+#include "dialogs/qt/QtFaceDialog.h"
+#include "dialogs/qt/QtSliderDialog.h"
+
+class QListWidget;
+class QMenu;
+class QTreeWidget;
+
+namespace morvane {
+
+// What the main window borrows from the application.
+struct MainWindowServices {
+    StickRoot& stick;
+    UserMessages& messages;
+    FileOpenDialog& fileDialog;
+    Clipboard& clipboard;
+    WaitCursor& waitCursor;
+};
+
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(const MainWindowServices& services);
+    ~MainWindow() override;
+
+private:
+    void addMenus();
+    QWidget* reportArea();
+    void addCommand(QMenu* menu, const char* text, int id);
+    void runCommand(int id);
+    void showSelectedEntry();
+
+    MainWindowServices services_;
+    QTreeWidget* treeView_;
+    QListWidget* listView_;
+    TreeWidgetControl tree_;
+    ListWidgetInfoList list_;
+    // The dialogs the editor and viewer commands show, modal over this window.
+    QtSliderDialog skillLevelsDialog_;
+    QtSliderDialog volumeDialog_;
+    QtColorDialog colorDialog_;
+    QtFaceDialog faceDialog_;
+    EditorViews editors_;
+    MainWindowContext context_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,29 @@
+// Start-up runs the portable flow with the Qt windows; the main window lives until the
+// application object goes.
+#include "app/qt/MorvaneApp.h"
+
+#include "app/Startup.h"
+#include "app/qt/ScanningWindow.h"
+
+namespace morvane {
+
+MorvaneApp::MorvaneApp(std::vector<std::string> searchRoots, MarkerProbe probe)
+    : searchRoots_(std::move(searchRoots)), probe_(std::move(probe))
+{
+}
+
+MorvaneApp::~MorvaneApp() = default;
+
+bool MorvaneApp::start(std::string_view namedDirectory)
+{
+    ScanningWindow scanWindow;
+    StartupUi ui{messages_, fileDialog_, scanWindow, waitCursor_, searchRoots_, probe_};
+    if (!locateNamedStick(namedDirectory, ui, stick_))
+        return false;
+    window_ = std::make_unique<MainWindow>(
+        MainWindowServices{stick_, messages_, fileDialog_, clipboard_, waitCursor_});
+    window_->show();
+    return true;
+}
+
+}  // namespace morvane

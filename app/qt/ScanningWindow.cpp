@@ -1,0 +1,58 @@
+// The scanning window. It has no event loop of its own: the scan delivers waiting events
+// between two probes, and "Manual Open" only raises a flag that the scan reads. Escape and
+// the close box reject the dialog as the button does, so they act like it.
+#include "app/qt/ScanningWindow.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace morvane {
+
+ScanningWindow::ScanningWindow() = default;
+
+ScanningWindow::~ScanningWindow() = default;
+
+void ScanningWindow::open()
+{
+    dialog_ = std::make_unique<QDialog>();
+    dialog_->setWindowTitle("Scanning for ERS-7 Memory Stick");
+    probePath_ = new QLabel("?");
+    probePath_->setTextFormat(Qt::PlainText);
+    // A long mount point is cut off at the window's edge rather than widening the window.
+    probePath_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* manualOpen = new QPushButton("Manual Open");
+    QObject::connect(manualOpen, &QPushButton::clicked, dialog_.get(), &QDialog::reject);
+    QObject::connect(dialog_.get(), &QDialog::rejected, dialog_.get(),
+                     [this] { manualOpenRequested_ = true; });
+
+    auto* probeLine = new QHBoxLayout;
+    probeLine->addWidget(new QLabel("Looking for memory stick:"));
+    probeLine->addWidget(probePath_, 1);
+    auto* layout = new QVBoxLayout(dialog_.get());
+    layout->addLayout(probeLine);
+    layout->addWidget(manualOpen, 0, Qt::AlignHCenter);
+    dialog_->resize(dialog_->fontMetrics().averageCharWidth() * 64, dialog_->sizeHint().height());
+    dialog_->show();
+}
+
+void ScanningWindow::showProbePath(std::string_view path)
+{
+    if (!dialog_)
+        return;
+    probePath_->setText(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    probePath_->repaint();
+}
+
+void ScanningWindow::deliverWaitingMessages() { QCoreApplication::processEvents(); }
+
+void ScanningWindow::close()
+{
+    dialog_.reset();
+    probePath_ = nullptr;
+}
+
+}  // namespace morvane

@@ -1,0 +1,20 @@
+// morvane's entry point: `morvane [STICK]` opens the stick folder STICK, or looks for a
+// stick where removable media are mounted.
+#include <QApplication>
+
+#include "app/StickScan.h"
+#include "app/qt/DialogMessages.h"
+#include "app/qt/MorvaneApp.h"
+#include "reports/KeyPadSource.h"
+
+int main(int argc, char** argv)
+{
+    using namespace morvane;
+    QApplication application(argc, argv);  // takes Qt's own options out of argv
+    DialogMessages messages;
+    const UsingKeyPads pads(windowProgramKeyPads(messages));
+    MorvaneApp app(removableMediaRoots());
+    if (!app.start(argc > 1 ? argv[1] : ""))
+        return 0;
+    return QApplication::exec();
+}
