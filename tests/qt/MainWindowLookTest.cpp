@@ -1,0 +1,163 @@
+// What the main window offers: its texts, menus with their access keys, the three
+// buttons and the commands behind them, the About box, and a real font to draw with.
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/qt/ModalAnswers.h"
+#include "app/qt/MorvaneApp.h"
+#include "tests/qt/QtTestSupport.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane::test {
+namespace {
+
+QStringList textsOf(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << action->text();
+    return texts;
+}
+
+QStringList labelTexts(const QWidget& window)
+{
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
+// `text` drawn in black on white with `font`.
+QImage drawn(const QString& text, const QFont& font)
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    return image;
+}
+
+}  // namespace
+
+class MainWindowLookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(!stickgen::writeSampleStick(stick.dir()));
+        app = std::make_unique<MorvaneApp>(std::vector<std::string>{});
+        QVERIFY(app->start(stick.rootPath()));
+        window = app->mainWindow();
+    }
+    void cleanup() { app.reset(); }
+
+    void theCaptionMenusLabelsAndButtons()
+    {
+        const QList<QAction*> menus = window->menuBar()->actions();
+        QCOMPARE(textsOf(menus), (QStringList{"&Options", "&Change", "&View"}));
+        QCOMPARE(textsOf(menus[0]->menu()->actions()),
+                 (QStringList{"&Open", "&Copy Report to Clipboard", "&About", "E&xit"}));
+        QCOMPARE(textsOf(menus[1]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
+        QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Color Preferences", "&Human Faces"}));
+        for (const QAction* menu : menus)
+            for (const QAction* item : menu->menu()->actions())
+                QCOMPARE(item->menuRole(), QAction::NoRole);
+        QCOMPARE(window->windowTitle(), "Morvane");
+        QCOMPARE(labelTexts(*window), (QStringList{"Files", "Information:"}));
+        QStringList buttons;
+        for (const QPushButton* button : window->findChildren<QPushButton*>())
+            buttons << button->text();
+        QCOMPARE(buttons, (QStringList{"Skill Levels", "Volume", "Human Faces"}));
+    }
+
+    // Without its file each editor and viewer says so, as morvane-cli's command does; so
+    // the message tells which command a button or menu item ran.
+    void eachButtonAndMenuItemRunsItsCommand_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("isButton");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Skill Levels button") << "Skill Levels" << true << "skills";
+        QTest::newRow("Volume button") << "Volume" << true << "volume";
+        QTest::newRow("Human Faces button") << "Human Faces" << true << "faces";
+        QTest::newRow("Skill Levels item") << "&Skill Levels" << false << "skills";
+        QTest::newRow("Volume Presets item") << "&Volume Presets" << false << "volume";
+        QTest::newRow("Color Preferences item") << "&Color Preferences" << false << "colors";
+        QTest::newRow("Human Faces item") << "&Human Faces" << false << "faces";
+    }
+
+    void eachButtonAndMenuItemRunsItsCommand()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, isButton);
+        QFETCH(QString, command);
+        for (const char* file : {"OPEN-R/APP/DATA/P/FVAR", "OPEN-R/MW/CONF/VOLUME.CFG",
+                                 "OPEN-R/APP/DATA/P/TR.CT", "OPEN-R/APP/DATA/P/FIFDATA.BIN"})
+            stick.remove(file);
+        const QString expected =
+            cliOutput({command, QString::fromStdString(stick.rootPath())}, true).chopped(1);
+        QVERIFY(!expected.isEmpty());
+        ModalAnswers answers;
+        const AnsweringModals answering(answers);
+        if (isButton) {
+            for (QPushButton* button : window->findChildren<QPushButton*>())
+                if (button->text() == control)
+                    QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            menuAction(*window, control)->trigger();
+        }
+        QCOMPARE(answers.messages, (std::vector<std::string>{expected.toStdString()}));
+    }
+
+    void theAboutBoxNamesTheVersionAndTheKeyPads()
+    {
+        // "morvane-cli VERSION" and the key pads line.
+        const QStringList version = QString::fromUtf8(cliOutput({"--version"})).split('\n');
+        QString title;
+        QStringList texts;
+        answerNextModal([&](QWidget& box) {
+            title = box.windowTitle();
+            texts = labelTexts(box);
+            QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        menuAction(*window, "&About")->trigger();
+        QCOMPARE(title, "About Morvane");
+        texts.removeAll("");  // the icon
+        QCOMPARE(texts, (QStringList{"Morvane - Ver 7.3 .02", "Version " + version[0].section(' ', 1),
+                                     version[1], "MIT License (LICENSE.txt)"}));
+    }
+
+    // Without a font the offscreen platform draws every character as the same empty box,
+    // or nothing at all: either way the letters of "Summary" would look alike.
+    void aRealFontDrawsTheTree()
+    {
+        const QFont font = window->findChild<QTreeWidget*>()->font();
+        QList<QImage> letters;
+        for (QChar letter : QString("Sumary"))
+            if (!letters.contains(drawn(letter, font)))
+                letters << drawn(letter, font);
+        QCOMPARE(letters.size(), 6);
+    }
+
+private:
+    CurrentDirectoryGuard guard;
+    TempStick stick;
+    std::unique_ptr<MorvaneApp> app;
+    QMainWindow* window = nullptr;
+};
+
+}  // namespace morvane::test
+
+QTEST_MAIN(morvane::test::MainWindowLookTest)
+#include "MainWindowLookTest.moc"

@@ -1,0 +1,118 @@
+// The real main window on the sample stick, plain and gzip-compressed: every entry shows
+// the lines morvane-cli reports for it, a click on the selected entry reads the stick
+// again, and the clipboard gets the text of `report --crlf`.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/qt/MorvaneApp.h"
+#include "tests/qt/QtTestSupport.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane::test {
+namespace {
+
+struct Entry {
+    const char* title;
+    const char* cliName;
+};
+
+constexpr Entry kEntries[] = {
+    {"Summary", "summary"},
+    {"Name / Owner", "name-owner"},
+    {"LAN settings", "lan-settings"},
+    {"Advanced", "advanced"},
+    {"global variables", "global-variables"},
+    {"flash variables", "flash-variables"},
+    {"r variables (mind2/3)", "r-variables"},
+    {"diary variables", "diary-variables"},
+    {"(versions)", "versions"},
+};
+
+// The program opened on a sample stick.
+struct SampleSession {
+    explicit SampleSession(bool compressed = false)
+    {
+        if (stickgen::writeSampleStick(stick.dir(), compressed) || !app.start(stick.rootPath()))
+            return;
+        tree = app.mainWindow()->findChild<QTreeWidget*>();
+        list = app.mainWindow()->findChild<QListWidget*>();
+    }
+    QTreeWidgetItem* entry(const QString& title) const
+    {
+        return tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    }
+
+    CurrentDirectoryGuard guard;
+    TempStick stick;
+    MorvaneApp app{{}};
+    QTreeWidget* tree = nullptr;
+    QListWidget* list = nullptr;
+};
+
+}  // namespace
+
+class MainWindowReportsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyEntryShowsWhatTheCliReports_data()
+    {
+        QTest::addColumn<bool>("compressed");
+        QTest::newRow("plain") << false;
+        QTest::newRow("gzip") << true;
+    }
+
+    void everyEntryShowsWhatTheCliReports()
+    {
+        QFETCH(bool, compressed);
+        SampleSession session(compressed);
+        QVERIFY(session.tree != nullptr);
+        QCOMPARE(session.tree->currentItem()->text(0), "Summary");
+        QVERIFY(shownLines(*session.list).join('\n').contains("Browsing OpenR from"));
+        QCOMPARE(shownLines(*session.list), cliListLines("summary", session.stick.rootPath()));
+        const QList<QTreeWidgetItem*> entries = treeEntries(*session.tree);
+        QCOMPARE(entries.size(), qsizetype(std::size(kEntries)));
+        for (std::size_t index = 0; index < std::size(kEntries); ++index) {
+            QCOMPARE(entries[index]->text(0), kEntries[index].title);
+            clickEntry(*session.tree, entries[index]);
+            QCOMPARE(session.tree->currentItem(), entries[index]);
+            QCOMPARE(shownLines(*session.list),
+                     cliListLines(kEntries[index].cliName, session.stick.rootPath()));
+        }
+    }
+
+    void aClickOnTheSelectedEntryReadsTheStickAgain()
+    {
+        SampleSession session;
+        QVERIFY(session.tree != nullptr);
+        clickEntry(*session.tree, session.entry("global variables"));
+        const QStringList before = shownLines(*session.list);
+        session.stick.remove("OPEN-R/APP/DATA/P/GVAR");
+        clickEntry(*session.tree, session.entry("global variables"));
+        QCOMPARE(shownLines(*session.list), cliListLines("global-variables", session.stick.rootPath()));
+        QVERIFY(shownLines(*session.list) != before);
+    }
+
+    // The LAN settings keep their files' line feeds, which the list does not show.
+    void theClipboardGetsTheCliCrLfText()
+    {
+        SampleSession session;
+        QVERIFY(session.tree != nullptr);
+        clickEntry(*session.tree, session.entry("LAN settings"));
+        menuAction(*session.app.mainWindow(), "&Copy Report to Clipboard")->trigger();
+        const QByteArray expected =
+            cliOutput({"report", "lan-settings", QString::fromStdString(session.stick.rootPath()), "--crlf"});
+        QVERIFY(expected.contains("\n\r\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(expected));
+    }
+};
+
+}  // namespace morvane::test
+
+QTEST_MAIN(morvane::test::MainWindowReportsTest)
+#include "MainWindowReportsTest.moc"

@@ -1,0 +1,133 @@
+// Start-up and the Open command with the real windows: Open keeps the stick shown after a
+// refusal (morvane-cli's for the same folder) and then opens a good one; the search window
+// probes the mount points, shows each probe and offers "Manual Open".
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/StickScan.h"
+#include "app/qt/ModalAnswers.h"
+#include "app/qt/MorvaneApp.h"
+#include "tests/qt/QtTestSupport.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane::test {
+namespace {
+
+std::string markerOf(const std::filesystem::path& stick) { return (stick / "MEMSTICK.IND").string(); }
+
+// The refusal morvane-cli gives for `folder`, as one message.
+std::string cliRefusal(const std::string& folder)
+{
+    return cliOutput({"detect", QString::fromStdString(folder)}, true).trimmed().toStdString();
+}
+
+QStringList summaryOf(const MorvaneApp& app)
+{
+    return shownLines(*app.mainWindow()->findChild<QListWidget*>());
+}
+
+QDialog* scanningWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowTitle() == "Scanning for ERS-7 Memory Stick" && widget->isVisible())
+            return qobject_cast<QDialog*>(widget);
+    return nullptr;
+}
+
+// "Looking for memory stick:" and the probe shown beside it.
+QString scanningWindowText()
+{
+    QStringList texts;
+    if (QDialog* window = scanningWindow())
+        for (QLabel* label : window->findChildren<QLabel*>())
+            texts << label->text();
+    return texts.join(' ');
+}
+
+}  // namespace
+
+class StartupWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openShowsTheRefusalKeepsTheStickThenOpensAGoodOne()
+    {
+        CurrentDirectoryGuard guard;
+        TempStick first, notAStick, second;
+        QVERIFY(!stickgen::writeSampleStick(first.dir()));
+        QVERIFY(!stickgen::writeSampleStick(second.dir(), true));
+        ModalAnswers answers;
+        const AnsweringModals answering(answers);
+        MorvaneApp app({});
+        QVERIFY(app.start(first.rootPath()));
+        QAction* open = menuAction(*app.mainWindow(), "&Open");
+
+        answers.fileChoices = {markerOf(notAStick.dir())};
+        open->trigger();
+        QCOMPARE(answers.messages,
+                 (std::vector<std::string>{cliRefusal(notAStick.rootPath()), "Failed to open new image"}));
+        QCOMPARE(summaryOf(app), cliListLines("summary", first.rootPath()));
+
+        answers.fileChoices = {markerOf(second.dir())};
+        open->trigger();
+        QCOMPARE(answers.messages.size(), 2u);
+        QCOMPARE(summaryOf(app), cliListLines("summary", second.rootPath()));
+    }
+
+    void theSearchWindowShowsEachProbeAndTheStickFoundOpens()
+    {
+        CurrentDirectoryGuard guard;
+        TempStick system;
+        system.write("media/me/EMPTY/readme.txt", "");
+        QVERIFY(!stickgen::writeSampleStick(system.dir() / "media" / "me" / "STICK"));
+        const std::string media = system.rootPath() + "/media/me";
+        QStringList shown;
+        MorvaneApp app(removableMediaRoots(system.rootPath()), [&](const std::string& path) {
+            shown << scanningWindowText();
+            return markerFileOpens(path);
+        });
+        QVERIFY(app.start(""));
+        const QString looking = "Looking for memory stick: ";
+        QCOMPARE(shown, (QStringList{looking + QString::fromStdString(media + "/MEMSTICK.IND"),
+                                     looking + QString::fromStdString(media + "/EMPTY/MEMSTICK.IND"),
+                                     looking + QString::fromStdString(media + "/STICK/MEMSTICK.IND")}));
+        QVERIFY(scanningWindow() == nullptr);
+        QCOMPARE(summaryOf(app), cliListLines("summary", media + "/STICK"));
+    }
+
+    // "Manual Open" is pressed while the first root is probed; the press is delivered
+    // between two probes, as the user's would be.
+    void manualOpenStopsTheSearchAndAsksForTheStick()
+    {
+        CurrentDirectoryGuard guard;
+        TempStick system, stick;
+        system.write("media/me/STICK/MEMSTICK.IND", "");
+        QVERIFY(!stickgen::writeSampleStick(stick.dir()));
+        ModalAnswers answers;
+        answers.fileChoices = {markerOf(stick.dir())};
+        const AnsweringModals answering(answers);
+        int probes = 0;
+        MorvaneApp app({system.rootPath() + "/media/me", system.rootPath() + "/media/me/STICK"},
+                       [&](const std::string&) {
+                           ++probes;
+                           QPushButton* manualOpen = scanningWindow()->findChild<QPushButton*>();
+                           QMetaObject::invokeMethod(manualOpen, &QPushButton::click, Qt::QueuedConnection);
+                           return false;
+                       });
+        QVERIFY(app.start(""));
+        QCOMPARE(probes, 1);
+        QVERIFY(answers.fileChoices.empty());
+        QCOMPARE(summaryOf(app), cliListLines("summary", stick.rootPath()));
+    }
+};
+
+}  // namespace morvane::test
+
+QTEST_MAIN(morvane::test::StartupWindowTest)
+#include "StartupWindowTest.moc"
