@@ -120,6 +120,37 @@ private slots:
         QCOMPARE(answers.messages, (std::vector<std::string>{expected.toStdString()}));
     }
 
+    // Each opens its window modal over the main window; Escape closes it unsaved.
+    void eachEditorAndViewerOpensOverTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("skill levels") << "&Skill Levels"
+                                      << "Skill Levels";
+        QTest::newRow("volume presets") << "&Volume Presets"
+                                        << "Volume Settings";
+        QTest::newRow("color preferences") << "&Color Preferences"
+                                           << "AIBO's Color Preferences";
+        QTest::newRow("human faces") << "&Human Faces"
+                                     << "Human Face Identification Database";
+    }
+
+    void eachEditorAndViewerOpensOverTheMainWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, title);
+        QString shown;
+        QWidget* owner = nullptr;
+        answerNextModal([&](QWidget& dialog) {
+            shown = dialog.windowTitle();
+            owner = dialog.parentWidget();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        menuAction(*window, item)->trigger();
+        QCOMPARE(shown, title);
+        QCOMPARE(owner, window);
+    }
+
     void theAboutBoxNamesTheVersionAndTheKeyPads()
     {
         // "morvane-cli VERSION" and the key pads line.
