@@ -8,7 +8,7 @@
 #   all:     also clang's fuzzer runtime, MinGW-w64 with its zlib, and Wine for the
 #            Windows build
 #   release: also what makes and checks the release packages: NSIS, the Debian package
-#            tools (dpkg-shlibdeps, file, lintian) and man
+#            tools (dpkg-shlibdeps, file, lintian), man and desktop-file-validate
 set -euo pipefail
 
 packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libstb-dev zlib1g-dev
@@ -17,7 +17,7 @@ if [ "${1:-native}" != native ]; then
     packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev wine wine64)
 fi
 if [ "${1:-native}" = release ]; then
-    packages+=(nsis dpkg-dev file lintian man-db)
+    packages+=(nsis dpkg-dev file lintian man-db desktop-file-utils)
 fi
 
 missing=()
