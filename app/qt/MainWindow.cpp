@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 
 #include "app/MainWindowCommandIds.h"
@@ -34,6 +35,9 @@ MainWindow::MainWindow(const MainWindowServices& services)
     connect(treeView_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedEntry);
     tree_.select(*tree_.firstChild(TreeControl::kTopLevel));
     treeView_->setFocus();
+    // Enter and Escape close the window, as they close the Windows program's main window.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 // The tree's items go with the widget after this; no selection change may reach the

@@ -2,6 +2,9 @@
 // application object goes.
 #include "app/qt/MorvaneApp.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include "app/Startup.h"
 #include "app/qt/ScanningWindow.h"
 
@@ -10,6 +13,11 @@ namespace morvane {
 MorvaneApp::MorvaneApp(std::vector<std::string> searchRoots, MarkerProbe probe)
     : searchRoots_(std::move(searchRoots)), probe_(std::move(probe))
 {
+    // Every window of the program shows the program's icon, from the application's resources.
+    QIcon icon;
+    icon.addFile(":/icons/morvane-48.png");
+    icon.addFile(":/icons/morvane-256.png");
+    QApplication::setWindowIcon(icon);
 }
 
 MorvaneApp::~MorvaneApp() = default;

@@ -151,6 +151,22 @@ private slots:
         QCOMPARE(owner, window);
     }
 
+    void enterAndEscapeCloseTheWindowAsOnWindows_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeCloseTheWindowAsOnWindows()
+    {
+        QFETCH(int, key);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->findChild<QTreeWidget*>(), static_cast<Qt::Key>(key));
+        QVERIFY(!window->isVisible());
+    }
+
     void theAboutBoxNamesTheVersionAndTheKeyPads()
     {
         // "morvane-cli VERSION" and the key pads line.
