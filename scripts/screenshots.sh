@@ -8,10 +8,17 @@
 # (the windows build's morvane-cli.exe, so this needs no native build). Prints the start-up figure twice: measured inside the
 # process (from its creation until the Summary is in the list) and as the wall-clock
 # time of a whole `wine` run that ends as soon as the Summary is shown.
-# Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build/windows)
+# Then the pictures of the Qt program, morvane, on Qt's offscreen platform: builds the
+# native preset's morvane_qt_screenshots (configuring the preset if needed), writes the
+# sample stick to /tmp/Sticks/Sample and saves docs/images/qt-main-window.png, qt-about.png,
+# qt-skill-levels.png, qt-volume.png, qt-color-preferences.png, qt-human-faces.png and
+# qt-search.png (the search window probing a mount point).
+# Usage: scripts/screenshots.sh [BUILD_DIR] [NATIVE_BUILD_DIR]
+#        (defaults: build/windows and build/native)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build/windows}
+native_dir=${2:-build/native}
 
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     cmake --preset windows -B "$build_dir"
@@ -57,3 +64,17 @@ for run in 1 2 3; do
 done
 echo "Wrote main-window.png, about.png, skill-levels.png, volume.png, color-preferences.png," \
      "human-faces.png, colors.png and face-0.png in docs/images"
+
+# The Qt program's pictures. The stick sits at the same place on every run, as above; the
+# built-in key pads are named in the About box whatever pads the user keeps.
+if [ ! -f "$native_dir/CMakeCache.txt" ]; then
+    cmake --preset native -B "$native_dir"
+fi
+cmake --build "$native_dir" --target morvane_qt_screenshots make_sample_stick
+native_stick=/tmp/Sticks/Sample
+rm -rf "$native_stick"
+"$native_dir/tools/stickgen/make_sample_stick" "$native_stick" >/dev/null
+no_config=$(mktemp -d)
+trap 'rm -rf "$faces_dir" "$no_config"; wine_server_stop' EXIT
+env -u MORVANE_KEY_PADS XDG_CONFIG_HOME="$no_config" QT_QPA_PLATFORM=offscreen \
+    "$native_dir/tests/qt/morvane_qt_screenshots" "$native_stick" docs/images
