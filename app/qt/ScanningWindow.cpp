@@ -22,7 +22,8 @@ void ScanningWindow::open()
     dialog_->setWindowTitle("Scanning for ERS-7 Memory Stick");
     probePath_ = new QLabel("?");
     probePath_->setTextFormat(Qt::PlainText);
-    // A long mount point is cut off at the window's edge rather than widening the window.
+    // The window widens for a path longer than any before it (see showProbePath), and
+    // never narrows, so it does not jump about while the roots are probed.
     probePath_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* manualOpen = new QPushButton("Manual Open");
     QObject::connect(manualOpen, &QPushButton::clicked, dialog_.get(), &QDialog::reject);
@@ -43,7 +44,14 @@ void ScanningWindow::showProbePath(std::string_view path)
 {
     if (!dialog_)
         return;
-    probePath_->setText(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    const QString text = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    probePath_->setText(text);
+    const int missing =
+        probePath_->fontMetrics().horizontalAdvance(text) - probePath_->contentsRect().width();
+    if (missing > 0) {
+        dialog_->resize(dialog_->width() + missing, dialog_->height());
+        QCoreApplication::sendPostedEvents(dialog_.get(), QEvent::LayoutRequest);
+    }
     probePath_->repaint();
 }
 

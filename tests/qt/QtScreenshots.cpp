@@ -47,15 +47,6 @@ bool save(QWidget& window, const fs::path& png)
     return true;
 }
 
-// The shown dialog among the top-level windows: the search window while it scans.
-QWidget* shownDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<QDialog*>(widget) != nullptr && widget->isVisible())
-            return widget;
-    return nullptr;
-}
-
 // The search window while it probes the mount point. The probe finds no stick there, and
 // the file-open dialog that follows is answered with the marker of `stick`.
 bool captureSearchWindow(ModalAnswers& answers, const std::string& stick, const fs::path& png)
@@ -63,7 +54,7 @@ bool captureSearchWindow(ModalAnswers& answers, const std::string& stick, const 
     answers.fileChoices = {(fs::path(stick) / "MEMSTICK.IND").string()};
     bool saved = false;
     MorvaneApp app({kMountPoint}, [&](const std::string&) {
-        QWidget* window = shownDialog();
+        QWidget* window = scanningWindow();
         saved = window != nullptr && save(*window, png);
         return false;
     });

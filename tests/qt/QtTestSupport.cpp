@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QProcess>
 #include <QTest>
@@ -61,6 +62,14 @@ QAction* menuAction(const QWidget& window, const QString& text)
     for (QAction* action : window.findChildren<QAction*>())
         if (action->text() == text)
             return action;
+    return nullptr;
+}
+
+QDialog* scanningWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowTitle() == "Scanning for ERS-7 Memory Stick" && widget->isVisible())
+            return qobject_cast<QDialog*>(widget);
     return nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,6 +34,9 @@ void clickEntry(QTreeWidget& tree, QTreeWidgetItem* item);
 
 // The action of `window`'s menus whose text is `text`, access key included.
 QAction* menuAction(const QWidget& window, const QString& text);
+
+// The scanning window while it is shown, or null.
+QDialog* scanningWindow();
 
 // Runs `answer` on the next modal window as soon as it is open (from within its event loop).
 void answerNextModal(std::function<void(QWidget&)> answer);

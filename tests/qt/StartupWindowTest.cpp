@@ -32,14 +32,6 @@ QStringList summaryOf(const MorvaneApp& app)
     return shownLines(*app.mainWindow()->findChild<QListWidget*>());
 }
 
-QDialog* scanningWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowTitle() == "Scanning for ERS-7 Memory Stick" && widget->isVisible())
-            return qobject_cast<QDialog*>(widget);
-    return nullptr;
-}
-
 // "Looking for memory stick:" and the probe shown beside it.
 QString scanningWindowText()
 {
@@ -48,6 +40,14 @@ QString scanningWindowText()
         for (QLabel* label : window->findChildren<QLabel*>())
             texts << label->text();
     return texts.join(' ');
+}
+
+// Whether the probe path shown in the scanning window is shown whole, not cut off.
+bool probePathShownWhole()
+{
+    const QList<QLabel*> labels = scanningWindow()->findChildren<QLabel*>();
+    const QLabel* path = labels.last();
+    return path->fontMetrics().horizontalAdvance(path->text()) <= path->contentsRect().width();
 }
 
 }  // namespace
@@ -84,19 +84,23 @@ private slots:
     {
         CurrentDirectoryGuard guard;
         TempStick system;
-        system.write("media/me/EMPTY/readme.txt", "");
+        const std::string empty = "AN EMPTY CARD WITH A VOLUME LABEL AS LONG AS A CARD'S LABEL CAN BE";
+        system.write("media/me/" + empty + "/readme.txt", "");
         QVERIFY(!stickgen::writeSampleStick(system.dir() / "media" / "me" / "STICK"));
         const std::string media = system.rootPath() + "/media/me";
         QStringList shown;
+        bool pathsWhole = true;
         MorvaneApp app(removableMediaRoots(system.rootPath()), [&](const std::string& path) {
             shown << scanningWindowText();
+            pathsWhole = pathsWhole && probePathShownWhole();
             return markerFileOpens(path);
         });
         QVERIFY(app.start(""));
         const QString looking = "Looking for memory stick: ";
         QCOMPARE(shown, (QStringList{looking + QString::fromStdString(media + "/MEMSTICK.IND"),
-                                     looking + QString::fromStdString(media + "/EMPTY/MEMSTICK.IND"),
+                                     looking + QString::fromStdString(media + "/" + empty + "/MEMSTICK.IND"),
                                      looking + QString::fromStdString(media + "/STICK/MEMSTICK.IND")}));
+        QVERIFY(pathsWhole);
         QVERIFY(scanningWindow() == nullptr);
         QCOMPARE(summaryOf(app), cliListLines("summary", media + "/STICK"));
     }
