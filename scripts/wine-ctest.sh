@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs the windows build's tests under Wine: one prefix per build directory with Wine's
-# null display driver, a persistent wineserver warmed up before CTest (otherwise every
-# test waits for Wine's services, or the first one hangs), and the server stopped at the end.
+# null display driver, and a persistent wineserver whose services and desktop are started
+# before CTest and kept until the end (see wine_server_start in wine-prefix.sh: otherwise
+# every test waits for Wine's services, or the first one hangs, and the tests that happen
+# to start the desktop wait for it to end). The server is stopped at the end. Every test
+# runs once: one that fails is reported.
 # Usage: scripts/wine-ctest.sh BUILD_DIR [ctest arguments...]
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -11,9 +14,6 @@ source "$(dirname "$0")/wine-prefix.sh"
 wine_prefix "$build_dir/wineprefix" null
 wine_server_start
 status=0
-# A test that fails is run once more: now and then (about one run in five under load) a
-# window test's process finds no display driver at start-up ("nodrv_CreateWindow") and
-# never shows its window. A real fault fails both times.
-(cd "$build_dir" && ctest --output-on-failure --timeout 120 --repeat until-pass:2 "$@") || status=$?
+(cd "$build_dir" && ctest --output-on-failure --timeout 120 "$@") || status=$?
 wine_server_stop
 exit $status

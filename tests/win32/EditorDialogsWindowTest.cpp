@@ -161,8 +161,12 @@ TEST_F(EditorDialogsWindowTest, VolumeOpensOnTheStoredWordsAndLoudSavesItsWords)
     click(dialog, kLoud);
     EXPECT_EQ(sliders(dialog), (Positions{0, 54, 59, 63}));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    // The file is read once the save is over, not polled during it: a file open for
+    // reading cannot be replaced, so a read at the wrong moment made the save fail.
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(session.waitForIdle());
     const std::string loud = encodeVolumeConfig({0x8000, 0xF600, 0xFB00, 0xFF00});
-    EXPECT_TRUE(waitUntil([&] { return fileBytes(kVolumeConfigPath) == Bytes(loud.begin(), loud.end()); }));
+    EXPECT_EQ(fileBytes(kVolumeConfigPath), Bytes(loud.begin(), loud.end()));
     EXPECT_EQ(session.findWindow(GuiSession::programName()), nullptr);
 }
 

@@ -131,6 +131,15 @@ std::wstring GuiSession::answerMessageBox() const
     return text;
 }
 
+// A message sent from another thread is handled only when the UI thread next looks for
+// messages, so the send returns after whatever that thread was busy with.
+bool GuiSession::waitForIdle(int milliseconds) const
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(milliseconds),
+                               &ignored) != 0;
+}
+
 std::vector<std::string> GuiSession::listLines() const
 {
     HWND list = control(IDC_INFO_LIST);

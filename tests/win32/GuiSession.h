@@ -39,6 +39,10 @@ public:
     HWND mainWindow() const { return waitForWindow(L"Morvane"); }
     // The next message box's text; the box is closed with OK. Empty when none appears.
     std::wstring answerMessageBox() const;
+    // Returns once the UI thread takes messages again, that is when the work it was doing
+    // (a save after its dialog closed, say) has run to its end; false when it does not
+    // within the limit.
+    bool waitForIdle(int milliseconds = kPatienceMilliseconds) const;
 
     // The main window's list box as the reports wrote it (in the system code page), one
     // entry per line; and the same joined by LF, as morvane-cli prints it.
