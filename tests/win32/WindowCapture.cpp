@@ -1,6 +1,6 @@
 // Window captures: BitBlt from the window DC after a synchronous repaint (a window that
 // has just appeared may not be painted yet), read back as 24-bit pixels (Wine leaves the
-// alpha of 32-bit captures at zero) and saved through morvane-cli's PNG writer.
+// alpha of 32-bit captures at zero) and saved through the program's PNG writer.
 #include "tests/win32/WindowCapture.h"
 
 #include <vector>
