@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
 
-step() { echo; echo "=== $* ==="; }
+step() { echo; echo "=== $* ($(date +%T)) ==="; }
 
 step "native build and tests"
 cmake --preset native >/dev/null
