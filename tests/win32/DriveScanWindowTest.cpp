@@ -1,5 +1,5 @@
 // The real drive scan under test. The test run links Wine's drives D: and F: to folders
-// holding MEMSTICK.IND (D: to the sample stick) and leaves a flag file while the links
+// holding MEMSTICK.IND (D: to a copy of the sample stick) and leaves a flag file while the links
 // stand; a probe that cannot see the markers then fails the tests. Without the links (on
 // Windows itself) the tests are skipped.
 #include <gtest/gtest.h>
