@@ -20,6 +20,16 @@ public:
     virtual std::string line(std::size_t index) const = 0;
 };
 
+// The text a window's list draws for `line`. Some report lines keep the line feed of the
+// stick file they copy (the LAN settings); a list would draw it as a box, so it is shown
+// without one trailing line feed. The line itself, and the clipboard, keep it.
+inline std::string_view shownText(std::string_view line)
+{
+    if (line.ends_with('\n'))
+        line.remove_suffix(1);
+    return line;
+}
+
 class MemoryInfoList : public InfoList {
 public:
     void addLine(std::string_view text) override { lines_.emplace_back(text); }

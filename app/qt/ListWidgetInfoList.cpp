@@ -9,17 +9,6 @@
 #include "app/qt/StickText.h"
 
 namespace morvane {
-namespace {
-
-std::string_view shownText(std::string_view line)
-{
-    if (line.ends_with('\n'))
-        line.remove_suffix(1);
-    return line;
-}
-
-}  // namespace
-
 void ListWidgetInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);

@@ -7,19 +7,6 @@
 #include "base/win32/WideText.h"
 
 namespace morvane {
-namespace {
-
-// Some report lines keep the line feed of the stick file they copy (the LAN settings);
-// the list box would draw it as a box, so it is shown without one trailing line feed.
-std::string_view shownText(std::string_view line)
-{
-    if (line.ends_with('\n'))
-        line.remove_suffix(1);
-    return line;
-}
-
-}  // namespace
-
 void ListBoxInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);
