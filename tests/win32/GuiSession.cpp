@@ -34,6 +34,31 @@ BOOL CALLBACK postClose(HWND window, LPARAM)
     return TRUE;
 }
 
+// A list box's entries are copied on the thread that owns it, inside one message. Read
+// from another thread one message at a time, the program could empty and refill the list
+// between two of them (as it does when a save or another entry rewrites it): an entry
+// counted would then be gone, or longer than the buffer sized for it.
+constexpr UINT kCopyEntries = WM_APP + 0x2F0;
+constexpr wchar_t kOwnProcedure[] = L"MorvaneTestListProcedure";
+
+LRESULT CALLBACK copyingListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetPropW(list, kOwnProcedure));
+    if (message != kCopyEntries)
+        return CallWindowProcW(own, list, message, wParam, lParam);
+    auto& entries = *reinterpret_cast<std::vector<std::wstring>*>(lParam);
+    const LRESULT count = CallWindowProcW(own, list, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        const auto item = static_cast<WPARAM>(index);
+        std::wstring text(static_cast<std::size_t>(CallWindowProcW(own, list, LB_GETTEXTLEN, item, 0)) + 1,
+                          L'\0');
+        text.resize(static_cast<std::size_t>(
+            CallWindowProcW(own, list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()))));
+        entries.push_back(std::move(text));
+    }
+    return TRUE;
+}
+
 std::wstring windowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -140,17 +165,22 @@ bool GuiSession::waitForIdle(int milliseconds) const
                                &ignored) != 0;
 }
 
+std::vector<std::wstring> listBoxEntries(HWND list)
+{
+    if (GetPropW(list, kOwnProcedure) == nullptr) {  // the property first: messages may come at once
+        SetPropW(list, kOwnProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrW(list, GWLP_WNDPROC)));
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(copyingListProcedure));
+    }
+    std::vector<std::wstring> entries;
+    SendMessageW(list, kCopyEntries, 0, reinterpret_cast<LPARAM>(&entries));
+    return entries;
+}
+
 std::vector<std::string> GuiSession::listLines() const
 {
-    HWND list = control(IDC_INFO_LIST);
     std::vector<std::string> lines;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-        lines.push_back(toCodePage(text));
-    }
+    for (const std::wstring& entry : listBoxEntries(control(IDC_INFO_LIST)))
+        lines.push_back(toCodePage(entry));
     return lines;
 }
 

@@ -78,6 +78,10 @@ bool waitUntil(Condition done, int milliseconds = kPatienceMilliseconds)
     return true;
 }
 
+// The entries of a list box of the program, as one copy taken between two of the
+// program's messages.
+std::vector<std::wstring> listBoxEntries(HWND list);
+
 // The stick's 8-bit text as the list box shows it, and back.
 std::wstring fromCodePage(const std::string& bytes);
 std::string toCodePage(const std::wstring& text);

@@ -31,13 +31,6 @@ protected:
         const std::vector<std::uint8_t> file = fileBytes(kFaceDatabasePath);
         return std::get<FaceDatabase>(FaceDatabase::decode(file));
     }
-    static std::wstring listEntry(HWND list, LRESULT index)
-    {
-        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-        return text;
-    }
     // A user's click on an entry: the selection moves and the dialog hears of it.
     static void selectEntry(HWND dialog, int index)
     {
@@ -94,10 +87,11 @@ TEST_F(ViewerDialogsWindowTest, TheFaceListHoldsTheNamesInRecordOrderWithNothing
     HWND dialog = openFaces();
     ASSERT_NE(dialog, nullptr);
     HWND list = GetDlgItem(dialog, kFaceList);
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(faces.faceCount()));
+    const std::vector<std::wstring> entries = listBoxEntries(list);
+    ASSERT_EQ(entries.size(), faces.faceCount());
     for (std::size_t record = 0; record < faces.faceCount(); ++record) {
         const auto index = static_cast<LRESULT>(record);
-        EXPECT_EQ(listEntry(list, index), widenCodePage(faces.faceName(record)));
+        EXPECT_EQ(entries[record], widenCodePage(faces.faceName(record)));
         EXPECT_EQ(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0), index);
     }
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
