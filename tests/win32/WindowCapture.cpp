@@ -1,8 +1,13 @@
-// Window captures: BitBlt from the window DC after a synchronous repaint (a window that
-// has just appeared may not be painted yet), read back as 24-bit pixels (Wine leaves the
-// alpha of 32-bit captures at zero) and saved through the program's PNG writer.
+// Window captures: BitBlt from the window DC of what the window's own thread has painted,
+// repeated until two copies a moment apart agree (a window that has just appeared is still
+// being shown and painted: a dialog's OK button was missing from some copies). The copy
+// does not repaint the window itself: a repaint forced from this thread raced the
+// program's own painting, and the Skill Levels dialog lost its "Presets:" box in one run
+// of two. The copies are read back as 24-bit pixels (Wine leaves the alpha of 32-bit
+// captures at zero) and saved through the program's PNG writer.
 #include "tests/win32/WindowCapture.h"
 
+#include <utility>
 #include <vector>
 
 #include "base/PngFile.h"
@@ -47,20 +52,36 @@ cli::ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
     return image;
 }
 
-}  // namespace
-
-bool captureWindow(HWND window, const std::filesystem::path& png)
+// The window as it shows now, frame included, once its thread has taken the messages sent
+// before.
+cli::ImageCanvas copyWindow(HWND window)
 {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     RECT frame;
     GetWindowRect(window, &frame);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const cli::ImageCanvas image = paintedPixels(window, width, height, [&](HDC memoryDc, HDC windowDc) {
+    return paintedPixels(window, width, height, [&](HDC memoryDc, HDC windowDc) {
         BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
     });
-    return writePngFile(image.rgbBytes(), image.width(), image.height(), png);
+}
+
+}  // namespace
+
+bool captureWindow(HWND window, const std::filesystem::path& png)
+{
+    constexpr int kSettleMilliseconds = 100;
+    constexpr int kAttempts = 100;
+    cli::ImageCanvas previous = copyWindow(window);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        Sleep(kSettleMilliseconds);
+        cli::ImageCanvas current = copyWindow(window);
+        if (current.rgbBytes() == previous.rgbBytes())
+            return writePngFile(current.rgbBytes(), current.width(), current.height(), png);
+        previous = std::move(current);
+    }
+    return false;
 }
 
 cli::ImageCanvas printClient(HWND control)

@@ -9,8 +9,9 @@
 
 namespace morvane::test {
 
-// Repaints `window` with all its children, copies it (frame included) from its window
-// DC and writes it as an RGB PNG. Answers whether the file was written.
+// Copies `window` (frame included) from its window DC as its own thread painted it, once
+// it looks the same in two copies 100 ms apart, and writes it as an RGB PNG.
+// Answers whether the file was written (not when it never settled within 10 s).
 bool captureWindow(HWND window, const std::filesystem::path& png);
 
 // The client area of `control` as it paints itself into a memory device context
