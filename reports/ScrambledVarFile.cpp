@@ -94,4 +94,13 @@ bool readDiaryVars(const StickRoot& stick, DiaryVars& values)
     return readScrambledVars(stick, kDiaryVarsLayout, values);
 }
 
+bool fitsKeyPads(std::span<const std::int32_t> values)
+{
+    constexpr std::int32_t kLargestPlausible = 100000000;
+    const auto plausible = std::count_if(values.begin(), values.end(), [](std::int32_t value) {
+        return value >= -kLargestPlausible && value <= kLargestPlausible;
+    });
+    return 2 * static_cast<std::size_t>(plausible) >= values.size();
+}
+
 }  // namespace morvane

@@ -35,4 +35,10 @@ std::optional<std::size_t> readGlobalVars(const StickRoot& stick, GlobalVars& va
 bool readRVars(const StickRoot& stick, RVars& values);
 bool readDiaryVars(const StickRoot& stick, DiaryVars& values);
 
+// Whether descrambled `values` fit the key pads they were read with: at least half of them
+// lie between -100000000 and 100000000. The robot keeps counters, flags, hours and dates
+// there, most of them 0; read with other pads, every value is a random 32-bit number, of
+// which about one in twenty falls in that range.
+bool fitsKeyPads(std::span<const std::int32_t> values);
+
 }  // namespace morvane

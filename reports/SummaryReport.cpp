@@ -106,6 +106,10 @@ void writeGlobalVars(const StickRoot& stick, InfoList& list)
         return;
     }
     list.addLine(*count == 64 ? "AiboMind1" : "AiboMind2/3");
+    if (!fitsKeyPads(std::span(vars).first(*count))) {
+        list.addLine("Alarm, wake-up, bed and last-run times: unreadable with the key pads in use");
+        return;
+    }
     if (vars[gvar::alarmSet] > 0)
         list.addLine("Alarm Set");
     if (vars[gvar::wakeHour] > 0)

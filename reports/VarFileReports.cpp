@@ -21,6 +21,16 @@ void writeNonZeroValues(InfoList& list, const char* format, std::span<const std:
     }
 }
 
+// Said before the values of a file that does not fit the key pads in use, so that nobody
+// takes them for the robot's.
+void warnUnlessFitsKeyPads(InfoList& list, std::span<const std::int32_t> values)
+{
+    if (fitsKeyPads(values))
+        return;
+    list.addLine("Warning: the key pads in use do not fit this file; the values below are not the robot's");
+    list.addLine("");
+}
+
 }  // namespace
 
 bool GvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
@@ -31,9 +41,11 @@ bool GvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
         list.addLine("bad or missing GVAR file");
         return false;
     }
+    const std::span<const std::int32_t> read = std::span(values).first(*count);
+    warnUnlessFitsKeyPads(list, read);
     list.addLine(*count == kGlobalVars64Layout.valueCount() ? "AiboMind1 Globals" : "AiboMind2/3 Globals");
     list.addLine("Non-Zero Values");
-    writeNonZeroValues(list, "G{%d} = %d", std::span(values).first(*count));
+    writeNonZeroValues(list, "G{%d} = %d", read);
     list.addLine("");
     return true;
 }
@@ -59,6 +71,7 @@ bool RvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
         list.addLine("no RVAR file");
         return false;
     }
+    warnUnlessFitsKeyPads(list, values);
     writeNonZeroValues(list, "R{%d} = %d", values);
     return true;
 }
@@ -71,6 +84,7 @@ bool DvarNode::dump(StickStream*, InfoList& list, StickRoot& stick)
         list.addLine("(only used in Mind3)");
         return false;
     }
+    warnUnlessFitsKeyPads(list, values);
     writeNonZeroValues(list, "D{%d} = %d", values);
     return true;
 }

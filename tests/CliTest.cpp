@@ -182,7 +182,7 @@ class CliKeyPads : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::mt19937 random(std::random_device{}());
+        std::mt19937 random(1452);
         for (std::uint8_t& byte : pads)
             byte = static_cast<std::uint8_t>(random());
         folder.write("pads.bin", pads);
@@ -233,6 +233,41 @@ TEST_F(CliKeyPads, AStickReadsTrueWithItsPadsNamedByTheOptionOrTheVariable)
     // The option comes before the variable.
     test::ScopedEnvironmentVariable unusable("MORVANE_KEY_PADS", path("missing.bin"));
     expectTrueValues(variables({"--key-pads", padsFile}));
+}
+
+// Read with the pads built in, the stick's times are said to be unreadable and each dump
+// of the three files opens with a warning; read with its own pads, every report is the
+// sample stick's, byte for byte.
+TEST_F(CliKeyPads, PadsThatDoNotFitAreSaidSoAndPadsThatFitChangeNothing)
+{
+    const std::string warning =
+        "\n\nWarning: the key pads in use do not fit this file; the values below are not the robot's\n\n";
+    const std::pair<const char*, std::string> starts[]{
+        {"global-variables", "Dump of file OPEN-R\\APP\\DATA\\P\\GVAR" + warning +
+                                 "AiboMind2/3 Globals\nNon-Zero Values\nG{0} = "},
+        {"r-variables", "Dump of file OPEN-R\\APP\\DATA\\P\\RVAR" + warning + "R{0} = "},
+        {"diary-variables", "Dump of file OPEN-R\\APP\\DATA\\P\\DVAR" + warning + "D{0} = "}};
+    for (const auto& [entry, start] : starts) {
+        const CliRun run = runCli({"report", entry, path("stick")});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out.substr(0, start.size()), start) << entry;
+    }
+    const std::string summary = runCli({"report", "summary", path("stick")}).out;
+    EXPECT_NE(
+        summary.find("\nAiboMind2/3\nAlarm, wake-up, bed and last-run times: unreadable with the key pads "
+                     "in use\n\nAIBO has been named\n"),
+        std::string::npos)
+        << summary;
+
+    ASSERT_EQ(stickgen::writeSampleStick(folder.dir() / "sample", false), std::nullopt);
+    const std::string sample = runCli({"report", "all", path("sample")}).out;
+    const std::string own = runCli({"--key-pads", path("pads.bin"), "report", "all", path("stick")}).out;
+    // Alike but for the root line, which names each stick's own folder.
+    const std::string rootLine = "Browsing OpenR from ";
+    const std::size_t root = sample.find(rootLine);
+    ASSERT_NE(root, std::string::npos);
+    EXPECT_EQ(own.substr(0, root), sample.substr(0, root));
+    EXPECT_EQ(own.substr(own.find('\n', root)), sample.substr(sample.find('\n', root)));
 }
 
 TEST_F(CliKeyPads, AnUnusableNamedPadsFileExitsWithTwoBeforeTheStickIsOpened)

@@ -92,5 +92,21 @@ TEST_F(VarFileReaderTest, WrittenFlashVarsReadBackIn260BytesReplacingTheOldFile)
     EXPECT_EQ(std::filesystem::file_size(directory / "fvar"), 260u);
 }
 
+// Values fit the pads when at least half of them lie within plus or minus 100000000.
+TEST(KeyPadFit, HalfTheValuesWithinAHundredMillionFit)
+{
+    const std::int32_t wild = 100000001;
+    const std::pair<std::vector<std::int32_t>, bool> cases[]{
+        {{0, 0, 0, 0}, true},
+        {{100000000, -100000000, wild, -wild}, true},
+        {{20170531, wild, -wild, wild}, false},
+        {{0, 0, wild, wild, wild}, false},
+        {{0, 0, 0, wild, wild}, true},
+        {{INT32_MIN, INT32_MAX}, false},
+    };
+    for (const auto& [values, fits] : cases)
+        EXPECT_EQ(fitsKeyPads(values), fits) << ::testing::PrintToString(values);
+}
+
 }  // namespace
 }  // namespace morvane

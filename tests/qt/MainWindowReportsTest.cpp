@@ -35,9 +35,9 @@ constexpr Entry kEntries[] = {
 
 // The program opened on a sample stick.
 struct SampleSession {
-    explicit SampleSession(bool compressed = false)
+    explicit SampleSession(bool compressed = false, const KeyPadBytes& pads = kBuiltInKeyPads)
     {
-        if (stickgen::writeSampleStick(stick.dir(), compressed) || !app.start(stick.rootPath()))
+        if (stickgen::writeSampleStick(stick.dir(), compressed, pads) || !app.start(stick.rootPath()))
             return;
         tree = app.mainWindow()->findChild<QTreeWidget*>();
         list = app.mainWindow()->findChild<QListWidget*>();
@@ -96,6 +96,28 @@ private slots:
         clickEntry(*session.tree, session.entry("global variables"));
         QCOMPARE(shownLines(*session.list), cliListLines("global-variables", session.stick.rootPath()));
         QVERIFY(shownLines(*session.list) != before);
+    }
+
+    // A stick scrambled with other pads than those in use: the Summary says its times are
+    // unreadable, and the three dumps warn before their values.
+    void padsThatDoNotFitAreSaidSo()
+    {
+        KeyPadBytes otherPads;
+        otherPads.fill(0x6b);
+        SampleSession session(false, otherPads);
+        QVERIFY(session.tree != nullptr);
+        QVERIFY(shownLines(*session.list)
+                    .join('\n')
+                    .contains("AiboMind2/3\nAlarm, wake-up, bed and last-run times: unreadable with the key "
+                              "pads in use\n\n"));
+        QCOMPARE(shownLines(*session.list), cliListLines("summary", session.stick.rootPath()));
+        for (const char* title : {"global variables", "r variables (mind2/3)", "diary variables"}) {
+            clickEntry(*session.tree, session.entry(title));
+            QCOMPARE(shownLines(*session.list).mid(2, 2),
+                     QStringList({"Warning: the key pads in use do not fit this file; the values below are "
+                                  "not the robot's",
+                                  ""}));
+        }
     }
 
     // The LAN settings keep their files' line feeds, which the list does not show.
