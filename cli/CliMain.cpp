@@ -41,7 +41,8 @@ constexpr std::array<Command, 7> kCommands{{
      runReport, reportEntriesHelp},
     {"scan", "morvane-cli scan",
      "Prints every stick root (a folder holding MEMSTICK.IND) among the places where\n"
-     "removable media are mounted. Exit status 1 when none is found.\n",
+     "removable media are mounted. When none is found it says on standard error where it\n"
+     "searched, and the exit status is 1.\n",
      runScan},
     {"skills",
      "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "stick/MountPoints.h"
+
 namespace morvane::cli {
 
 struct CommandContext {
@@ -19,6 +21,9 @@ int runReport(const CommandContext& context);
 // The lines of report --help that name the entries, from the report tree's own table.
 std::string reportEntriesHelp();
 int runScan(const CommandContext& context);
+// Prints the roots of `search` that hold a stick, one per line; when there are none, says
+// on `err` where it searched. The exit status.
+int printStickRoots(const MediaSearch& search, std::ostream& out, std::ostream& err);
 int runSkills(const CommandContext& context);
 int runVolume(const CommandContext& context);
 int runColors(const CommandContext& context);

@@ -6,6 +6,19 @@
 
 namespace morvane::cli {
 
+int printStickRoots(const MediaSearch& search, std::ostream& out, std::ostream& err)
+{
+    const std::vector<std::string> roots = rootsWithStickMarker(search.roots);
+    for (const std::string& root : roots)
+        out << root << '\n';
+    if (!roots.empty())
+        return kExitOk;
+    err << "No stick found; searched:\n";
+    for (const std::string& place : search.searched)
+        err << "  " << place << '\n';
+    return kExitNotProduced;
+}
+
 int runScan(const CommandContext& context)
 {
     std::string error;
@@ -14,10 +27,7 @@ int runScan(const CommandContext& context)
         return reportUsageError(context.err, "scan: " + error);
     if (!parsed->positionals.empty())
         return reportUsageError(context.err, "scan: takes no arguments");
-    const std::vector<std::string> roots = rootsWithStickMarker(removableMediaRoots());
-    for (const std::string& root : roots)
-        context.out << root << '\n';
-    return roots.empty() ? kExitNotProduced : kExitOk;
+    return printStickRoots(removableMediaSearch(), context.out, context.err);
 }
 
 }  // namespace morvane::cli

@@ -2,10 +2,10 @@
 // stick where removable media are mounted.
 #include <QApplication>
 
-#include "app/StickScan.h"
 #include "app/qt/DialogMessages.h"
 #include "app/qt/MorvaneApp.h"
 #include "reports/KeyPadSource.h"
+#include "stick/MountPoints.h"
 
 int main(int argc, char** argv)
 {

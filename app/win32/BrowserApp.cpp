@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include "app/Startup.h"
-#include "app/StickScan.h"
 #include "app/win32/BrowserDialog.h"
 #include "app/win32/CommonFileDialog.h"
 #include "app/win32/HourglassCursor.h"
@@ -15,6 +14,7 @@
 #include "app/win32/SystemClipboard.h"
 #include "base/win32/WideText.h"
 #include "reports/KeyPadSource.h"
+#include "stick/MountPoints.h"
 #include "stick/OsFile.h"
 
 namespace morvane {

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/StickScan.h"
 #include "app/qt/ModalAnswers.h"
 #include "app/qt/MorvaneApp.h"
+#include "stick/MountPoints.h"
 #include "tests/qt/QtTestSupport.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
