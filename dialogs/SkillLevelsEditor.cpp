@@ -1,6 +1,7 @@
 // FVAR is read and closed before the dialog opens, and written only after "Save".
 #include "dialogs/SkillLevelsEditor.h"
 
+#include "dialogs/SaveFailureMessage.h"
 #include "dialogs/SkillLevelsDialogModel.h"
 #include "reports/FlashVarFile.h"
 #include "stick/Detection.h"
@@ -46,8 +47,9 @@ EditOutcome editSkillLevels(const EditorServices& editor)
     if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
     storeSkillValues(dialog.values(), vars);
-    if (!writeFlashVars(vars, editor.files)) {
-        editor.messages.showMessage("Save to memory stick failed (FVAR)");
+    const SaveOutcome saved = writeFlashVars(vars, editor.files);
+    if (saved != SaveOutcome::Saved) {
+        showSaveFailure(editor.messages, saved, kFlashVarPath, "Save to memory stick failed (FVAR)");
         return EditOutcome::SaveFailed;
     }
     detectSoftware(editor.stick);

@@ -167,7 +167,7 @@ std::string updateVolumeConfig(std::string_view old, const std::optional<VolumeP
 
 // Through a temporary file and a rename: emptying the file first and writing it line by
 // line would leave the robot a cut-off VOLUME.CFG if the stick filled up or was pulled.
-bool writeVolumeConfig(std::string_view file, FileOperations& files)
+SaveOutcome writeVolumeConfig(std::string_view file, FileOperations& files)
 {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.data());
     return saveStickFile(kVolumeConfigPath, std::span(bytes, file.size()), files);

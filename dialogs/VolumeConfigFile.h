@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "dialogs/VolumeWords.h"
+#include "stick/AtomicFile.h"
 #include "stick/FileOperations.h"
 #include "stick/StickPaths.h"
 
@@ -41,6 +42,6 @@ std::string updateVolumeConfig(std::string_view old, const std::optional<VolumeP
 
 // Replaces VOLUME.CFG, relative to the current directory (the stick root), with `file`,
 // compressed when the old one was. On failure the old file stays exactly as it was.
-bool writeVolumeConfig(std::string_view file, FileOperations& files = systemFileOperations());
+SaveOutcome writeVolumeConfig(std::string_view file, FileOperations& files = systemFileOperations());
 
 }  // namespace morvane

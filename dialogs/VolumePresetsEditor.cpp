@@ -1,6 +1,7 @@
 // The file is read and closed before the dialog opens, and replaced only after "Save".
 #include "dialogs/VolumePresetsEditor.h"
 
+#include "dialogs/SaveFailureMessage.h"
 #include "dialogs/VolumeConfigFile.h"
 #include "dialogs/VolumeDialogModel.h"
 #include "stick/GzipMember.h"
@@ -60,8 +61,11 @@ EditOutcome editVolumePresets(const EditorServices& editor)
     VolumeDialogModel dialog(stored->pairs ? stored->pairs->words : kDefaultVolumeWords);
     if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
-    if (!writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), editor.files)) {
-        editor.messages.showMessage("Failed to save VOLUME.CFG file\nStick may be write protected");
+    const SaveOutcome saved =
+        writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), editor.files);
+    if (saved != SaveOutcome::Saved) {
+        showSaveFailure(editor.messages, saved, kVolumeConfigPath,
+                        "Failed to save VOLUME.CFG file\nStick may be write protected");
         return EditOutcome::SaveFailed;
     }
     return EditOutcome::Saved;

@@ -44,7 +44,7 @@ bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars)
 // Written through a temporary file and a rename: truncating FVAR in place would lose the
 // robot's maturity and skills if the save broke off halfway. A compressed FVAR stays
 // compressed.
-bool writeFlashVars(const FlashVars& vars, FileOperations& files)
+SaveOutcome writeFlashVars(const FlashVars& vars, FileOperations& files)
 {
     return saveStickFile(kFlashVarPath, encodeFlashVars(vars), files);
 }

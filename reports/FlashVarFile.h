@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "reports/FlashVars.h"
+#include "stick/AtomicFile.h"
 #include "stick/FileOperations.h"
 #include "stick/StickPaths.h"
 #include "stick/StickStream.h"
@@ -30,6 +31,6 @@ bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars);
 // Replaces FVAR, relative to the current directory (the stick root), with the 260 bytes
 // of `vars`, compressed when the old FVAR was. On failure the old file stays exactly as
 // it was.
-bool writeFlashVars(const FlashVars& vars, FileOperations& files = systemFileOperations());
+SaveOutcome writeFlashVars(const FlashVars& vars, FileOperations& files = systemFileOperations());
 
 }  // namespace morvane

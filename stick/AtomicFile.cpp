@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/Utf8Path.h"
 #include "stick/OsFile.h"
 
 namespace morvane {
@@ -23,18 +24,25 @@ bool fillAndClose(FileOperations& files, FileOperations::Handle file, std::span<
 
 }  // namespace
 
-bool replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes, FileOperations& files)
+SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes,
+                                  FileOperations& files)
 {
     // Resolved like every stick path, so an existing "fvar" is replaced, not joined by "FVAR".
     const std::string target = nativeStickPath(path);
     const std::string temporary = temporaryPathFor(target);
     const std::optional<FileOperations::Handle> file = files.create(temporary);
     if (!file)
-        return false;
+        return SaveOutcome::TemporaryFileRefused;
     if (fillAndClose(files, *file, bytes) && files.rename(temporary, target))
-        return true;
+        return SaveOutcome::Saved;
     files.remove(temporary);
-    return false;
+    return SaveOutcome::Failed;
+}
+
+std::string temporaryFolderFor(std::string_view path)
+{
+    const std::filesystem::path folder = utf8Path(nativeStickPath(path)).parent_path();
+    return utf8Text((utf8Path(currentDirectory().value_or(".")) / folder).make_preferred());
 }
 
 }  // namespace morvane

@@ -3,17 +3,28 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "stick/FileOperations.h"
 
 namespace morvane {
 
+enum class SaveOutcome {
+    Saved,
+    TemporaryFileRefused,  // the file's folder would not take the temporary file
+    Failed,                // the new content could not be written, or could not replace the file
+};
+
 // Makes `bytes` the whole content of the file at stick path `path` (relative to the
 // current directory, backslashes as separators, names matched without regard to letter
-// case). True when the file holds the new bytes. False when it could not be done; the old
-// file, or the absence of one, is then exactly as before and no temporary file is left.
-bool replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes,
-                           FileOperations& files = systemFileOperations());
+// case). Saved when the file holds the new bytes. Otherwise the old file, or the absence
+// of one, is exactly as before and no temporary file is left.
+SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes,
+                                  FileOperations& files = systemFileOperations());
+
+// The folder, as a full native path in UTF-8, in which a save of stick path `path` makes
+// its temporary file.
+std::string temporaryFolderFor(std::string_view path);
 
 }  // namespace morvane

@@ -34,7 +34,7 @@ std::optional<std::vector<std::uint8_t>> compressedFormOf(std::string_view path)
 
 }  // namespace
 
-bool saveStickFile(std::string_view path, std::span<const std::uint8_t> content, FileOperations& files)
+SaveOutcome saveStickFile(std::string_view path, std::span<const std::uint8_t> content, FileOperations& files)
 {
     const std::optional<std::vector<std::uint8_t>> header = compressedFormOf(path);
     if (!header)

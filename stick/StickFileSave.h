@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "stick/AtomicFile.h"
 #include "stick/FileOperations.h"
 
 namespace morvane {
@@ -14,7 +15,7 @@ namespace morvane {
 // that was gzip-compressed is written compressed again behind the old member's header
 // (its stored name, comment and time kept); a plain file, or none, is written plain.
 // One atomic replace: on failure the old file stays exactly as it was.
-bool saveStickFile(std::string_view path, std::span<const std::uint8_t> content,
-                   FileOperations& files = systemFileOperations());
+SaveOutcome saveStickFile(std::string_view path, std::span<const std::uint8_t> content,
+                          FileOperations& files = systemFileOperations());
 
 }  // namespace morvane

@@ -73,10 +73,15 @@ protected:
 
 TEST_F(AtomicFileTest, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary)
 {
-    for (Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
+    const std::pair<Step, SaveOutcome> failures[]{{Step::Create, SaveOutcome::TemporaryFileRefused},
+                                                  {Step::Write, SaveOutcome::Failed},
+                                                  {Step::Flush, SaveOutcome::Failed},
+                                                  {Step::Close, SaveOutcome::Failed},
+                                                  {Step::Rename, SaveOutcome::Failed}};
+    for (const auto& [step, outcome] : failures) {
         stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old volumes\r\n");
         FaultyFileOperations files({step});
-        EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files));
+        EXPECT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files), outcome);
         EXPECT_EQ(contentOf("VOLUME.CFG"), "old volumes\r\n") << static_cast<int>(step);
         EXPECT_EQ(namesInDirectory(), std::set<std::string>{"VOLUME.CFG"}) << static_cast<int>(step);
         EXPECT_EQ(std::filesystem::path(files.createdPath).parent_path(), "OPEN-R/MW/CONF");
@@ -87,7 +92,7 @@ TEST_F(AtomicFileTest, AFailedCleanUpStillReportsTheFailureAndKeepsTheOldFile)
 {
     stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
     FaultyFileOperations files({Step::Rename, Step::Remove});
-    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files));
+    EXPECT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes, files), SaveOutcome::Failed);
     EXPECT_EQ(contentOf("VOLUME.CFG"), "old");
 }
 
@@ -96,7 +101,7 @@ TEST_F(AtomicFileTest, AWriteProtectedFileIsKept)
     stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
     const std::filesystem::path file = directory() / "VOLUME.CFG";
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes));
+    EXPECT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Failed);
     std::filesystem::permissions(file, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     EXPECT_EQ(contentOf("VOLUME.CFG"), "old");
@@ -106,13 +111,14 @@ TEST_F(AtomicFileTest, AWriteProtectedFileIsKept)
 TEST_F(AtomicFileTest, ReplacesOrCreatesTheFileWithExactlyTheNewBytes)
 {
     stick.write("OPEN-R/MW/CONF/volume.cfg", "old volumes, longer than the new ones");
-    ASSERT_TRUE(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes));
-    ASSERT_TRUE(replaceFileAtomically("OPEN-R\\MW\\CONF\\OTHER.CFG", newBytes));
+    ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Saved);
+    ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\OTHER.CFG", newBytes), SaveOutcome::Saved);
     const std::string expected(newBytes.begin(), newBytes.end());
     EXPECT_EQ(contentOf("volume.cfg"), expected);
     EXPECT_EQ(contentOf("OTHER.CFG"), expected);
     EXPECT_EQ(namesInDirectory().size(), 2u);
-    EXPECT_FALSE(replaceFileAtomically("OPEN-R\\NOWHERE\\VOLUME.CFG", newBytes));
+    EXPECT_EQ(replaceFileAtomically("OPEN-R\\NOWHERE\\VOLUME.CFG", newBytes),
+              SaveOutcome::TemporaryFileRefused);
     EXPECT_FALSE(std::filesystem::exists(stick.dir() / "OPEN-R" / "NOWHERE"));
 }
 

@@ -116,13 +116,13 @@ TEST_F(CompressedStickFileTest, ASaveKeepsTheFormItFinds)
 {
     const Bytes content{'n', 'e', 'w'};
     stick.write("P/PLAIN", "old");
-    ASSERT_TRUE(saveStickFile("P\\PLAIN", content));
+    ASSERT_EQ(saveStickFile("P\\PLAIN", content), SaveOutcome::Saved);
     EXPECT_EQ(onDisk(stick.dir() / "P" / "PLAIN"), content);
-    ASSERT_TRUE(saveStickFile("P\\ABSENT", content));
+    ASSERT_EQ(saveStickFile("P\\ABSENT", content), SaveOutcome::Saved);
     EXPECT_EQ(onDisk(stick.dir() / "P" / "ABSENT"), content);
 
     stick.write("P/PACKED", kMember);
-    ASSERT_TRUE(saveStickFile("p\\packed", content));
+    ASSERT_EQ(saveStickFile("p\\packed", content), SaveOutcome::Saved);
     const Bytes saved = onDisk(stick.dir() / "P" / "PACKED");
     ASSERT_GT(saved.size(), kMemberHeaderSize);
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + kMemberHeaderSize),
@@ -131,7 +131,7 @@ TEST_F(CompressedStickFileTest, ASaveKeepsTheFormItFinds)
     EXPECT_EQ(streamText("P\\PACKED", "rb"), "new");
 
     stick.write("P/BROKEN", Bytes{0x1f, 0x8b, 0x08, 0x08, 0, 0, 0, 0, 0, 0xff, 'N', 'O'});
-    ASSERT_TRUE(saveStickFile("P\\BROKEN", content));
+    ASSERT_EQ(saveStickFile("P\\BROKEN", content), SaveOutcome::Saved);
     const Bytes rewritten = onDisk(stick.dir() / "P" / "BROKEN");
     EXPECT_EQ(Bytes(rewritten.begin(), rewritten.begin() + 17),
               (Bytes{0x1f, 0x8b, 0x08, 0x08, 0, 0, 0, 0, 0, 0xff, 'B', 'R', 'O', 'K', 'E', 'N', 0}))

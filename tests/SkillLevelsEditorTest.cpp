@@ -8,6 +8,7 @@
 
 #include "dialogs/SkillLevelsDialogModel.h"
 #include "dialogs/SkillLevelsEditor.h"
+#include "stick/OsFile.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
@@ -229,7 +230,8 @@ TEST_F(SkillLevelsEditorTest, AFailedSaveKeepsTheOldFileAndTheList)
 {
     const Bytes before = writeFvar(10000, 1, 2, 3);
     list.addLine("Summary line");
-    // The stick's folder goes away while the dialog is open, as when the stick is pulled.
+    // The stick's folder goes away while the dialog is open, as when the stick is pulled:
+    // no temporary file can be made there.
     const std::filesystem::path folder = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P";
     const std::filesystem::path aside = stick.dir() / "P-aside";
     ScriptedSliderView view([&](SliderControls& controls) {
@@ -237,11 +239,30 @@ TEST_F(SkillLevelsEditorTest, AFailedSaveKeepsTheOldFileAndTheList)
         return pressSave(controls);
     });
     EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
-    EXPECT_EQ(messages.shown, Lines{"Save to memory stick failed (FVAR)"});
+#ifdef _WIN32
+    const std::string shownFolder = *currentDirectory() + "\\OPEN-R\\APP\\DATA\\P";
+#else
+    const std::string shownFolder = *currentDirectory() + "/OPEN-R/APP/DATA/P";
+#endif
+    EXPECT_EQ(messages.shown,
+              Lines{"Cannot create a temporary file in " + shownFolder + "; the file was not changed"});
     EXPECT_EQ(list.lines(), Lines{"Summary line"});
     std::filesystem::rename(aside, folder);
     EXPECT_EQ(fvarOnStick(), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "no temporary file left";
+}
+
+TEST_F(SkillLevelsEditorTest, AWriteProtectedFvarIsKeptAndTheSaveSaidToHaveFailed)
+{
+    const Bytes before = writeFvar(10000, 1, 2, 3);
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    ScriptedSliderView view(pressSave);
+    EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(messages.shown, Lines{"Save to memory stick failed (FVAR)"});
+    EXPECT_EQ(fvarOnStick(), before);
 }
 
 }  // namespace

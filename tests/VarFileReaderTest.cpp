@@ -82,7 +82,7 @@ TEST_F(VarFileReaderTest, WrittenFlashVarsReadBackIn260BytesReplacingTheOldFile)
         written.values[i] = static_cast<std::int32_t>(i * 40503) - 1000000;
     written[FlashVarSlot::maturity] = 10000;
     stick.write("OPEN-R/APP/DATA/P/fvar", "old");
-    ASSERT_TRUE(writeFlashVars(written));
+    ASSERT_EQ(writeFlashVars(written), SaveOutcome::Saved);
     FlashVars read;
     ASSERT_TRUE(readFlashVars(StickStream::open(kFlashVarPath, "rb"), read));
     EXPECT_EQ(read, written);

@@ -152,7 +152,8 @@ TEST_F(VolumeConfigWriteTest, ASaveFailingAtAnyStepLeavesTheOldFileByteForByte)
     stick.write(kVolumeConfigPath, old);
     for (Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
         FailingStep files(step);
-        EXPECT_FALSE(writeVolumeConfig("0x8000 0x8000\r\n", files)) << static_cast<int>(step);
+        EXPECT_NE(writeVolumeConfig("0x8000 0x8000\r\n", files), SaveOutcome::Saved)
+            << static_cast<int>(step);
         EXPECT_EQ(onStick(), old) << static_cast<int>(step);
         const auto conf = stick.dir() / "OPEN-R" / "MW" / "CONF";
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(conf), {}), 1) << static_cast<int>(step);

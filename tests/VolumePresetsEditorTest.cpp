@@ -10,6 +10,7 @@
 #include "dialogs/VolumeConfigFile.h"
 #include "dialogs/VolumeDialogModel.h"
 #include "dialogs/VolumePresetsEditor.h"
+#include "stick/OsFile.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
@@ -187,7 +188,9 @@ public:
     bool remove(const std::string&) override { return false; }
 };
 
-TEST_F(VolumePresetsEditorTest, AFailedSaveSaysTheStickMayBeWriteProtectedAndKeepsTheFile)
+// A folder that refuses the temporary file is named; a file that cannot be replaced
+// may be on a write-protected stick. Either way the file keeps its bytes.
+TEST_F(VolumePresetsEditorTest, AFailedSaveSaysWhyAndKeepsTheFile)
 {
     const std::string old = stickgen::encodeVolumeConfig(kDefaultVolumeWords);
     stick.write(kVolumeConfigPath, old);
@@ -197,6 +200,21 @@ TEST_F(VolumePresetsEditorTest, AFailedSaveSaysTheStickMayBeWriteProtectedAndKee
     });
     NoCreate files;
     EXPECT_EQ(edit(view, files), EditOutcome::SaveFailed);
+#ifdef _WIN32
+    const std::string folder = *currentDirectory() + "\\OPEN-R\\MW\\CONF";
+#else
+    const std::string folder = *currentDirectory() + "/OPEN-R/MW/CONF";
+#endif
+    EXPECT_EQ(messages.shown,
+              Lines{"Cannot create a temporary file in " + folder + "; the file was not changed"});
+    EXPECT_EQ(onStick(), old);
+
+    messages.shown.clear();
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "MW" / "CONF" / "VOLUME.CFG";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
     EXPECT_EQ(messages.shown, Lines{"Failed to save VOLUME.CFG file\nStick may be write protected"});
     EXPECT_EQ(onStick(), old);
 }
