@@ -48,8 +48,9 @@ bool changeDirectory(std::string_view path);
 void quietDriveProbes();
 
 // `utf8` spelled in the system's 8-bit code page, for a path shown among the stick's
-// own 8-bit text: the ANSI code page on Windows (a character it lacks becomes '?'),
-// unchanged elsewhere.
+// own 8-bit text: the process's code page on Windows (UTF-8 for the programs, whose
+// manifests declare it; in an older Windows the ANSI code page, where a character it
+// lacks becomes '?'), unchanged elsewhere.
 std::string systemCodePageText(std::string_view utf8);
 
 // The name the operating system should be given for a stick path: backslashes are

@@ -17,11 +17,34 @@ std::wstring widen(UINT codePage, std::string_view text)
     return wide;
 }
 
+// Each byte as the character of that number: the Latin-1 reading.
+std::wstring widenLatin1(std::string_view bytes)
+{
+    std::wstring wide;
+    for (const char byte : bytes)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(byte));
+    return wide;
+}
+
+bool isUtf8(std::string_view text)
+{
+    return text.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0) > 0;
+}
+
 }  // namespace
 
 std::wstring widenUtf8(std::string_view text) { return widen(CP_UTF8, text); }
 
-std::wstring widenCodePage(std::string_view bytes) { return widen(CP_ACP, bytes); }
+// Where the code page is UTF-8 (the program's manifest asks for it), the robot's Western
+// 8-bit text is rarely valid UTF-8: it is read as Latin-1, as morvane reads it, so that
+// every byte shows as a character and none as a gap.
+std::wstring widenCodePage(std::string_view bytes)
+{
+    if (GetACP() == CP_UTF8 && !isUtf8(bytes))
+        return widenLatin1(bytes);
+    return widen(CP_ACP, bytes);
+}
 
 std::string narrowToUtf8(std::wstring_view text)
 {

@@ -270,15 +270,31 @@ TEST_F(BrowserWindowTest, OpenOntoANonStickShowsBothMessagesAndKeepsTheReport)
     EXPECT_EQ(session.listLines(), shown);
 }
 
-TEST_F(BrowserWindowTest, ARootOutsideAsciiShowsInTheSystemCodePage)
+// The program runs in the UTF-8 code page: a folder named in Japanese or with accents
+// reaches the list and the clipboard in UTF-8, as the reports are on Linux.
+TEST_F(BrowserWindowTest, ARootNamedInAnyScriptShowsAndCopiesInUtf8)
 {
-    TempStick parent;
-    const fs::path stick = parent.dir() / L"M\u00fcller";
-    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
-    const std::string summary = cliReport("summary", stick);
-    openOn(stick);
-    EXPECT_TRUE(waitUntil([&] { return session.listText() == summary; })) << session.listText();
-    EXPECT_NE(fromCodePage(session.listText()).find(L"\\M\u00fcller\n"), std::wstring::npos);
+    ASSERT_EQ(GetACP(), 65001u);
+    const std::pair<const wchar_t*, std::string> names[]{
+        {L"M\u00fcller", "M\xc3\xbcller"},
+        {L"\u30a2\u30a4\u30dc\u306e\u30b9\u30c6\u30a3\u30c3\u30af",
+         "\xe3\x82\xa2\xe3\x82\xa4\xe3\x83\x9c\xe3\x81\xae\xe3\x82\xb9\xe3\x83\x86\xe3\x82\xa3\xe3\x83\x83"
+         "\xe3\x82\xaf"}};
+    for (const auto& [name, utf8] : names) {
+        TempStick parent;
+        const fs::path stick = parent.dir() / name;
+        ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+        const std::string summary = cliReport("summary", stick);
+        GuiSession run;
+        run.start(L"/v " + stick.wstring());
+        ASSERT_NE(run.mainWindow(), nullptr);
+        EXPECT_TRUE(waitUntil([&] { return run.listText() == summary; })) << run.listText();
+        EXPECT_NE(summary.find("\\" + utf8 + "\nVersion: "), std::string::npos) << summary;
+        SendMessageW(run.mainWindow(), WM_COMMAND, IDM_COPY_REPORT, 0);
+        EXPECT_NE(clipboardBytes().find("\\" + utf8 + "\r\nVersion: "), std::string::npos);
+        PostMessageW(run.mainWindow(), WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_TRUE(run.waitForEnd());
+    }
 }
 
 TEST_F(BrowserWindowTest, AboutShowsTheProgramItsVersionTheKeyPadsInUseAndTheLicence)
@@ -293,6 +309,22 @@ TEST_F(BrowserWindowTest, AboutShowsTheProgramItsVersionTheKeyPadsInUseAndTheLic
          {std::wstring(L"Morvane - Ver 7.3 .02"), std::wstring(L"Version " MORVANE_VERSION_TEXT),
           L"Key pads: " + widenUtf8(pads), std::wstring(L"MIT License (LICENSE.txt)")})
         EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << narrowToUtf8(text);
+}
+
+// The sample stick read with pads that are not the ones it was scrambled with.
+TEST_F(BrowserWindowTest, PadsThatDoNotFitTheStickLeaveItsTimesUnreadable)
+{
+    TempStick folder;
+    folder.write("pads.bin", std::string(1452, 'k'));
+    ScopedEnvironmentVariable variable("MORVANE_KEY_PADS", utf8Text(folder.dir() / "pads.bin"));
+    const std::string summary = cliReport("summary", sampleStick());
+    EXPECT_NE(
+        summary.find("\nAiboMind2/3\nAlarm, wake-up, bed and last-run times: unreadable with the key pads "
+                     "in use\n\n"),
+        std::string::npos)
+        << summary;
+    openOn(sampleStick());
+    EXPECT_TRUE(waitUntil([&] { return session.listText() == summary; })) << session.listText();
 }
 
 TEST_F(BrowserWindowTest, AnUnusableKeyPadsFileIsAnnouncedAndThePadsBuiltInAreUsed)

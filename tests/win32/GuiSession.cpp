@@ -68,17 +68,6 @@ std::wstring windowText(HWND window)
 
 }  // namespace
 
-std::wstring fromCodePage(const std::string& bytes)
-{
-    if (bytes.empty())
-        return {};
-    const int size = static_cast<int>(bytes.size());
-    std::wstring text(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
-    return text;
-}
-
 std::string toCodePage(const std::wstring& text)
 {
     if (text.empty())

@@ -82,8 +82,7 @@ bool waitUntil(Condition done, int milliseconds = kPatienceMilliseconds)
 // program's messages.
 std::vector<std::wstring> listBoxEntries(HWND list);
 
-// The stick's 8-bit text as the list box shows it, and back.
-std::wstring fromCodePage(const std::string& bytes);
+// Text the list box shows, as the bytes of the process's code page.
 std::string toCodePage(const std::wstring& text);
 
 }  // namespace morvane::test
