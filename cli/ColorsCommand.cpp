@@ -62,13 +62,9 @@ private:
 
 int runColors(const CommandContext& context)
 {
-    std::string error;
-    const std::optional<ParsedArgs> parsed = parseArgs(context.args, kOptions, error);
+    const std::optional<ParsedArgs> parsed = parseCommandArgs("colors", context.args, kOptions, context.err);
     if (!parsed)
-        return reportUsageError(context.err, "colors: " + error);
-    if (parsed->positionals.size() != 1)
-        return reportUsageError(context.err, parsed->positionals.empty() ? "colors: missing STICK"
-                                                                         : "colors: too many arguments");
+        return kExitUsage;
     const auto png = parsed->options.find("--png");
     std::optional<std::filesystem::path> pngPath;
     if (png != parsed->options.end())

@@ -52,6 +52,23 @@ std::optional<ParsedArgs> parseArgs(std::span<const std::string> args, std::span
     return parsed;
 }
 
+std::optional<ParsedArgs> parseCommandArgs(std::string_view command, std::span<const std::string> args,
+                                           std::span<const OptionSpec> specs, std::ostream& err,
+                                           std::size_t positionals, std::string_view missing)
+{
+    std::string error;
+    std::optional<ParsedArgs> parsed = parseArgs(args, specs, error);
+    if (parsed && parsed->positionals.size() < positionals)
+        error = missing;
+    else if (parsed && parsed->positionals.size() > positionals)
+        error = "too many arguments";
+    if (!error.empty()) {
+        reportUsageError(err, std::string(command) + ": " + error);
+        return std::nullopt;
+    }
+    return parsed;
+}
+
 int reportUsageError(std::ostream& err, std::string_view message)
 {
     err << "morvane-cli: " << message << " (try 'morvane-cli --help')\n";

@@ -9,13 +9,9 @@ namespace morvane::cli {
 
 int runDetect(const CommandContext& context)
 {
-    std::string error;
-    std::optional<ParsedArgs> parsed = parseArgs(context.args, {}, error);
+    const std::optional<ParsedArgs> parsed = parseCommandArgs("detect", context.args, {}, context.err);
     if (!parsed)
-        return reportUsageError(context.err, "detect: " + error);
-    if (parsed->positionals.size() != 1)
-        return reportUsageError(context.err, parsed->positionals.empty() ? "detect: missing STICK"
-                                                                         : "detect: too many arguments");
+        return kExitUsage;
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;

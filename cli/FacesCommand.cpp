@@ -59,13 +59,9 @@ private:
 
 int runFaces(const CommandContext& context)
 {
-    std::string error;
-    const std::optional<ParsedArgs> parsed = parseArgs(context.args, kOptions, error);
+    const std::optional<ParsedArgs> parsed = parseCommandArgs("faces", context.args, kOptions, context.err);
     if (!parsed)
-        return reportUsageError(context.err, "faces: " + error);
-    if (parsed->positionals.size() != 1)
-        return reportUsageError(context.err, parsed->positionals.empty() ? "faces: missing STICK"
-                                                                         : "faces: too many arguments");
+        return kExitUsage;
     const auto png = parsed->options.find("--png");
     std::optional<std::filesystem::path> pngDirectory;
     if (png != parsed->options.end())

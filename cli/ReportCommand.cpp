@@ -81,13 +81,10 @@ std::optional<std::size_t> findEntry(std::string_view name)
 
 int runReport(const CommandContext& context)
 {
-    std::string error;
-    std::optional<ParsedArgs> parsed = parseArgs(context.args, kOptions, error);
+    const std::optional<ParsedArgs> parsed =
+        parseCommandArgs("report", context.args, kOptions, context.err, 2, "needs ENTRY and STICK");
     if (!parsed)
-        return reportUsageError(context.err, "report: " + error);
-    if (parsed->positionals.size() != 2)
-        return reportUsageError(context.err, parsed->positionals.size() < 2 ? "report: needs ENTRY and STICK"
-                                                                            : "report: too many arguments");
+        return kExitUsage;
     const std::string& name = parsed->positionals[0];
     const std::optional<std::size_t> entry = findEntry(name);
     if (name != "all" && !entry)

@@ -96,14 +96,13 @@ bool SliderRequest::changesAnything() const
 
 std::optional<SliderRequest> parseSliderRequest(const CommandContext& context, const SliderCommand& command)
 {
-    const std::string prefix = std::string(command.name) + ": ";
-    std::string error;
-    const std::optional<ParsedArgs> parsed = parseArgs(context.args, optionSpecs(command), error);
+    const std::optional<ParsedArgs> parsed =
+        parseCommandArgs(command.name, context.args, optionSpecs(command), context.err);
+    if (!parsed)
+        return std::nullopt;
     SliderRequest request;
-    if (parsed && parsed->positionals.size() != 1)
-        error = parsed->positionals.empty() ? "missing STICK" : "too many arguments";
-    if (!parsed || !error.empty() || !takeOptions(command, *parsed, request, error)) {
-        reportUsageError(context.err, prefix + error);
+    if (std::string error; !takeOptions(command, *parsed, request, error)) {
+        reportUsageError(context.err, std::string(command.name) + ": " + error);
         return std::nullopt;
     }
     request.stick = parsed->positionals[0];
