@@ -22,7 +22,8 @@ void appendBytes(void* context, void* data, int size)
 
 }  // namespace
 
-bool writePngFile(std::span<const std::uint8_t> rgbRows, int width, int height, const std::filesystem::path& path)
+bool writePngFile(std::span<const std::uint8_t> rgbRows, int width, int height,
+                  const std::filesystem::path& path)
 {
     if (width <= 0 || height <= 0 || rgbRows.size() != static_cast<std::size_t>(width) * height * 3)
         return false;

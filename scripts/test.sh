@@ -9,6 +9,9 @@ scripts/install-deps.sh release
 
 step() { echo; echo "=== $* ($(date +%T)) ==="; }
 
+step "layout of the C++ sources (clang-format)"
+scripts/check-format.sh
+
 step "native build and tests"
 cmake --preset native >/dev/null
 cmake --build --preset native
