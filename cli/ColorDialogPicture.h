@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/ImageCanvas.h"
-#include "ui/ColorDialog.h"
+#include "ui/ColorDialogView.h"
 
 namespace morvane::cli {
 

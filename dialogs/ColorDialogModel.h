@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogs/ColorTable.h"
-#include "ui/ColorDialog.h"
+#include "ui/ColorDialogView.h"
 
 namespace morvane {
 

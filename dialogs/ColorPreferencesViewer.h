@@ -1,7 +1,7 @@
 // The Color Preferences command: tr.ct painted as eight areas of swatches.
 #pragma once
 
-#include "ui/ColorDialog.h"
+#include "ui/ColorDialogView.h"
 #include "ui/UserMessages.h"
 
 namespace morvane {

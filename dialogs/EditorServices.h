@@ -6,7 +6,7 @@
 #include "reports/InfoList.h"
 #include "stick/FileOperations.h"
 #include "stick/StickRoot.h"
-#include "ui/SliderDialog.h"
+#include "ui/SliderDialogView.h"
 #include "ui/UserMessages.h"
 
 namespace morvane {

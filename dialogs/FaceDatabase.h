@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "ui/FaceDialog.h"
+#include "ui/FaceDialogView.h"
 
 namespace morvane {
 

@@ -1,7 +1,7 @@
 // The Human Faces command: the names and pictures of FIFDATA.BIN.
 #pragma once
 
-#include "ui/FaceDialog.h"
+#include "ui/FaceDialogView.h"
 #include "ui/UserMessages.h"
 
 namespace morvane {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "ui/SliderDialog.h"
+#include "ui/SliderDialogView.h"
 
 namespace morvane {
 

@@ -12,7 +12,7 @@
 #include "MorvaneVersion.h"
 #include "reports/KeyPadSource.h"
 
-namespace morvane {
+namespace morvane::qt {
 namespace {
 
 QLabel* plainLabel(const QString& text)
@@ -59,4 +59,4 @@ void runAboutBox(QWidget* owner)
     box.exec();
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -3,9 +3,9 @@
 
 class QWidget;
 
-namespace morvane {
+namespace morvane::qt {
 
 // Shows the About box over `owner` until OK, Escape or its close box ends it.
 void runAboutBox(QWidget* owner);
 
-}  // namespace morvane
+}  // namespace morvane::qt

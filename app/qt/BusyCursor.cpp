@@ -5,10 +5,10 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace morvane {
+namespace morvane::qt {
 
 void BusyCursor::begin() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
 
 void BusyCursor::end() { QGuiApplication::restoreOverrideCursor(); }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -3,7 +3,7 @@
 
 #include "ui/WaitCursor.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 class BusyCursor : public WaitCursor {
 public:
@@ -11,4 +11,4 @@ public:
     void end() override;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -8,7 +8,7 @@
 
 #include "app/qt/StickText.h"
 
-namespace morvane {
+namespace morvane::qt {
 void ListWidgetInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);
@@ -21,4 +21,4 @@ void ListWidgetInfoList::clear()
     view_.clear();
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -7,7 +7,7 @@
 
 class QListWidget;
 
-namespace morvane {
+namespace morvane::qt {
 
 class ListWidgetInfoList : public InfoList {
 public:
@@ -23,4 +23,4 @@ private:
     std::vector<std::string> lines_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

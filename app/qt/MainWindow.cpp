@@ -16,7 +16,7 @@
 #include "app/qt/AboutBox.h"
 #include "reports/ReportTree.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 MainWindow::MainWindow(const MainWindowServices& services)
     : services_(services), treeView_(new QTreeWidget), listView_(new QListWidget), tree_(*treeView_),
@@ -118,4 +118,4 @@ void MainWindow::showSelectedEntry()
     showSelectedReport(tree_, list_, services_.waitCursor, services_.stick);
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -6,15 +6,15 @@
 #include "app/MainWindowContext.h"
 #include "app/qt/ListWidgetInfoList.h"
 #include "app/qt/TreeWidgetControl.h"
-#include "dialogs/qt/QtColorDialog.h"
-#include "dialogs/qt/QtFaceDialog.h"
-#include "dialogs/qt/QtSliderDialog.h"
+#include "dialogs/qt/ColorPreferencesDialog.h"
+#include "dialogs/qt/HumanFacesDialog.h"
+#include "dialogs/qt/SliderDialog.h"
 
 class QListWidget;
 class QMenu;
 class QTreeWidget;
 
-namespace morvane {
+namespace morvane::qt {
 
 // What the main window borrows from the application.
 struct MainWindowServices {
@@ -43,12 +43,12 @@ private:
     TreeWidgetControl tree_;
     ListWidgetInfoList list_;
     // The dialogs the editor and viewer commands show, modal over this window.
-    QtSliderDialog skillLevelsDialog_;
-    QtSliderDialog volumeDialog_;
-    QtColorDialog colorDialog_;
-    QtFaceDialog faceDialog_;
+    SliderDialog skillLevelsDialog_;
+    SliderDialog volumeDialog_;
+    ColorPreferencesDialog colorDialog_;
+    HumanFacesDialog faceDialog_;
     EditorViews editors_;
     MainWindowContext context_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

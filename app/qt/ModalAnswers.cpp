@@ -2,7 +2,7 @@
 // on the window thread.
 #include "app/qt/ModalAnswers.h"
 
-namespace morvane {
+namespace morvane::qt {
 namespace {
 
 ModalAnswers* answersInForce = nullptr;
@@ -15,4 +15,4 @@ AnsweringModals::AnsweringModals(ModalAnswers& answers) { answersInForce = &answ
 
 AnsweringModals::~AnsweringModals() { answersInForce = nullptr; }
 
-}  // namespace morvane
+}  // namespace morvane::qt

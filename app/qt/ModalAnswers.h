@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace morvane {
+namespace morvane::qt {
 
 struct ModalAnswers {
     // The file-open dialog's answers in turn: a path, or none for Cancel. It cancels
@@ -30,4 +30,4 @@ public:
     AnsweringModals& operator=(const AnsweringModals&) = delete;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

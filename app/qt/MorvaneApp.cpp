@@ -8,7 +8,7 @@
 #include "app/Startup.h"
 #include "app/qt/ScanningWindow.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 MorvaneApp::MorvaneApp(std::vector<std::string> searchRoots, MarkerProbe probe)
     : searchRoots_(std::move(searchRoots)), probe_(std::move(probe))
@@ -34,4 +34,4 @@ bool MorvaneApp::start(std::string_view namedDirectory)
     return true;
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

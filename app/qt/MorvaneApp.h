@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "app/DriveScan.h"
-#include "app/qt/ApplicationClipboard.h"
 #include "app/qt/BusyCursor.h"
-#include "app/qt/DialogMessages.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/MessageBoxMessages.h"
 #include "app/qt/StickFileDialog.h"
+#include "app/qt/SystemClipboard.h"
 #include "stick/StickRoot.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 class MorvaneApp {
 public:
@@ -34,11 +34,11 @@ private:
     std::vector<std::string> searchRoots_;
     MarkerProbe probe_;
     StickRoot stick_;
-    DialogMessages messages_;
+    MessageBoxMessages messages_;
     StickFileDialog fileDialog_;
     BusyCursor waitCursor_;
-    ApplicationClipboard clipboard_;
+    SystemClipboard clipboard_;
     std::unique_ptr<MainWindow> window_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace morvane {
+namespace morvane::qt {
 
 ScanningWindow::ScanningWindow() = default;
 
@@ -63,4 +63,4 @@ void ScanningWindow::close()
     probePath_ = nullptr;
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

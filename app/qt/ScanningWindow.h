@@ -8,7 +8,7 @@
 class QDialog;
 class QLabel;
 
-namespace morvane {
+namespace morvane::qt {
 
 class ScanningWindow : public ScanWindow {
 public:
@@ -29,4 +29,4 @@ private:
     bool manualOpenRequested_ = false;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

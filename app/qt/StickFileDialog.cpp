@@ -11,7 +11,7 @@
 
 #include "app/qt/ModalAnswers.h"
 
-namespace morvane {
+namespace morvane::qt {
 namespace {
 
 QString qtText(std::string_view text)
@@ -44,4 +44,4 @@ std::optional<std::string> StickFileDialog::chooseFile(const FileOpenRequest& re
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

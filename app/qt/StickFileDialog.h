@@ -3,11 +3,11 @@
 
 #include "ui/FileOpenDialog.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 class StickFileDialog : public FileOpenDialog {
 public:
     std::optional<std::string> chooseFile(const FileOpenRequest& request) override;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -6,7 +6,7 @@
 
 #include <QStringDecoder>
 
-namespace morvane {
+namespace morvane::qt {
 
 QString stickText(std::string_view bytes)
 {
@@ -18,4 +18,4 @@ QString stickText(std::string_view bytes)
     return QString::fromLatin1(view);
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

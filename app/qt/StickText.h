@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-namespace morvane {
+namespace morvane::qt {
 
 // `bytes` as UTF-8 when they are valid UTF-8, else as Latin-1.
 QString stickText(std::string_view bytes);
 
-}  // namespace morvane
+}  // namespace morvane::qt

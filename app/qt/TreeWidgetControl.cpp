@@ -4,7 +4,7 @@
 
 #include <QTreeWidget>
 
-namespace morvane {
+namespace morvane::qt {
 namespace {
 
 constexpr int kHandleRole = Qt::UserRole;
@@ -65,4 +65,4 @@ void TreeWidgetControl::expand(Item item) { widgetItem(item)->setExpanded(true);
 
 void TreeWidgetControl::select(Item item) { view_.setCurrentItem(widgetItem(item)); }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -9,7 +9,7 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace morvane {
+namespace morvane::qt {
 
 class TreeWidgetControl : public TreeControl {
 public:
@@ -31,4 +31,4 @@ private:
     std::vector<QTreeWidgetItem*> items_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -2,7 +2,7 @@
 // stick where removable media are mounted.
 #include <QApplication>
 
-#include "app/qt/DialogMessages.h"
+#include "app/qt/MessageBoxMessages.h"
 #include "app/qt/MorvaneApp.h"
 #include "reports/KeyPadSource.h"
 #include "stick/MountPoints.h"
@@ -10,8 +10,9 @@
 int main(int argc, char** argv)
 {
     using namespace morvane;
+    using namespace morvane::qt;
     QApplication application(argc, argv);  // takes Qt's own options out of argv
-    DialogMessages messages;
+    MessageBoxMessages messages;
     const UsingKeyPads pads(windowProgramKeyPads(messages));
     MorvaneApp app(removableMediaRoots());
     if (!app.start(argc > 1 ? argv[1] : ""))

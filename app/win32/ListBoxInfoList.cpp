@@ -6,7 +6,7 @@
 
 #include "base/win32/WideText.h"
 
-namespace morvane {
+namespace morvane::win32 {
 void ListBoxInfoList::addLine(std::string_view text)
 {
     lines_.emplace_back(text);
@@ -19,4 +19,4 @@ void ListBoxInfoList::clear()
     SendMessageW(listBox_, LB_RESETCONTENT, 0, 0);
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

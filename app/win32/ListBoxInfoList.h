@@ -7,7 +7,7 @@
 
 #include "reports/InfoList.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class ListBoxInfoList : public InfoList {
 public:
@@ -23,4 +23,4 @@ private:
     std::vector<std::string> lines_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

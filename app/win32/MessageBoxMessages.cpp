@@ -5,7 +5,7 @@
 #include "base/win32/WideText.h"
 #include "stick/ProgramPlaces.h"
 
-namespace morvane {
+namespace morvane::win32 {
 namespace {
 
 std::wstring programName()
@@ -26,4 +26,4 @@ void MessageBoxMessages::showMessage(std::string_view text)
     MessageBoxW(owner_.window, widenUtf8(text).c_str(), caption_.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -7,7 +7,7 @@
 #include "app/win32/OwnerWindow.h"
 #include "ui/UserMessages.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class MessageBoxMessages : public UserMessages {
 public:
@@ -19,4 +19,4 @@ private:
     std::wstring caption_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-namespace morvane {
+namespace morvane::win32 {
 
 struct OwnerWindow {
     HWND window = nullptr;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

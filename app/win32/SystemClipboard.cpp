@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-namespace morvane {
+namespace morvane::win32 {
 namespace {
 
 HGLOBAL copyToGlobalMemory(std::string_view bytes)
@@ -43,4 +43,4 @@ Clipboard::Result SystemClipboard::putText(std::string_view bytes)
     return Result::Done;
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -4,7 +4,7 @@
 #include "app/win32/OwnerWindow.h"
 #include "ui/Clipboard.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class SystemClipboard : public Clipboard {
 public:
@@ -15,4 +15,4 @@ private:
     const OwnerWindow& owner_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

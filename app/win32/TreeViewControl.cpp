@@ -5,7 +5,7 @@
 
 #include "base/win32/WideText.h"
 
-namespace morvane {
+namespace morvane::win32 {
 namespace {
 
 HTREEITEM handleOf(TreeControl::Item item) { return reinterpret_cast<HTREEITEM>(item); }
@@ -76,4 +76,4 @@ void TreeViewControl::select(Item item)
     SendMessageW(view_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(handleOf(item)));
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

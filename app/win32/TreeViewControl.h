@@ -5,7 +5,7 @@
 
 #include "ui/TreeControl.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class TreeViewControl : public TreeControl {
 public:
@@ -25,4 +25,4 @@ private:
     HWND view_ = nullptr;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace morvane {
+namespace morvane::win32 {
 namespace {
 
 // The start of a span of `length` centred on `low`..`high`, moved into `areaLow`..`areaHigh`
@@ -35,4 +35,4 @@ void centreOverOwner(HWND dialog)
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

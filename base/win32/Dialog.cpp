@@ -4,7 +4,7 @@
 
 #include "base/win32/CentreOverOwner.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 INT_PTR Dialog::showModal(HINSTANCE instance, int resourceId, HWND& owner)
 {
@@ -53,4 +53,4 @@ void Dialog::attach(HWND window)
     *ownerSlot_ = window;
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace morvane {
+namespace morvane::win32 {
 
 class Dialog {
 public:
@@ -41,4 +41,4 @@ private:
     HWND* ownerSlot_ = nullptr;  // while a modal dialog runs: the owner it stands in for
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

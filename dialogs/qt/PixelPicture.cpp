@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace morvane {
+namespace morvane::qt {
 
 PixelPicture::PixelPicture(QSize size, const QString& caption, QWidget* parent)
     : QFrame(parent), picture_(size, QImage::Format_ARGB32), caption_(caption)
@@ -30,4 +30,4 @@ void PixelPicture::paintEvent(QPaintEvent* event)
     painter.drawImage(inside.topLeft(), shown);
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

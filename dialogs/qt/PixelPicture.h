@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-namespace morvane {
+namespace morvane::qt {
 
 class PixelPicture final : public QFrame {
 public:
@@ -26,4 +26,4 @@ private:
     QString caption_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

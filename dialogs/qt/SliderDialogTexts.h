@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "ui/SliderDialog.h"
+#include "ui/SliderDialogView.h"
 
-namespace morvane {
+namespace morvane::qt {
 
 struct SliderDialogTexts {
     const char* title;
@@ -23,4 +23,4 @@ inline constexpr SliderDialogTexts kSkillLevelsDialogTexts{
 inline constexpr SliderDialogTexts kVolumeDialogTexts{
     "Volume Settings", {"Volume 0:", "Volume 1:", "Volume 2:", "Volume 3:"}, nullptr, false};
 
-}  // namespace morvane
+}  // namespace morvane::qt

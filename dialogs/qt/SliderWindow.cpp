@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <span>
 
-namespace morvane {
+namespace morvane::qt {
 namespace {
 
 // The width of the Win32 dialog's trackbars, 142 dialog units.
@@ -140,4 +140,4 @@ void SliderWindow::save()
     accept();
 }
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -1,4 +1,4 @@
-// SliderWindow: the dialog a QtSliderDialog runs, its sliders tied to the editor's
+// SliderWindow: the dialog a SliderDialog runs, its sliders tied to the editor's
 // SliderControls for as long as it is open.
 #pragma once
 
@@ -12,7 +12,7 @@
 class QGridLayout;
 class QSlider;
 
-namespace morvane {
+namespace morvane::qt {
 
 class SliderWindow final : public QDialog {
 public:
@@ -34,4 +34,4 @@ private:
     QWidget* cancel_ = nullptr;
 };
 
-}  // namespace morvane
+}  // namespace morvane::qt

@@ -6,7 +6,7 @@
 
 #include "dialogs/win32/DeviceContextCanvas.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 void ColorArea::attach(HWND control, std::size_t number, const ColorAreaPainter& painter)
 {
@@ -47,4 +47,4 @@ void ColorArea::paint(HDC dc) const
     painter_->paintArea(number_, {client.left, client.top, client.right, client.bottom}, canvas);
 }
 
-}  // namespace morvane
+}  // namespace morvane::win32

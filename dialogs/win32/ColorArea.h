@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "ui/ColorDialog.h"
+#include "ui/ColorDialogView.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class ColorArea {
 public:
@@ -30,4 +30,4 @@ private:
     const ColorAreaPainter* painter_ = nullptr;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

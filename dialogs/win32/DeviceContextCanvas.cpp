@@ -2,7 +2,7 @@
 // through unchanged.
 #include "dialogs/win32/DeviceContextCanvas.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 void DeviceContextCanvas::fillRect(const PixelRect& rect, RgbColor color)
 {
@@ -14,4 +14,4 @@ void DeviceContextCanvas::fillRect(const PixelRect& rect, RgbColor color)
 
 void DeviceContextCanvas::setPixel(int x, int y, RgbColor color) { SetPixelV(dc_, x, y, color); }
 
-}  // namespace morvane
+}  // namespace morvane::win32

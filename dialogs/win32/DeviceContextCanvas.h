@@ -5,7 +5,7 @@
 
 #include "ui/Canvas.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class DeviceContextCanvas final : public Canvas {
 public:
@@ -19,4 +19,4 @@ private:
     HDC dc_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

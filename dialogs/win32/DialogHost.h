@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace morvane {
+namespace morvane::win32 {
 
 struct DialogHost {
     HINSTANCE instance;
@@ -13,4 +13,4 @@ struct DialogHost {
     HWND& owner;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

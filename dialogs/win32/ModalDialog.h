@@ -5,7 +5,7 @@
 #include "base/win32/Dialog.h"
 #include "dialogs/win32/DialogHost.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
 class ModalDialog : protected Dialog {
 protected:
@@ -20,4 +20,4 @@ private:
     int resourceId_;
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

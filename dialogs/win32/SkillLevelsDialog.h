@@ -2,13 +2,13 @@
 // levels from 0 to 10000.
 #pragma once
 
-#include "dialogs/win32/TrackbarDialog.h"
+#include "dialogs/win32/SliderDialog.h"
 
-namespace morvane {
+namespace morvane::win32 {
 
-class SkillLevelsDialog final : public TrackbarDialog {
+class SkillLevelsDialog final : public SliderDialog {
 public:
     explicit SkillLevelsDialog(const DialogHost& host);
 };
 
-}  // namespace morvane
+}  // namespace morvane::win32

@@ -17,6 +17,8 @@
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
+
+using namespace morvane::qt;
 namespace {
 
 QStringList textsOf(const QList<QAction*>& actions)

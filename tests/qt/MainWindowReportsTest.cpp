@@ -14,6 +14,8 @@
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
+
+using namespace morvane::qt;
 namespace {
 
 struct Entry {

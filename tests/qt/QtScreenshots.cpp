@@ -16,13 +16,15 @@
 #include <functional>
 #include <string>
 
-#include "app/qt/DialogMessages.h"
+#include "app/qt/MessageBoxMessages.h"
 #include "app/qt/ModalAnswers.h"
 #include "app/qt/MorvaneApp.h"
 #include "reports/KeyPadSource.h"
 #include "tests/qt/QtTestSupport.h"
 
 namespace morvane::test {
+
+using namespace morvane::qt;
 namespace {
 
 namespace fs = std::filesystem;
@@ -101,6 +103,7 @@ bool captureProgram(const std::string& stick, const fs::path& outputDir)
 int main(int argc, char** argv)
 {
     using namespace morvane;
+    using namespace morvane::qt;
     if (argc != 3) {
         std::fputs("usage: morvane_qt_screenshots STICK OUTPUT_DIR\n", stderr);
         return 64;
@@ -113,7 +116,7 @@ int main(int argc, char** argv)
     // Unattended: a message is only recorded, and the file-open dialog takes the answers.
     ModalAnswers answers;
     const AnsweringModals answering(answers);
-    DialogMessages messages;
+    MessageBoxMessages messages;
     const UsingKeyPads pads(windowProgramKeyPads(messages));
     if (!test::captureSearchWindow(answers, stick, outputDir / "qt-search.png") ||
         !test::captureProgram(stick, outputDir)) {

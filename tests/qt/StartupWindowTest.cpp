@@ -17,6 +17,8 @@
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
+
+using namespace morvane::qt;
 namespace {
 
 std::string markerOf(const std::filesystem::path& stick) { return (stick / "MEMSTICK.IND").string(); }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "ui/SliderDialog.h"
+#include "ui/SliderDialogView.h"
 
 namespace morvane::test {
 

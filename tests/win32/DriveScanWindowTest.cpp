@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <mutex>
 
-#include "app/win32/ScanDialogRes.h"
+#include "app/win32/ScanningWindowRes.h"
 #include "base/win32/WideText.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/GuiSession.h"

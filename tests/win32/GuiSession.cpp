@@ -5,10 +5,12 @@
 
 #include <algorithm>
 
-#include "app/win32/BrowserApp.h"
-#include "app/win32/BrowserDialogRes.h"
+#include "app/win32/MainWindowRes.h"
+#include "app/win32/MorvaneApp.h"
 
 namespace morvane::test {
+
+using namespace morvane::win32;
 namespace {
 
 struct WindowSearch {
@@ -94,7 +96,7 @@ void GuiSession::start(std::wstring commandLine, MarkerProbe probe)
 {
     ui_ = std::thread([this, commandLine, probe = std::move(probe)] {
         uiThread_ = GetCurrentThreadId();
-        BrowserApp(GetModuleHandleW(nullptr), probe).run(commandLine);
+        MorvaneApp(GetModuleHandleW(nullptr), probe).run(commandLine);
         ended_ = true;
     });
     waitUntil([this] { return uiThread_ != 0; });

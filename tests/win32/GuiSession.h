@@ -1,4 +1,4 @@
-// Drives the real Win32 program in-process: BrowserApp runs on its own UI thread, and
+// Drives the real Win32 program in-process: MorvaneApp runs on its own UI thread, and
 // the test body finds that thread's windows and sends or posts messages to them.
 // Anything that opens a modal window (a message box, a dialog) must be posted.
 #pragma once

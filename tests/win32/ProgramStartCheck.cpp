@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/MainWindowCommandIds.h"
-#include "app/win32/BrowserDialogRes.h"
+#include "app/win32/MainWindowRes.h"
 
 namespace {
 

@@ -1,0 +1,25 @@
+// A message box belongs to the active window (the main window, or an editor's dialog
+// while one is open), so that it blocks it; before the main window exists it has none.
+// Its caption is the name the program was started by.
+#include "app/qt/MessageBoxMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/qt/ModalAnswers.h"
+
+namespace morvane::qt {
+
+void MessageBoxMessages::showMessage(std::string_view text)
+{
+    if (ModalAnswers* answers = modalAnswers()) {
+        answers->messages.emplace_back(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace morvane::qt

@@ -1,0 +1,59 @@
+// MainWindow: the main window, run modally until Exit, Enter, Escape or its close box.
+#pragma once
+
+#include <windows.h>
+
+#include "app/MainWindowContext.h"
+#include "app/win32/ListBoxInfoList.h"
+#include "app/win32/OwnerWindow.h"
+#include "app/win32/TreeViewControl.h"
+#include "base/win32/Dialog.h"
+#include "dialogs/win32/ColorPreferencesDialog.h"
+#include "dialogs/win32/HumanFacesDialog.h"
+#include "dialogs/win32/SkillLevelsDialog.h"
+#include "dialogs/win32/VolumePresetsDialog.h"
+
+namespace morvane::win32 {
+
+// What the main window borrows from the application.
+struct MainWindowServices {
+    StickRoot& stick;
+    UserMessages& messages;
+    FileOpenDialog& fileDialog;
+    Clipboard& clipboard;
+    WaitCursor& waitCursor;
+    OwnerWindow& mainWindow;  // set to this window while it runs
+};
+
+class MainWindow final : private Dialog {
+public:
+    MainWindow(HINSTANCE instance, const MainWindowServices& services);
+
+    // Runs the window modally, without an owner; answers IDOK or IDCANCEL.
+    INT_PTR runModal();
+
+private:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onInit();
+    void onCommand(int id);
+    bool onNotify(const NMHDR& header);
+    void paintMinimised();
+    void close(int result);
+
+    HINSTANCE instance_;
+    MainWindowServices services_;
+    HICON icon_;
+    HICON smallIcon_;
+    TreeViewControl tree_;
+    ListBoxInfoList list_;
+    DialogHost dialogHost_;  // the editors' and viewers' dialogs belong to this window
+    SkillLevelsDialog skillLevelsDialog_;
+    VolumePresetsDialog volumeDialog_;
+    ColorPreferencesDialog colorDialog_;
+    HumanFacesDialog faceDialog_;
+    EditorViews editors_;
+    MainWindowContext context_;
+    bool treeReleased_ = false;
+};
+
+}  // namespace morvane::win32

@@ -1,0 +1,50 @@
+// The scanning window. It has no message loop of its own: the scan delivers waiting
+// messages between two probes, and "Manual Open" only raises a flag that the scan reads.
+#include "app/win32/ScanningWindow.h"
+
+#include "app/win32/ScanningWindowRes.h"
+#include "base/win32/WideText.h"
+
+namespace morvane::win32 {
+
+INT_PTR ScanningWindow::handleMessage(UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    // The window exists only while the drives are probed: over it the hourglass stays.
+    if (message == WM_SETCURSOR) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        manualOpenRequested_ = true;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void ScanningWindow::open() { showModeless(instance_, IDD_SCAN); }
+
+void ScanningWindow::showProbePath(std::string_view path)
+{
+    if (window() == nullptr)
+        return;
+    SetDlgItemTextW(window(), IDC_PROBE_PATH, widenUtf8(path).c_str());
+    RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void ScanningWindow::deliverWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (window() != nullptr && IsDialogMessageW(window(), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void ScanningWindow::close() { destroy(); }
+
+}  // namespace morvane::win32

@@ -1,0 +1,31 @@
+// HumanFacesDialog: the window of the Human Faces command, the list of stored faces and the
+// picture of the selected one.
+#pragma once
+
+#include <optional>
+
+#include "dialogs/win32/ModalDialog.h"
+#include "ui/FaceDialogView.h"
+
+namespace morvane::win32 {
+
+class HumanFacesDialog final : public FaceDialogView, private ModalDialog {
+public:
+    explicit HumanFacesDialog(const DialogHost& host);
+    void runModal(const FaceRecords& faces) override;
+
+private:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onInit();
+    void onSelectionChange();
+    // The face of the last selection, if any, over whatever `dc` holds.
+    void drawFace(HDC dc) const;
+    void drawFaceOnScreen(HWND picture) const;
+    static LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR subclassId, DWORD_PTR self);
+
+    const FaceRecords* faces_ = nullptr;
+    std::optional<std::size_t> shownRecord_;  // the face of the last selection
+};
+
+}  // namespace morvane::win32
