@@ -18,21 +18,12 @@ public:
     void run() { runDialog(); }
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM) override
+    void onInit() override
     {
-        if (message == WM_INITDIALOG) {
-            SetDlgItemTextW(window(), IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
-            SetDlgItemTextW(window(), IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
-            // No inner margin: the field's text lines up with the labels above it.
-            SendDlgItemMessageW(window(), IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                                0);
-            return TRUE;
-        }
-        if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-            EndDialog(window(), LOWORD(wParam));
-            return TRUE;
-        }
-        return FALSE;
+        SetDlgItemTextW(window(), IDC_ABOUT_VERSION, L"Version " MORVANE_VERSION_TEXT);
+        SetDlgItemTextW(window(), IDC_ABOUT_KEY_PADS, widenUtf8(keyPadsLine(keyPadsInUse())).c_str());
+        // No inner margin: the field's text lines up with the labels above it.
+        SendDlgItemMessageW(window(), IDC_ABOUT_KEY_PADS, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
 };
 

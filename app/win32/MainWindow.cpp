@@ -38,15 +38,9 @@ MainWindow::MainWindow(HINSTANCE instance, const MainWindowServices& services)
 
 INT_PTR MainWindow::runModal() { return showModal(instance_, IDD_BROWSER, services_.mainWindow.window); }
 
-INT_PTR MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR MainWindow::onMessage(UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        onInit();
-        return TRUE;  // the focus goes to the first tab stop, the tree
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam));
-        return TRUE;
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_PAINT:
@@ -61,8 +55,8 @@ INT_PTR MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// The tree has no selection yet; when it takes the focus it selects "Summary", and that
-// selection change shows the Summary report.
+// The tree has no selection yet; when it takes the focus (the first tab stop) it selects
+// "Summary", and that selection change shows the Summary report.
 void MainWindow::onInit()
 {
     SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -121,7 +115,7 @@ void MainWindow::close(int result)
 {
     releaseReportTree(tree_);
     treeReleased_ = true;
-    EndDialog(window(), result);
+    end(result);
 }
 
 }  // namespace morvane::win32

@@ -33,9 +33,9 @@ public:
     INT_PTR runModal();
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void onInit();
-    void onCommand(int id);
+    void onInit() override;
+    void onCommand(int id) override;
+    INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool onNotify(const NMHDR& header);
     void paintMinimised();
     void close(int result);

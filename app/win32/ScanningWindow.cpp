@@ -7,21 +7,21 @@
 
 namespace morvane::win32 {
 
-INT_PTR ScanningWindow::handleMessage(UINT message, WPARAM wParam, LPARAM)
+// "Manual Open" (also Escape and the close box) does not end the window: the scan does.
+void ScanningWindow::onCommand(int id)
 {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    // The window exists only while the drives are probed: over it the hourglass stays.
-    if (message == WM_SETCURSOR) {
-        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    if (id == IDCANCEL)
         manualOpenRequested_ = true;
-        return TRUE;
-    }
-    return FALSE;
+}
+
+// The window exists only while the drives are probed: over it the hourglass stays.
+INT_PTR ScanningWindow::onMessage(UINT message, WPARAM, LPARAM)
+{
+    if (message != WM_SETCURSOR)
+        return FALSE;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
+    return TRUE;
 }
 
 void ScanningWindow::open() { showModeless(instance_, IDD_SCAN); }

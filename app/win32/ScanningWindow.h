@@ -20,7 +20,8 @@ public:
     void close() override;
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onCommand(int id) override;
+    INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HINSTANCE instance_;
     bool manualOpenRequested_ = false;

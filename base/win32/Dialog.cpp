@@ -44,6 +44,30 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND window, UINT message, WPARAM wParam, LP
     return self == nullptr ? FALSE : self->handleMessage(message, wParam, lParam);
 }
 
+// A click is a command whoever sends it; so are a menu's and an accelerator's WM_COMMAND,
+// which come without a control.
+INT_PTR Dialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        onInit();
+        return TRUE;
+    }
+    if (message != WM_COMMAND)
+        return onMessage(message, wParam, lParam);
+    const int code = HIWORD(wParam);
+    if (lParam != 0 && code != BN_CLICKED)
+        onNotification(LOWORD(wParam), code);
+    else
+        onCommand(LOWORD(wParam));
+    return TRUE;
+}
+
+void Dialog::onCommand(int id)
+{
+    if (id == IDOK || id == IDCANCEL)
+        end(id);
+}
+
 void Dialog::attach(HWND window)
 {
     window_ = window;

@@ -18,19 +18,6 @@ void ColorPreferencesDialog::runModal(const ColorAreaPainter& painter)
     painter_ = nullptr;
 }
 
-INT_PTR ColorPreferencesDialog::handleMessage(UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_INITDIALOG) {
-        onInit();
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(window(), IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 // Area i, the control IDC_COLOR_AREA0 + i, shows colour i.
 void ColorPreferencesDialog::onInit()
 {

@@ -16,8 +16,7 @@ public:
     void runModal(const ColorAreaPainter& painter) override;
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void onInit();
+    void onInit() override;
 
     std::array<ColorArea, ColorAreaPainter::kAreaCount> areas_;
     const ColorAreaPainter* painter_ = nullptr;

@@ -21,21 +21,6 @@ void HumanFacesDialog::runModal(const FaceRecords& faces)
     faces_ = nullptr;
 }
 
-INT_PTR HumanFacesDialog::handleMessage(UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_INITDIALOG) {
-        onInit();
-        return TRUE;
-    }
-    if (message != WM_COMMAND)
-        return FALSE;
-    if (LOWORD(wParam) == IDC_FACE_LIST && HIWORD(wParam) == LBN_SELCHANGE)
-        onSelectionChange();
-    else if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-        EndDialog(window(), IDOK);
-    return TRUE;
-}
-
 // The names in record order, each entry keeping its record index; nothing selected.
 void HumanFacesDialog::onInit()
 {
@@ -48,8 +33,11 @@ void HumanFacesDialog::onInit()
     SetWindowSubclass(item(IDC_FACE_PICTURE), pictureProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void HumanFacesDialog::onSelectionChange()
+// A name chosen in the list shows its face.
+void HumanFacesDialog::onNotification(int id, int code)
 {
+    if (id != IDC_FACE_LIST || code != LBN_SELCHANGE)
+        return;
     HWND list = item(IDC_FACE_LIST);
     const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR)

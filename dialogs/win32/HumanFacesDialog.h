@@ -15,9 +15,8 @@ public:
     void runModal(const FaceRecords& faces) override;
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void onInit();
-    void onSelectionChange();
+    void onInit() override;
+    void onNotification(int id, int code) override;
     // The face of the last selection, if any, over whatever `dc` holds.
     void drawFace(HDC dc) const;
     void drawFaceOnScreen(HWND picture) const;

@@ -12,7 +12,7 @@ protected:
     ModalDialog(const DialogHost& host, int resourceId) : host_(host), resourceId_(resourceId) {}
     ~ModalDialog() = default;
 
-    // Shows the dialog until it ends; answers the value given to EndDialog (IDOK, IDCANCEL).
+    // Shows the dialog until it ends; answers the value given to end (IDOK, IDCANCEL).
     INT_PTR runDialog() { return showModal(host_.instance, resourceId_, host_.owner); }
 
 private:

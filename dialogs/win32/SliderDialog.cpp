@@ -17,21 +17,12 @@ bool SliderDialog::runModal(SliderControls& controls)
     return result == IDOK;
 }
 
-INT_PTR SliderDialog::handleMessage(UINT message, WPARAM wParam, LPARAM)
+INT_PTR SliderDialog::onMessage(UINT message, WPARAM, LPARAM)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        onInit();
-        return TRUE;
-    case WM_HSCROLL:
-        takePositions();
-        return TRUE;
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam));
-        return TRUE;
-    default:
+    if (message != WM_HSCROLL)
         return FALSE;
-    }
+    takePositions();
+    return TRUE;
 }
 
 // All ranges first, without redraw; then the positions, with redraw.
@@ -49,13 +40,13 @@ void SliderDialog::onCommand(int id)
     if (id == IDOK) {
         takePositions();
         controls_->save();  // may show the editor's warning, owned by this dialog
-        EndDialog(window(), IDOK);
-    } else if (id == IDCANCEL) {
-        EndDialog(window(), IDCANCEL);
+        end(IDOK);
     } else if (const auto preset = std::find(ids_.presets.begin(), ids_.presets.end(), id);
                preset != ids_.presets.end()) {
         controls_->pressPreset(static_cast<std::size_t>(preset - ids_.presets.begin()));
         showPositions();
+    } else {
+        Dialog::onCommand(id);
     }
 }
 

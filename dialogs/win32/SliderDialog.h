@@ -29,9 +29,9 @@ protected:
     }
 
 private:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void onInit();
-    void onCommand(int id);
+    void onInit() override;
+    void onCommand(int id) override;
+    INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void showPositions();
     void takePositions();
     HWND slider(std::size_t index) const { return item(ids_.sliders[index]); }
