@@ -15,7 +15,7 @@ namespace {
 // An editor saves through the system's file operations.
 EditorServices editorServices(MainWindowContext& window, SliderDialogView& view)
 {
-    return {window.messages, view, window.list, window.stick, systemFileOperations()};
+    return {window.services.messages, view, window.list, window.services.stick, systemFileOperations()};
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ bool runStickCommand(int id, MainWindowContext& window)
         openNewImage(window);
         return true;
     case IDM_COPY_REPORT:
-        copyReportToClipboard(window.list, window.clipboard, window.messages);
+        copyReportToClipboard(window.list, window.services.clipboard, window.services.messages);
         return true;
     case IDM_SKILL_LEVELS:
         editSkillLevels(editorServices(window, window.editors.skillLevels));
@@ -36,10 +36,10 @@ bool runStickCommand(int id, MainWindowContext& window)
         editVolumePresets(editorServices(window, window.editors.volumePresets));
         return true;
     case IDM_COLOR_PREFERENCES:
-        viewColorPreferences(window.messages, window.editors.colorPreferences);
+        viewColorPreferences(window.services.messages, window.editors.colorPreferences);
         return true;
     case IDM_HUMAN_FACES:
-        viewHumanFaces(window.messages, window.editors.humanFaces);
+        viewHumanFaces(window.services.messages, window.editors.humanFaces);
         return true;
     default:
         return false;

@@ -1,5 +1,6 @@
-// What the main window's commands work on: the opened stick, the report tree, the
-// information list, the window system's services and the editors' and viewers' dialogs.
+// What the main window borrows from its program, and what its commands work on: the
+// opened stick, the report tree, the information list, the window system's services and
+// the editors' and viewers' dialogs.
 #pragma once
 
 #include "reports/InfoList.h"
@@ -24,14 +25,19 @@ struct EditorViews {
     FaceDialogView& humanFaces;
 };
 
-struct MainWindowContext {
+// What a window program lends its main window.
+struct MainWindowServices {
     StickRoot& stick;
-    TreeControl& tree;
-    InfoList& list;
-    WaitCursor& waitCursor;
     UserMessages& messages;
     FileOpenDialog& fileDialog;
     Clipboard& clipboard;
+    WaitCursor& waitCursor;
+};
+
+struct MainWindowContext {
+    MainWindowServices services;
+    TreeControl& tree;
+    InfoList& list;
     EditorViews editors;
 };
 

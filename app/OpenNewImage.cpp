@@ -26,7 +26,7 @@ void showFirstEntry(MainWindowContext& window)
     if (!summary)
         return;
     window.tree.select(*summary);
-    showSelectedReport(window.tree, window.list, window.waitCursor, window.stick);
+    showSelectedReport(window.tree, window.list, window.services.waitCursor, window.services.stick);
 }
 
 }  // namespace
@@ -34,12 +34,12 @@ void showFirstEntry(MainWindowContext& window)
 void openNewImage(MainWindowContext& window)
 {
     std::string chosen;
-    if (!askForStickFile(window.fileDialog, chosen))
+    if (!askForStickFile(window.services.fileDialog, chosen))
         return;
-    const StickRoot previous = window.stick;
-    if (!enterStickDirectory(chosen) || !openStick(window.stick, window.messages)) {
-        returnToStick(window.stick, previous);
-        window.messages.showMessage(kOpenFailed);
+    const StickRoot previous = window.services.stick;
+    if (!enterStickDirectory(chosen) || !openStick(window.services.stick, window.services.messages)) {
+        returnToStick(window.services.stick, previous);
+        window.services.messages.showMessage(kOpenFailed);
         return;
     }
     showFirstEntry(window);

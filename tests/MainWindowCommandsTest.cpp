@@ -128,9 +128,10 @@ protected:
     test::ScriptedSliderView volumeView{[](SliderControls&) { return false; }};
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
-    MainWindowContext context{
-        stick,       tree,          list,         ui.waitCursor,
-        ui.messages, ui.fileDialog, ui.clipboard, {skillView, volumeView, colorView, faceView}};
+    MainWindowContext context{{stick, ui.messages, ui.fileDialog, ui.clipboard, ui.waitCursor},
+                              tree,
+                              list,
+                              {skillView, volumeView, colorView, faceView}};
     Lines shownBefore;
 };
 
@@ -212,9 +213,7 @@ TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStic
     };
     test::ScriptedSliderView skills{moveAndSave(10000)};
     test::ScriptedSliderView volume{moveAndSave(1)};
-    MainWindowContext withScripts{
-        stick,       tree,          list,         ui.waitCursor,
-        ui.messages, ui.fileDialog, ui.clipboard, {skills, volume, colorView, faceView}};
+    MainWindowContext withScripts{context.services, tree, list, {skills, volume, colorView, faceView}};
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, withScripts));
     EXPECT_TRUE(runStickCommand(IDM_VOLUME_PRESETS, withScripts));
     EXPECT_EQ(skills.opened, (test::SliderPositionList{10000, 5000, 7500, 2500}));

@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QTreeWidget>
 
+#include "app/MainMenu.h"
 #include "app/MainWindowCommandIds.h"
 #include "app/MainWindowCommands.h"
 #include "app/qt/AboutBox.h"
@@ -19,13 +20,11 @@
 namespace morvane::qt {
 
 MainWindow::MainWindow(const MainWindowServices& services)
-    : services_(services), treeView_(new QTreeWidget), listView_(new QListWidget), tree_(*treeView_),
-      list_(*listView_), skillLevelsDialog_(this, kSkillLevelsDialogTexts),
-      volumeDialog_(this, kVolumeDialogTexts), colorDialog_(this),
+    : treeView_(new QTreeWidget), listView_(new QListWidget), tree_(*treeView_), list_(*listView_),
+      skillLevelsDialog_(this, kSkillLevelsDialogTexts), volumeDialog_(this, kVolumeDialogTexts),
+      colorDialog_(this),
       faceDialog_(this), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_},
-      context_{
-          services.stick,     tree_,   list_, services.waitCursor, services.messages, services.fileDialog,
-          services.clipboard, editors_}
+      context_{services, tree_, list_, editors_}
 {
     setWindowTitle("Morvane");
     addMenus();
@@ -50,25 +49,18 @@ MainWindow::~MainWindow()
 
 // On macOS Qt would move About and Exit into the application menu by their texts; they
 // keep their places, as on Windows.
-void MainWindow::addCommand(QMenu* menu, const char* text, int id)
-{
-    QAction* action = menu->addAction(text, this, [this, id] { runCommand(id); });
-    action->setMenuRole(QAction::NoRole);
-}
-
 void MainWindow::addMenus()
 {
-    QMenu* options = menuBar()->addMenu("&Options");
-    addCommand(options, "&Open", IDM_OPEN);
-    addCommand(options, "&Copy Report to Clipboard", IDM_COPY_REPORT);
-    addCommand(options, "&About", IDM_ABOUT);
-    addCommand(options, "E&xit", IDM_EXIT);
-    QMenu* change = menuBar()->addMenu("&Change");
-    addCommand(change, "&Skill Levels", IDM_SKILL_LEVELS);
-    addCommand(change, "&Volume Presets", IDM_VOLUME_PRESETS);
-    QMenu* view = menuBar()->addMenu("&View");
-    addCommand(view, "&Color Preferences", IDM_COLOR_PREFERENCES);
-    addCommand(view, "&Human Faces", IDM_HUMAN_FACES);
+    for (const Menu& menu : kMainMenu) {
+        QMenu* shown = menuBar()->addMenu(QString::fromUtf8(menu.title.data(), qsizetype(menu.title.size())));
+        for (const MenuItem& item : menu.items) {
+            const int id = item.commandId;
+            QAction* action =
+                shown->addAction(QString::fromUtf8(item.text.data(), qsizetype(item.text.size())), this,
+                                 [this, id] { runCommand(id); });
+            action->setMenuRole(QAction::NoRole);
+        }
+    }
 }
 
 // "Files" over the tree with the buttons below it, "Information:" over the list, which
@@ -115,7 +107,7 @@ void MainWindow::runCommand(int id)
 // A click on the selected entry reads the stick afresh.
 void MainWindow::showSelectedEntry()
 {
-    showSelectedReport(tree_, list_, services_.waitCursor, services_.stick);
+    showSelectedReport(tree_, list_, context_.services.waitCursor, context_.services.stick);
 }
 
 }  // namespace morvane::qt

@@ -11,19 +11,9 @@
 #include "dialogs/qt/SliderDialog.h"
 
 class QListWidget;
-class QMenu;
 class QTreeWidget;
 
 namespace morvane::qt {
-
-// What the main window borrows from the application.
-struct MainWindowServices {
-    StickRoot& stick;
-    UserMessages& messages;
-    FileOpenDialog& fileDialog;
-    Clipboard& clipboard;
-    WaitCursor& waitCursor;
-};
 
 class MainWindow : public QMainWindow {
 public:
@@ -33,11 +23,9 @@ public:
 private:
     void addMenus();
     QWidget* reportArea();
-    void addCommand(QMenu* menu, const char* text, int id);
     void runCommand(int id);
     void showSelectedEntry();
 
-    MainWindowServices services_;
     QTreeWidget* treeView_;
     QListWidget* listView_;
     TreeWidgetControl tree_;

@@ -5,11 +5,13 @@
 
 #include <commctrl.h>
 
+#include "app/MainMenu.h"
 #include "app/MainWindowCommandIds.h"
 #include "app/MainWindowCommands.h"
 #include "app/win32/AboutBox.h"
 #include "app/win32/MainWindowRes.h"
 #include "app/win32/MorvaneRes.h"
+#include "base/win32/WideText.h"
 #include "reports/ReportTree.h"
 
 namespace morvane::win32 {
@@ -22,21 +24,32 @@ HICON loadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
                                          LR_SHARED));
 }
 
+// Fills the window's menu bar from the menu table, in place of the resource's stand-in.
+void fillMenuBar(HMENU bar)
+{
+    while (GetMenuItemCount(bar) > 0)
+        DeleteMenu(bar, 0, MF_BYPOSITION);
+    for (const Menu& menu : kMainMenu) {
+        HMENU popup = CreatePopupMenu();
+        for (const MenuItem& item : menu.items)
+            AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.commandId),
+                        widenUtf8(item.text).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widenUtf8(menu.title).c_str());
+    }
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const MainWindowServices& services)
-    : instance_(instance), services_(services), icon_(loadProgramIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(loadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)),
-      dialogHost_{instance, services.mainWindow.window}, skillLevelsDialog_(dialogHost_),
-      volumeDialog_(dialogHost_), colorDialog_(dialogHost_),
+MainWindow::MainWindow(HINSTANCE instance, const MainWindowServices& services, OwnerWindow& owner)
+    : instance_(instance), owner_(owner), icon_(loadProgramIcon(instance, SM_CXICON, SM_CYICON)),
+      smallIcon_(loadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)), dialogHost_{instance, owner.window},
+      skillLevelsDialog_(dialogHost_), volumeDialog_(dialogHost_), colorDialog_(dialogHost_),
       faceDialog_(dialogHost_), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_},
-      context_{
-          services.stick,     tree_,   list_, services.waitCursor, services.messages, services.fileDialog,
-          services.clipboard, editors_}
+      context_{services, tree_, list_, editors_}
 {
 }
 
-INT_PTR MainWindow::runModal() { return showModal(instance_, IDD_BROWSER, services_.mainWindow.window); }
+INT_PTR MainWindow::runModal() { return showModal(instance_, IDD_BROWSER, owner_.window); }
 
 INT_PTR MainWindow::onMessage(UINT message, WPARAM, LPARAM lParam)
 {
@@ -61,6 +74,7 @@ void MainWindow::onInit()
 {
     SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    fillMenuBar(GetMenu(window()));
     tree_.attach(GetDlgItem(window(), IDC_REPORT_TREE));
     list_.attach(GetDlgItem(window(), IDC_INFO_LIST));
     buildReportTree(tree_);
@@ -93,7 +107,7 @@ bool MainWindow::onNotify(const NMHDR& header)
     if (header.idFrom != IDC_REPORT_TREE || (header.code != TVN_SELCHANGEDW && header.code != NM_CLICK))
         return false;
     if (!treeReleased_)
-        showSelectedReport(tree_, list_, services_.waitCursor, services_.stick);
+        showSelectedReport(tree_, list_, context_.services.waitCursor, context_.services.stick);
     SetWindowLongPtrW(window(), DWLP_MSGRESULT, 0);
     return true;
 }

@@ -15,19 +15,10 @@
 
 namespace morvane::win32 {
 
-// What the main window borrows from the application.
-struct MainWindowServices {
-    StickRoot& stick;
-    UserMessages& messages;
-    FileOpenDialog& fileDialog;
-    Clipboard& clipboard;
-    WaitCursor& waitCursor;
-    OwnerWindow& mainWindow;  // set to this window while it runs
-};
-
 class MainWindow final : private Dialog {
 public:
-    MainWindow(HINSTANCE instance, const MainWindowServices& services);
+    // `owner` is set to this window while it runs.
+    MainWindow(HINSTANCE instance, const MainWindowServices& services, OwnerWindow& owner);
 
     // Runs the window modally, without an owner; answers IDOK or IDCANCEL.
     INT_PTR runModal();
@@ -41,7 +32,7 @@ private:
     void close(int result);
 
     HINSTANCE instance_;
-    MainWindowServices services_;
+    OwnerWindow& owner_;
     HICON icon_;
     HICON smallIcon_;
     TreeViewControl tree_;

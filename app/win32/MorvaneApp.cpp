@@ -69,7 +69,7 @@ void MorvaneApp::initInstance(std::wstring_view commandLine)
     if (!locateStick(narrowToUtf8(commandLine), ui, stick_))
         return;
     SystemClipboard clipboard(mainWindow);
-    MainWindow browser(instance_, {stick_, messages, fileDialog, clipboard, waitCursor, mainWindow});
+    MainWindow browser(instance_, {stick_, messages, fileDialog, clipboard, waitCursor}, mainWindow);
     browser.runModal();
 }
 
