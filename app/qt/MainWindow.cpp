@@ -34,9 +34,12 @@ MainWindow::MainWindow(const MainWindowServices& services)
     connect(treeView_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedEntry);
     tree_.select(*tree_.firstChild(TreeControl::kTopLevel));
     treeView_->setFocus();
-    // Enter and Escape close the window, as they close the Windows program's main window.
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &QWidget::close);
+    // The platform's quit key (Ctrl+Q; on macOS Qt reads Ctrl as Cmd) ends the program, as
+    // Options > Exit and the close box do. Enter and Escape do not: on Linux and macOS a key
+    // pressed in the tree must never end the program, though they close Morvane.exe's main
+    // window, which is a dialog. The editors' and viewers' dialogs keep both keys.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 // The tree's items go with the widget after this; no selection change may reach the
