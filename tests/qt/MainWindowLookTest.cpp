@@ -107,8 +107,7 @@ private slots:
         for (const char* file : {"OPEN-R/APP/DATA/P/FVAR", "OPEN-R/MW/CONF/VOLUME.CFG",
                                  "OPEN-R/APP/DATA/P/TR.CT", "OPEN-R/APP/DATA/P/FIFDATA.BIN"})
             stick.remove(file);
-        const QString expected =
-            cliOutput({command, QString::fromStdString(stick.rootPath())}, true).chopped(1);
+        const QString expected = runCli({command, QString::fromStdString(stick.rootPath())}).err.chopped(1);
         QVERIFY(!expected.isEmpty());
         ModalAnswers answers;
         const AnsweringModals answering(answers);
@@ -143,7 +142,7 @@ private slots:
         QFETCH(QString, title);
         QString shown;
         QWidget* owner = nullptr;
-        answerNextModal([&](QWidget& dialog) {
+        answerNextModal([&](QDialog& dialog) {
             shown = dialog.windowTitle();
             owner = dialog.parentWidget();
             QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -180,10 +179,10 @@ private slots:
     void theAboutBoxNamesTheVersionAndTheKeyPads()
     {
         // "morvane-cli VERSION" and the key pads line.
-        const QStringList version = QString::fromUtf8(cliOutput({"--version"})).split('\n');
+        const QStringList version = QString::fromUtf8(runCli({"--version"}).out).split('\n');
         QString title;
         QStringList texts;
-        answerNextModal([&](QWidget& box) {
+        answerNextModal([&](QDialog& box) {
             title = box.windowTitle();
             texts = labelTexts(box);
             QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);

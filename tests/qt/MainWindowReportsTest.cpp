@@ -130,7 +130,8 @@ private slots:
         clickEntry(*session.tree, session.entry("LAN settings"));
         menuAction(*session.app.mainWindow(), "&Copy Report to Clipboard")->trigger();
         const QByteArray expected =
-            cliOutput({"report", "lan-settings", QString::fromStdString(session.stick.rootPath()), "--crlf"});
+            runCli({"report", "lan-settings", QString::fromStdString(session.stick.rootPath()), "--crlf"})
+                .out;
         QVERIFY(expected.contains("\n\r\n"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(expected));
     }

@@ -69,7 +69,7 @@ bool captureModal(QWidget& mainWindow, const QString& item, const fs::path& png,
                   const std::function<void(QWidget&)>& prepare = {})
 {
     bool saved = false;
-    answerNextModal([&](QWidget& window) {
+    answerNextModal([&](QDialog& window) {
         if (prepare)
             prepare(window);
         saved = save(window, png);

@@ -3,28 +3,38 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QFile>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <sstream>
+
+#include "base/Utf8Path.h"
+#include "cli/StickArgument.h"
+#include "tools/stickgen/SampleStick.h"
+
 namespace morvane::test {
 
-QByteArray cliOutput(const QStringList& arguments, bool fromStderr)
+CliRun runCli(const QStringList& arguments)
 {
     QProcess cli;
     cli.start(MORVANE_CLI, arguments);
     if (!cli.waitForFinished(30000))
-        return "morvane-cli did not finish";
-    return fromStderr ? cli.readAllStandardError() : cli.readAllStandardOutput();
+        return {-1, {}, "morvane-cli did not finish"};
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
+            cli.readAllStandardError()};
 }
 
 // The CR LF output splits into the list's lines exactly: a line's own line feed stays.
 QStringList cliListLines(const QString& entry, const std::string& stick)
 {
-    QByteArray output = cliOutput({"report", entry, QString::fromStdString(stick), "--crlf"});
+    QByteArray output = runCli({"report", entry, QString::fromStdString(stick), "--crlf"}).out;
     QList<QByteArray> lines = output.split('\r');
     QStringList shown;
     for (qsizetype index = 0; index + 1 < lines.size(); ++index) {
@@ -34,6 +44,23 @@ QStringList cliListLines(const QString& entry, const std::string& stick)
         shown << QString::fromUtf8(line);
     }
     return shown;
+}
+
+bool makeSampleStick(const QString& dir, bool compressed)
+{
+    return !stickgen::writeSampleStick(utf8Path(dir.toStdString()), compressed);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+OpenedStick::OpenedStick(const QString& dir)
+{
+    std::ostringstream err;
+    opened_ = cli::openStickArgument(dir.toStdString(), root, err);
 }
 
 QStringList shownLines(const QListWidget& list)
@@ -73,14 +100,39 @@ QDialog* scanningWindow()
     return nullptr;
 }
 
-void answerNextModal(std::function<void(QWidget&)> answer)
+bool clickButton(QWidget& window, const QString& text)
 {
-    QTimer::singleShot(10, [answer = std::move(answer)] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            answer(*modal);
-        else
-            answerNextModal(answer);
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+void answerWhenOpen(std::function<void(QDialog&)> answer, QDeadlineTimer deadline)
+{
+    QTimer::singleShot(10, [answer = std::move(answer), deadline] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QVERIFY2(!deadline.hasExpired(), "no modal dialog opened");
+            answerWhenOpen(answer, deadline);
+            return;
+        }
+        answer(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     });
+}
+
+}  // namespace
+
+void answerNextModal(std::function<void(QDialog&)> answer)
+{
+    answerWhenOpen(std::move(answer), QDeadlineTimer(10000));
 }
 
 }  // namespace morvane::test

@@ -26,7 +26,7 @@ std::string markerOf(const std::filesystem::path& stick) { return (stick / "MEMS
 // The refusal morvane-cli gives for `folder`, as one message.
 std::string cliRefusal(const std::string& folder)
 {
-    return cliOutput({"detect", QString::fromStdString(folder)}, true).trimmed().toStdString();
+    return runCli({"detect", QString::fromStdString(folder)}).err.trimmed().toStdString();
 }
 
 QStringList summaryOf(const MorvaneApp& app)

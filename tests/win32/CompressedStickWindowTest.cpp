@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "app/win32/MainWindowRes.h"
 #include "base/win32/WideText.h"
 #include "tests/support/TempStick.h"
 #include "tests/win32/GuiSession.h"
@@ -32,7 +33,7 @@ std::string everyEntryShown(const TempStick& stick)
     session.start(L"/v " + std::filesystem::path(stick.rootPath()).wstring());
     if (session.mainWindow() == nullptr)
         return "no main window";
-    HWND tree = GetDlgItem(session.mainWindow(), 1000);
+    HWND tree = GetDlgItem(session.mainWindow(), IDC_REPORT_TREE);
     std::string shown;
     for (HTREEITEM item : session.treeItems()) {
         SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));

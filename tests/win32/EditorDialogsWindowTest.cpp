@@ -7,6 +7,8 @@
 
 #include "app/MainWindowCommandIds.h"
 #include "dialogs/VolumeConfigFile.h"
+#include "dialogs/win32/SkillLevelsDialogRes.h"
+#include "dialogs/win32/VolumePresetsDialogRes.h"
 #include "reports/FlashVarFile.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/ProgramOnStickCopy.h"
@@ -19,9 +21,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Positions = std::vector<LRESULT>;
 
-constexpr int kFirstSlider = 1002;
-constexpr int kAdult = 1045, kBaby = 1047, kNewBorn = 1044;
-constexpr int kLoud = 1014;
+// Both editors number their four trackbars from the same id, top first.
+static_assert(IDC_MATURITY_SLIDER == IDC_VOLUME0_SLIDER);
+constexpr int kFirstSlider = IDC_MATURITY_SLIDER;
 
 class EditorDialogsWindowTest : public ProgramOnStickCopy {
 protected:
@@ -80,7 +82,7 @@ TEST_F(EditorDialogsWindowTest, SkillLevelsOpenOnTheStoredValuesAndBabySavesMatu
     EXPECT_EQ(sliders(dialog, TBM_GETRANGEMAX), Positions(4, 10000));
     EXPECT_EQ(sliders(dialog), (Positions{before[FlashVarSlot::maturity], before[FlashVarSlot::walkSkill],
                                           before[FlashVarSlot::ballSkill], before[FlashVarSlot::boneSkill]}));
-    click(dialog, kBaby);
+    click(dialog, IDC_BABY_PRESET);
     EXPECT_EQ(sliders(dialog), (Positions{10000, 0, 0, 0}));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(confirmationShown()) << session.listText();
@@ -94,7 +96,7 @@ TEST_F(EditorDialogsWindowTest, SkillsOnANewbornWarnFromTheDialogAndSaveAllTheSa
     startProgram();
     HWND dialog = openSkillLevels();
     ASSERT_NE(dialog, nullptr);
-    click(dialog, kNewBorn);
+    click(dialog, IDC_NEWBORN_PRESET);
     dragSlider(dialog, 1, 3000);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     HWND warning = session.waitForWindow(GuiSession::programName());
@@ -124,7 +126,7 @@ TEST_F(EditorDialogsWindowTest, AfterARefusedOpenSkillLevelsReadAndSaveTheStickT
     HWND dialog = openSkillLevels();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(sliders(dialog), (Positions{10000, 5000, 7500, 2500}));
-    click(dialog, kBaby);
+    click(dialog, IDC_BABY_PRESET);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(confirmationShown()) << session.listText();
     EXPECT_EQ(fileBytes("OPEN-R/APP/DATA/P/FVAR"), flashVarsWith(before, 10000, 0, 0, 0));
@@ -143,7 +145,7 @@ TEST_F(EditorDialogsWindowTest, LeavingSkillLevelsWithoutSaveChangesNothing)
     for (const Leave leave : {Leave{WM_COMMAND, IDCANCEL}, Leave{WM_CLOSE, 0}}) {  // "Cancel", the close box
         HWND dialog = openSkillLevels();
         ASSERT_NE(dialog, nullptr);
-        click(dialog, kAdult);
+        click(dialog, IDC_ADULT_PRESET);
         PostMessageW(dialog, leave.message, leave.wParam, 0);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }
@@ -158,7 +160,7 @@ TEST_F(EditorDialogsWindowTest, VolumeOpensOnTheStoredWordsAndLoudSavesItsWords)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(sliders(dialog, TBM_GETRANGEMAX), Positions(4, 63));
     EXPECT_EQ(sliders(dialog), (Positions{0, 39, 54, 62}));
-    click(dialog, kLoud);
+    click(dialog, IDC_LOUD_PRESET);
     EXPECT_EQ(sliders(dialog), (Positions{0, 54, 59, 63}));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     // The file is read once the save is over, not polled during it: a file open for
@@ -176,7 +178,7 @@ TEST_F(EditorDialogsWindowTest, CancellingVolumeLeavesTheFileAsItWas)
     startProgram();
     HWND dialog = openVolume();
     ASSERT_NE(dialog, nullptr);
-    click(dialog, kLoud);
+    click(dialog, IDC_LOUD_PRESET);
     dragSlider(dialog, 0, 20);
     click(dialog, IDCANCEL);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));

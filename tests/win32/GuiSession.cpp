@@ -141,7 +141,7 @@ std::wstring GuiSession::answerMessageBox() const
     HWND box = waitForWindow(programName());
     if (box == nullptr)
         return {};
-    std::wstring text = windowText(GetDlgItem(box, 0xFFFF));
+    std::wstring text = windowText(GetDlgItem(box, 0xFFFF));  // the system's id of a message box's text
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     waitUntil([&] { return !IsWindow(box); });
     return text;

@@ -22,6 +22,7 @@
 #include "tests/support/TempStick.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/GuiSession.h"
+#include "tests/win32/SampleStickAndCli.h"
 #include "tests/win32/WindowCapture.h"
 #include "tools/stickgen/SampleStick.h"
 
@@ -31,26 +32,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kTemporaryFile = L"c:\\$$aibotmp.mid";
-
-// The sample stick the build wrote, as a Windows path (taken before any test changes
-// the current drive).
-const fs::path& sampleStick()
-{
-    static const fs::path path = fs::absolute(MORVANE_SAMPLE_STICK);
-    return path;
-}
-
-// What `morvane-cli report NAME STICK [--crlf]` prints.
-std::string cliReport(std::string_view name, const fs::path& stick, bool crlf = false)
-{
-    CurrentDirectoryGuard guard;
-    std::vector<std::string> args{"report", std::string(name), narrowToUtf8(stick.wstring())};
-    if (crlf)
-        args.push_back("--crlf");
-    std::ostringstream out, err;
-    cli::runCli(args, out, err);
-    return out.str();
-}
 
 // The width of `text` in the font of the list box `list`.
 int textWidth(HWND list, const std::wstring& text)
@@ -244,7 +225,7 @@ TEST_F(MainWindowTest, OpenMovesToAnotherStickAndShowsItsSummary)
     TempStick other;
     ASSERT_EQ(stickgen::writeSampleStick(other.dir()), std::nullopt);
     openOn(sampleStick());
-    SendMessageW(GetDlgItem(session.mainWindow(), 1000), TVM_SELECTITEM, TVGN_CARET,
+    SendMessageW(GetDlgItem(session.mainWindow(), IDC_REPORT_TREE), TVM_SELECTITEM, TVGN_CARET,
                  reinterpret_cast<LPARAM>(session.treeItems().at(2)));
     post(IDM_OPEN);
     HWND dialog = session.waitForWindow(kStickFileDialogTitle);

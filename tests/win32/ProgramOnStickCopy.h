@@ -13,16 +13,13 @@
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
 #include "tests/win32/GuiSession.h"
+#include "tools/stickgen/SampleStick.h"
 
 namespace morvane::test {
 
 class ProgramOnStickCopy : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::copy(std::filesystem::absolute(MORVANE_SAMPLE_STICK), stick.dir(),
-                              std::filesystem::copy_options::recursive);
-    }
+    void SetUp() override { ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt); }
 
     // Starts the program on the copy and waits for its Summary.
     void startProgram()

@@ -5,15 +5,13 @@
 #include "dialogs/ColorCells.h"
 #include "dialogs/FaceDatabaseFile.h"
 #include "dialogs/SwatchColor.h"
+#include "dialogs/win32/ColorPreferencesDialogRes.h"
+#include "dialogs/win32/HumanFacesDialogRes.h"
 #include "tests/win32/ProgramOnStickCopy.h"
 #include "tests/win32/WindowCapture.h"
 
 namespace morvane::test {
 namespace {
-
-constexpr int kFirstColorArea = 1051;
-constexpr int kFaceList = 1039;
-constexpr int kFacePicture = 1043;
 
 class ViewerDialogsWindowTest : public ProgramOnStickCopy {
 protected:
@@ -34,9 +32,9 @@ protected:
     // A user's click on an entry: the selection moves and the dialog hears of it.
     static void selectEntry(HWND dialog, int index)
     {
-        HWND list = GetDlgItem(dialog, kFaceList);
+        HWND list = GetDlgItem(dialog, IDC_FACE_LIST);
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFaceList, LBN_SELCHANGE),
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_FACE_LIST, LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
     void expectRefused(int command, const std::wstring& message, const std::wstring& caption)
@@ -56,7 +54,7 @@ TEST_F(ViewerDialogsWindowTest, EachColorAreaPaintsItsColoursSwatches)
     HWND dialog = openColors();
     ASSERT_NE(dialog, nullptr);
     for (std::size_t colour = 0; colour < kColorCount; ++colour) {
-        HWND area = GetDlgItem(dialog, kFirstColorArea + static_cast<int>(colour));
+        HWND area = GetDlgItem(dialog, IDC_COLOR_AREA0 + static_cast<int>(colour));
         const cli::ImageCanvas painted = printClient(area);
         const PixelRect client{0, 0, painted.width(), painted.height()};
         for (std::size_t slice = 0; slice < kSliceCount; ++slice) {
@@ -86,7 +84,7 @@ TEST_F(ViewerDialogsWindowTest, TheFaceListHoldsTheNamesInRecordOrderWithNothing
     startProgram();
     HWND dialog = openFaces();
     ASSERT_NE(dialog, nullptr);
-    HWND list = GetDlgItem(dialog, kFaceList);
+    HWND list = GetDlgItem(dialog, IDC_FACE_LIST);
     const std::vector<std::wstring> entries = listBoxEntries(list);
     ASSERT_EQ(entries.size(), faces.faceCount());
     for (std::size_t record = 0; record < faces.faceCount(); ++record) {
@@ -96,7 +94,7 @@ TEST_F(ViewerDialogsWindowTest, TheFaceListHoldsTheNamesInRecordOrderWithNothing
     }
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
     wchar_t caption[64] = {};
-    GetWindowTextW(GetDlgItem(dialog, kFacePicture), caption, 64);
+    GetWindowTextW(GetDlgItem(dialog, IDC_FACE_PICTURE), caption, 64);
     EXPECT_STREQ(caption, L"\n<<display face>>\n\n  d = demo faces\n  facem = owner");
 }
 
@@ -110,7 +108,7 @@ TEST_F(ViewerDialogsWindowTest, ASelectedFaceIsDrawnInThePictureAreaAndRepainted
     HWND dialog = openFaces();
     ASSERT_NE(dialog, nullptr);
     selectEntry(dialog, 2);
-    HWND picture = GetDlgItem(dialog, kFacePicture);
+    HWND picture = GetDlgItem(dialog, IDC_FACE_PICTURE);
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const cli::ImageCanvas painted = printClient(picture);
     int wrong = 0;

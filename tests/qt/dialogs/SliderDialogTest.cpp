@@ -15,7 +15,7 @@
 #include "dialogs/SkillLevelsEditor.h"
 #include "dialogs/VolumePresetsEditor.h"
 #include "dialogs/qt/SliderDialog.h"
-#include "tests/qt/dialogs/DialogTestSupport.h"
+#include "tests/qt/QtTestSupport.h"
 
 namespace morvane::test {
 
@@ -144,7 +144,7 @@ void SliderDialogTest::saveWritesWhatTheCliWrites()
     OpenedStick stick(byDialog.path());
     QVERIFY(stick.opened());
     QStringList openedWith;
-    answerNextDialog([&](QDialog& dialog) {
+    answerNextModal([&](QDialog& dialog) {
         for (const QString& label : editor.labels)
             openedWith << QString::number(sliderLabelled(dialog, label)->value());
         QVERIFY(clickButton(dialog, preset));
@@ -186,7 +186,7 @@ void SliderDialogTest::leavingWithoutSaveWritesNothing()
     const QByteArray before = fileBytes(dir.filePath(editor.file));
     OpenedStick stick(dir.path());
     QVERIFY(stick.opened());
-    answerNextDialog([&](QDialog& dialog) {
+    answerNextModal([&](QDialog& dialog) {
         QVERIFY(clickButton(dialog, command == "skills" ? "Adult" : "Loud"));
         if (leave == "Cancel")
             QVERIFY(clickButton(dialog, "Cancel"));
@@ -210,7 +210,7 @@ void SliderDialogTest::windowHasTheWin32Texts()
     OpenedStick stick(dir.path());
     QVERIFY(stick.opened());
     for (const Editor* editor : {&kSkills, &kVolume}) {
-        answerNextDialog([&](QDialog& dialog) {
+        answerNextModal([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), editor->title);
             for (const QString& label : editor->labels)
                 QCOMPARE(sliderLabelled(dialog, label)->maximum(), editor->maximum);

@@ -16,7 +16,7 @@
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/qt/ColorPreferencesDialog.h"
 #include "dialogs/qt/HumanFacesDialog.h"
-#include "tests/qt/dialogs/DialogTestSupport.h"
+#include "tests/qt/QtTestSupport.h"
 
 namespace morvane::test {
 
@@ -106,7 +106,7 @@ void ViewerDialogsTest::colorAreasShowTheModelsSwatches()
     QVERIFY(stick.opened());
     ColorPreferencesDialog window(nullptr);
     ModelCatcher<ColorDialogView, ColorAreaPainter> view(window);
-    answerNextDialog([&](QDialog& dialog) {
+    answerNextModal([&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), "AIBO's Color Preferences");
         QStringList labels;
         for (const QLabel* label : dialog.findChildren<QLabel*>())
@@ -141,7 +141,7 @@ void ViewerDialogsTest::facePicturesShowTheModelsFaces()
     QVERIFY(stick.opened());
     HumanFacesDialog window(nullptr);
     ModelCatcher<FaceDialogView, FaceRecords> view(window);
-    answerNextDialog([&](QDialog& dialog) {
+    answerNextModal([&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), "Human Face Identification Database");
         QCOMPARE(dialog.findChild<QLabel*>()->text(), "Face name:");
         auto* list = dialog.findChild<QListWidget*>();
