@@ -3,12 +3,17 @@
 // this plugin's generic/ folder, the program loads it at start-up. The plugin then waits
 // for a visible widget whose first line is "Summary:", prints that widget's lines to
 // standard output and ends the program with status 0; when none appears within 30 s it
-// says so on standard error and ends the program with status 1. The program itself
-// carries no option for this; scripts/check-release.sh uses the plugin.
+// says so on standard error and ends the program with status 1. On the way it answers
+// every modal dialog as a user who closes it would: it prints a message box's text as
+// "message: TEXT", or another dialog's title as "dialog: TITLE", on standard error, and
+// closes it. The program itself carries no option for this; scripts/check-release.sh and
+// the start tests use the plugin.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QGenericPlugin>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
@@ -48,8 +53,25 @@ public:
     }
 
 private:
+    // Closes the modal dialog that is open, if any, and says what it showed.
+    static bool closeModalDialog()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return false;
+        if (const auto* box = qobject_cast<const QMessageBox*>(dialog))
+            std::fprintf(stderr, "message: %s\n", box->text().toUtf8().constData());
+        else
+            std::fprintf(stderr, "dialog: %s\n", dialog->windowTitle().toUtf8().constData());
+        std::fflush(stderr);
+        dialog->reject();
+        return true;
+    }
+
     void look()
     {
+        if (closeModalDialog())
+            return;
         for (const QWidget* window : QApplication::topLevelWidgets()) {
             if (!window->isVisible())
                 continue;
