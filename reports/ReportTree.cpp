@@ -1,6 +1,7 @@
 // Building and releasing the report tree, and the selection handler every report runs in.
 #include "reports/ReportTree.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -82,8 +83,8 @@ std::span<const ReportEntry> reportEntries()
 {
     static const std::array<ReportEntry, 9> entries = [] {
         std::array<ReportEntry, 9> titles{};
-        for (std::size_t row = 0; row < titles.size(); ++row)
-            titles[row] = treeRows()[row].entry;
+        std::transform(treeRows().begin(), treeRows().end(), titles.begin(),
+                       [](const TreeRow& row) { return row.entry; });
         return titles;
     }();
     return entries;

@@ -177,6 +177,30 @@ TEST(CliUsage, HelpAndVersionWorkOnTheProgramAndEveryCommand)
     }
 }
 
+// A picture that cannot be written (a file stands where its folder should be) is named on
+// standard error, and the command fails; what it prints is printed all the same.
+TEST(CliPictures, APictureThatCannotBeWrittenIsNamedAndTheCommandFails)
+{
+    test::TempStick folder;
+    ASSERT_EQ(stickgen::writeSampleStick(folder.dir() / "stick"), std::nullopt);
+    folder.write("blocker", "a file where a folder should be");
+    const std::string stick = utf8Text(folder.dir() / "stick");
+    const std::filesystem::path blocker = folder.dir() / "blocker";
+
+    const CliRun faces = runCli({"faces", stick, "--png", utf8Text(blocker)});
+    EXPECT_EQ(faces.status, 1);
+    EXPECT_EQ(faces.out, runCli({"faces", stick}).out);
+    std::string unwritten;
+    for (const char* name : {"face-0.png", "face-1.png", "face-2.png", "face-3.png"})
+        unwritten += "morvane-cli: cannot write " + utf8Text(blocker / name) + "\n";
+    EXPECT_EQ(faces.err, unwritten);
+
+    const std::string picture = utf8Text(blocker) + "/colors.png";
+    const CliRun colors = runCli({"colors", stick, "--png", picture});
+    EXPECT_EQ(colors.status, 1);
+    EXPECT_EQ(colors.err, "morvane-cli: cannot write " + picture + "\n");
+}
+
 // The sample stick scrambled with a random pad set, which a pads file of its own holds.
 class CliKeyPads : public ::testing::Test {
 protected:

@@ -13,6 +13,7 @@
 #include "stick/StickFileSave.h"
 #include "stick/StickStream.h"
 #include "tests/support/InStickDirectory.h"
+#include "tools/stickgen/GzipFile.h"
 
 namespace morvane {
 namespace {
@@ -104,6 +105,19 @@ TEST(GzipMemberTest, ContentBeyondTheLimitIsRefused)
     EXPECT_EQ(gunzip(kMember, 8), (Bytes{'a', 'b', '\r', '\n', 'c', 'd', '\r', '\n'}));
     EXPECT_EQ(gunzip(kMember, 7), std::nullopt);
     EXPECT_EQ(gunzip(concatenated(kMember, kMember), 15), std::nullopt) << "the limit counts every member";
+    // A stick file holds at most 16 MiB once decompressed.
+    const Bytes largest(16777216, 'x');
+    EXPECT_EQ(gunzip(stickgen::gzipCompressed(largest, "BIG"))->size(), largest.size());
+    EXPECT_EQ(gunzip(stickgen::gzipCompressed(Bytes(16777217, 'x'), "BIG")), std::nullopt);
+}
+
+// "robot" behind an extra field of five bytes and no other optional field, so that the
+// data starts right after the extra field.
+TEST(GzipMemberTest, TheExtraFieldIsSkippedByItsOwnLength)
+{
+    const Bytes member{0x1f, 0x8b, 0x08, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x05, 0x00, 0x41, 0x42, 0x01, 0x00,
+                       0x5a, 0x2b, 0xca, 0x4f, 0xca, 0x2f, 0x01, 0x00, 0xe4, 0x7e, 0x2b, 0xd8, 0x05, 0x00, 0x00, 0x00};
+    EXPECT_EQ(gunzip(member), (Bytes{'r', 'o', 'b', 'o', 't'}));
 }
 
 Bytes onDisk(const std::filesystem::path& path)

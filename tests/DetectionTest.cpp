@@ -1,6 +1,8 @@
 // Software detection: which sticks are refused with which message, and what is recorded.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "stick/Detection.h"
 #include "stick/SoftwareKind.h"
 #include "tests/support/TempStick.h"
@@ -115,6 +117,27 @@ TEST_F(DetectionTest, ACommentLengthBeyondTheFileOrAnyOffsetIsDamage)
             bytes[12 + i] = static_cast<std::uint8_t>(length >> (8 * i));
         writeApplication(bytes);
         EXPECT_EQ(detect(), kUnknownVersion) << "comment length " << length;
+    }
+}
+
+// A sparse file whose comment ends at the largest signed 32-bit offset, 2147483647, where
+// the version chunk follows; one byte more is damage, chunk or no chunk.
+TEST_F(DetectionTest, TheVersionChunkMayStartAtTheLargestSigned32BitOffset)
+{
+    const std::vector<std::uint8_t> bytes = applicationVersion(kAiboMind, 3, "");
+    writeApplication(bytes);
+    const std::pair<std::uint32_t, std::optional<std::string>> cases[]{{0x7FFFFFEFu, std::nullopt},
+                                                                       {0x7FFFFFF0u, kUnknownVersion}};
+    for (const auto& [length, refusal] : cases) {
+        std::ofstream file(stick.dir() / "OPEN-R" / "APP" / "VERSION", std::ios::binary | std::ios::trunc);
+        std::vector<std::uint8_t> header(bytes.begin(), bytes.begin() + 16);
+        for (int i = 0; i < 4; ++i)
+            header[12 + i] = static_cast<std::uint8_t>(length >> (8 * i));
+        file.write(reinterpret_cast<const char*>(header.data()), 16);
+        file.seekp(16 + std::streamoff{length});
+        file.write(reinterpret_cast<const char*>(bytes.data() + 16), static_cast<std::streamsize>(bytes.size() - 16));
+        file.close();
+        EXPECT_EQ(detect(), refusal) << "comment length " << length;
     }
 }
 

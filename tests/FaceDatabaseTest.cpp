@@ -222,6 +222,22 @@ TEST_F(HumanFacesViewerTest, AFileTooLargeForItsLimitIsRefusedByItsHeaderOrItsSi
     EXPECT_EQ(messages.shown, (Lines{kBadSize, kBadHeader, kBadSize, kBadHeader}));
 }
 
+// A sparse file of exactly the most records the viewer takes is read whole and listed.
+TEST_F(HumanFacesViewerTest, ADatabaseOf65536FacesIsTaken)
+{
+    struct CountingFaceView : FaceDialogView {
+        void runModal(const FaceRecords& faces) override { count = faces.faceCount(); }
+        std::size_t count = 0;
+    } counting;
+    Bytes header = stickgen::encodeFaceDatabase({});
+    putWord(header, 20, 65536);
+    stick.write(kFifPath, header);
+    std::filesystem::resize_file(stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN", 40 + 728ull * 65536);
+    EXPECT_TRUE(viewHumanFaces(messages, counting));
+    EXPECT_EQ(messages.shown, Lines{});
+    EXPECT_EQ(counting.count, 65536u);
+}
+
 TEST_F(HumanFacesViewerTest, AMissingFileSaysNoFacesAreStored)
 {
     EXPECT_FALSE(viewHumanFaces(messages, view));
