@@ -135,7 +135,8 @@ TEST_F(DetectionTest, TheVersionChunkMayStartAtTheLargestSigned32BitOffset)
             header[12 + i] = static_cast<std::uint8_t>(length >> (8 * i));
         file.write(reinterpret_cast<const char*>(header.data()), 16);
         file.seekp(16 + std::streamoff{length});
-        file.write(reinterpret_cast<const char*>(bytes.data() + 16), static_cast<std::streamsize>(bytes.size() - 16));
+        file.write(reinterpret_cast<const char*>(bytes.data() + 16),
+                   static_cast<std::streamsize>(bytes.size() - 16));
         file.close();
         EXPECT_EQ(detect(), refusal) << "comment length " << length;
     }

@@ -232,7 +232,8 @@ TEST_F(HumanFacesViewerTest, ADatabaseOf65536FacesIsTaken)
     Bytes header = stickgen::encodeFaceDatabase({});
     putWord(header, 20, 65536);
     stick.write(kFifPath, header);
-    std::filesystem::resize_file(stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN", 40 + 728ull * 65536);
+    std::filesystem::resize_file(stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FIFDATA.BIN",
+                                 40 + 728ull * 65536);
     EXPECT_TRUE(viewHumanFaces(messages, counting));
     EXPECT_EQ(messages.shown, Lines{});
     EXPECT_EQ(counting.count, 65536u);
