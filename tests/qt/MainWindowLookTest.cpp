@@ -2,6 +2,7 @@
 // buttons and the commands behind them, the About box, and a real font to draw with.
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
@@ -81,6 +82,35 @@ private slots:
         for (const QPushButton* button : window->findChildren<QPushButton*>())
             buttons << button->text();
         QCOMPARE(buttons, (QStringList{"Skill Levels", "Volume", "Human Faces"}));
+    }
+
+    // "Files" over the tree, "Skill Levels" and "Volume" side by side under it, "Human Faces"
+    // under "Skill Levels"; "Information:" over the list, which runs from the tree's top
+    // down past the buttons. The window opens 110 average characters wide, 30 lines high.
+    void theControlsKeepTheirPlaces()
+    {
+        const QRect tree = placeIn(*window->findChild<QTreeWidget*>(), *window);
+        const QRect list = placeIn(*window->findChild<QListWidget*>(), *window);
+        const QRect skills = placeIn(*buttonLabelled(*window, "Skill Levels"), *window);
+        const QRect volume = placeIn(*buttonLabelled(*window, "Volume"), *window);
+        const QRect faces = placeIn(*buttonLabelled(*window, "Human Faces"), *window);
+        QRect files, information;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            (label->text() == "Files" ? files : information) = placeIn(*label, *window);
+        QVERIFY(files.bottom() < tree.top() && files.left() == tree.left());
+        QVERIFY(information.bottom() < list.top() && information.left() == list.left());
+        QVERIFY(tree.right() < list.left());
+        QCOMPARE(list.top(), tree.top());
+        QVERIFY(skills.top() > tree.bottom() && skills.top() == volume.top());
+        QCOMPARE(skills.left(), tree.left());
+        QCOMPARE(volume.right(), tree.right());
+        QVERIFY(skills.right() < volume.left());
+        QVERIFY(faces.top() > skills.bottom());
+        QCOMPARE(faces.left(), skills.left());
+        QCOMPARE(faces.width(), skills.width());
+        QCOMPARE(list.bottom(), faces.bottom());
+        QCOMPARE(window->size(),
+                 QSize(window->fontMetrics().averageCharWidth() * 110, window->fontMetrics().height() * 30));
     }
 
     // Without its file each editor and viewer says so, as morvane-cli's command does; so

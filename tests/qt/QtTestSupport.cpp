@@ -102,13 +102,23 @@ QDialog* scanningWindow()
 
 bool clickButton(QWidget& window, const QString& text)
 {
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return true;
-        }
-    }
-    return false;
+    QWidget* button = buttonLabelled(window, text);
+    if (button != nullptr)
+        QTest::mouseClick(button, Qt::LeftButton);
+    return button != nullptr;
+}
+
+QWidget* buttonLabelled(const QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+QRect placeIn(const QWidget& widget, const QWidget& window)
+{
+    return QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size());
 }
 
 namespace {

@@ -67,6 +67,12 @@ QAction* menuAction(const QWidget& window, const QString& text);
 // A user's mouse click on the button of `window` labelled `text`; false when there is none.
 bool clickButton(QWidget& window, const QString& text);
 
+// The button of `window` labelled `text`, or null.
+QWidget* buttonLabelled(const QWidget& window, const QString& text);
+
+// Where `widget` lies within `window`, in the window's coordinates.
+QRect placeIn(const QWidget& widget, const QWidget& window);
+
 // The scanning window while it is shown, or null.
 QDialog* scanningWindow();
 

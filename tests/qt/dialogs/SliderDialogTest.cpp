@@ -80,6 +80,39 @@ QString nameOf(QDialog& dialog, QWidget* widget)
     return {};
 }
 
+// Each label right of its slider's left edge and level with it, the sliders one under
+// another and at least 213 pixels wide; the presets in a column to their right from the
+// top; "Save" left of "Cancel", both under the sliders and centred under them.
+void expectTheWin32Places(QDialog& dialog, const Editor& editor)
+{
+    QRect above;
+    for (const QString& text : editor.labels) {
+        QLabel* label = nullptr;
+        for (QLabel* candidate : dialog.findChildren<QLabel*>())
+            if (candidate->text() == text)
+                label = candidate;
+        const QRect slider = placeIn(*sliderLabelled(dialog, text), dialog);
+        const QRect labelPlace = placeIn(*label, dialog);
+        QVERIFY2(labelPlace.right() < slider.left(), qPrintable(text));
+        QVERIFY2(qAbs(labelPlace.center().y() - slider.center().y()) <= 1, qPrintable(text));
+        QVERIFY2(slider.width() >= 213, qPrintable(text));
+        QVERIFY2(above.isNull() || (slider.top() > above.bottom() && slider.left() == above.left()),
+                 qPrintable(text));
+        above = slider;
+    }
+    const QRect first = placeIn(*sliderLabelled(dialog, editor.labels.front()), dialog);
+    for (const QString& preset : editor.tabOrder) {
+        if (preset == "Save" || preset == "Cancel" || editor.labels.contains(preset))
+            continue;
+        const QRect button = placeIn(*buttonLabelled(dialog, preset), dialog);
+        QVERIFY2(button.left() > first.right() && button.top() >= first.top(), qPrintable(preset));
+    }
+    const QRect save = placeIn(*buttonLabelled(dialog, "Save"), dialog);
+    const QRect cancel = placeIn(*buttonLabelled(dialog, "Cancel"), dialog);
+    QVERIFY(save.top() > above.bottom() && save.top() == cancel.top() && save.right() < cancel.left());
+    QVERIFY(qAbs((save.left() + cancel.right()) / 2 - first.center().x()) <= 1);
+}
+
 // Runs the editor's flow on the opened stick with the Qt window.
 EditOutcome runEditor(const Editor& editor, OpenedStick& stick, std::ostream& messageStream)
 {
@@ -226,6 +259,7 @@ void SliderDialogTest::windowHasTheWin32Texts()
             QCOMPARE(order, editor->tabOrder + editor->tabOrder.mid(0, 1));
             for (const QPushButton* button : dialog.findChildren<QPushButton*>())
                 QCOMPARE(button->isDefault(), button->text() == "Save");
+            expectTheWin32Places(dialog, *editor);
             QVERIFY(clickButton(dialog, "Cancel"));
         });
         std::ostringstream messages;

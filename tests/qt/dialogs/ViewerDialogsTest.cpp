@@ -152,6 +152,19 @@ void ViewerDialogsTest::facePicturesShowTheModelsFaces()
         QCOMPARE(listed, cli.out);
         QFrame* picture = sunkenAreas(dialog).value(0);
         QCOMPARE(picture->contentsRect().size(), QSize(151, 107));
+        // "Face name:" over the 92 x 143 list; the picture to its right, level with it;
+        // "Done" under the picture, centred, its bottom level with the list's.
+        const QRect label = placeIn(*dialog.findChild<QLabel*>(), dialog);
+        const QRect listPlace = placeIn(*list, dialog);
+        const QRect picturePlace = placeIn(*picture, dialog);
+        const QRect done = placeIn(*buttonLabelled(dialog, "Done"), dialog);
+        QCOMPARE(listPlace.size(), QSize(92, 143));
+        QVERIFY(label.bottom() < listPlace.top() && label.left() == listPlace.left());
+        QVERIFY(listPlace.right() < picturePlace.left());
+        QCOMPARE(picturePlace.top(), listPlace.top());
+        QVERIFY(done.top() > picturePlace.bottom());
+        QVERIFY(qAbs(done.center().x() - picturePlace.center().x()) <= 1);
+        QCOMPARE(done.bottom(), listPlace.bottom());
         for (int row = list->count() - 1; row >= 0; --row) {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualItemRect(list->item(row)).center());
