@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/MainMenu.h"
 #include "app/qt/ModalAnswers.h"
 #include "app/qt/MorvaneApp.h"
 #include "tests/qt/QtTestSupport.h"
@@ -180,6 +181,23 @@ private slots:
         menuAction(*window, item)->trigger();
         QCOMPARE(shown, title);
         QCOMPARE(owner, window);
+    }
+
+    // Every item the menu table marks as opening a window opens one, modal, the user's to
+    // answer; it is closed unanswered.
+    void everyItemMarkedToOpenAWindowOpensOne()
+    {
+        for (const Menu& menu : kMainMenu) {
+            for (const MenuItem& item : menu.items) {
+                if (!item.opensWindow)
+                    continue;
+                const QString text = QString::fromUtf8(item.text.data(), qsizetype(item.text.size()));
+                bool opened = false;
+                answerNextModal([&](QDialog& dialog) { opened = dialog.isModal(); });
+                menuAction(*window, text)->trigger();
+                QVERIFY2(opened, qPrintable(text));
+            }
+        }
     }
 
     // Only the quit key ends the program from the keyboard; Enter and Escape in the tree

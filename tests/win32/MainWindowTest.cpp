@@ -140,6 +140,37 @@ TEST_F(MainWindowTest, OpensOnTheNamedStickWithSummarySelectedAndShown)
 }
 
 // Windows quotes a folder whose path holds a blank: Morvane.exe "C:\...\Jane Doe\My AIBO".
+// The menu bar the window builds when it opens: each menu's items with their access keys
+// and commands, in order.
+TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
+{
+    openOn(sampleStick());
+    using Items = std::vector<std::pair<std::wstring, UINT>>;
+    const std::vector<std::pair<std::wstring, Items>> expected{
+        {L"&Options",
+         {{L"&Open", IDM_OPEN},
+          {L"&Copy Report to Clipboard", IDM_COPY_REPORT},
+          {L"&About", IDM_ABOUT},
+          {L"E&xit", IDM_EXIT}}},
+        {L"&Change", {{L"&Skill Levels", IDM_SKILL_LEVELS}, {L"&Volume Presets", IDM_VOLUME_PRESETS}}},
+        {L"&View", {{L"&Color Preferences", IDM_COLOR_PREFERENCES}, {L"&Human Faces", IDM_HUMAN_FACES}}}};
+    const auto text = [](HMENU menu, int position) {
+        wchar_t buffer[64]{};
+        GetMenuStringW(menu, static_cast<UINT>(position), buffer, 64, MF_BYPOSITION);
+        return std::wstring(buffer);
+    };
+    std::vector<std::pair<std::wstring, Items>> shown;
+    HMENU bar = GetMenu(session.mainWindow());
+    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
+        HMENU popup = GetSubMenu(bar, menu);
+        Items items;
+        for (int item = 0; item < GetMenuItemCount(popup); ++item)
+            items.emplace_back(text(popup, item), GetMenuItemID(popup, item));
+        shown.emplace_back(text(bar, menu), items);
+    }
+    EXPECT_EQ(shown, expected);
+}
+
 TEST_F(MainWindowTest, OpensOnAQuotedFolderWithBlanksInItsPath)
 {
     TempStick parent;
