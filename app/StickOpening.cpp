@@ -20,11 +20,13 @@ bool enterCommandLineDirectory(std::string_view directory, UserMessages& message
     return false;
 }
 
+std::string stickOpenError(std::string_view refusal) { return "Stick Open Error: " + std::string(refusal); }
+
 bool openStick(StickRoot& stick, UserMessages& messages)
 {
     stick.rootPath = currentDirectory().value_or(std::string());
     if (std::optional<std::string> refusal = detectSoftware(stick)) {
-        messages.showMessage("Stick Open Error: " + *refusal);
+        messages.showMessage(stickOpenError(*refusal));
         return false;
     }
     return true;

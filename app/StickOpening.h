@@ -18,4 +18,7 @@ bool openStick(StickRoot& stick, UserMessages& messages);
 
 std::string commandLineDirectoryError(std::string_view directory);
 
+// "Stick Open Error: " and the detection's reason.
+std::string stickOpenError(std::string_view refusal);
+
 }  // namespace morvane

@@ -27,7 +27,7 @@ struct Command {
     std::string (*moreHelp)() = nullptr;  // help built from the program's own tables
 };
 
-constexpr std::array<Command, 7> kCommands{{
+constexpr std::array<Command, 9> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
@@ -44,6 +44,22 @@ constexpr std::array<Command, 7> kCommands{{
      "removable media are mounted. When none is found it says on standard error where it\n"
      "searched, and the exit status is 1.\n",
      runScan},
+    {"backup", "morvane-cli backup STICK DEST",
+     "Copies every file and folder of the stick, byte for byte, into the new folder DEST\n"
+     "(one that does not exist, or an empty one, outside the stick), keeping each file's\n"
+     "modification time, then writes MORVANE-BACKUP.txt and, last, the manifest\n"
+     "MORVANE-BACKUP.sha256, in sha256sum's format. A backup without the manifest is\n"
+     "incomplete. A file that cannot be read is left out and named on standard error as\n"
+     "'unreadable: PATH', and the exit status is 1. DEST can be opened as a stick.\n",
+     runBackup},
+    {"check", "morvane-cli check STICK [--against BACKUP]",
+     "Reads every byte of every file of the stick and prints one line per problem, by\n"
+     "path: 'unreadable: PATH', and what the stick's formats do not allow as\n"
+     "'bad: PATH (REASON)'. Against a backup (--against BACKUP, or the stick's own\n"
+     "MORVANE-BACKUP.sha256 when it is a backup) also 'changed', 'missing' and 'extra'\n"
+     "files, letter case aside. The last line counts files and problems; exit status 1\n"
+     "when there are problems.\n",
+     runCheck},
     {"skills",
      "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",
      "The skill levels editor. Without options it prints the four slider positions\n"

@@ -21,6 +21,8 @@ int runReport(const CommandContext& context);
 // The lines of report --help that name the entries, from the report tree's own table.
 std::string reportEntriesHelp();
 int runScan(const CommandContext& context);
+int runBackup(const CommandContext& context);
+int runCheck(const CommandContext& context);
 // Prints the roots of `search` that hold a stick, one per line; when there are none, says
 // on `err` where it searched. The exit status.
 int printStickRoots(const MediaSearch& search, std::ostream& out, std::ostream& err);

@@ -9,6 +9,7 @@
 #include "reports/CustomPersonality.h"
 #include "reports/FlashVarFile.h"
 #include "reports/GlobalVarSlots.h"
+#include "reports/HardwareId.h"
 #include "reports/ReportNodes.h"
 #include "reports/ScrambledVarFile.h"
 #include "reports/SummaryText.h"
@@ -149,15 +150,13 @@ const char* knownRobotLine(std::uint32_t hardwareId)
     }
 }
 
-void writeHardwareId(InfoList& list)
+void writeHardwareId(const StickRoot& stick, InfoList& list)
 {
-    std::unique_ptr<StickStream> file = StickStream::open(kHardwareIdPath, "rb");
-    std::array<std::uint8_t, 4> bytes{};
-    if (!file || file->read(bytes.data(), bytes.size()) != bytes.size())
+    const std::optional<std::uint32_t> hardwareId = readHardwareId(stick);
+    if (!hardwareId)
         return;
-    const std::uint32_t hardwareId = readLittleEndian32(bytes, 0);
-    list.addLine(formatText("Hardware AIBOID: %08X", static_cast<unsigned>(hardwareId)));
-    if (const char* robot = knownRobotLine(hardwareId))
+    list.addLine(formatText("Hardware AIBOID: %08X", static_cast<unsigned>(*hardwareId)));
+    if (const char* robot = knownRobotLine(*hardwareId))
         list.addLine(robot);
     list.addLine("");
 }
@@ -182,7 +181,7 @@ bool SummaryNode::dump(StickStream*, InfoList& list, StickRoot& stick)
     list.addLine("");
     writeLearning(list);
     list.addLine("");
-    writeHardwareId(list);
+    writeHardwareId(stick, list);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "base/Utf8Path.h"
 #include "cli/CliMain.h"
 #include "reports/KeyPads.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"
@@ -17,19 +18,8 @@
 namespace morvane {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string> args)
-{
-    test::CurrentDirectoryGuard guard;
-    std::ostringstream out, err;
-    const int status = cli::runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::runCli;
 
 std::vector<std::uint8_t> rCodeVersion(std::optional<LanguagePayload> language)
 {

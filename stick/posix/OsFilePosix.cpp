@@ -14,7 +14,14 @@ namespace morvane {
 std::optional<OsFile> OsFile::openExisting(std::string_view path)
 {
     const std::string native = nativeStickPath(path);
-    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    // The stick is only read: where the system allows it (the file's owner, or root, on
+    // Linux), not even its access time changes.
+    int fd = -1;
+#ifdef O_NOATIME
+    fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+#endif
+    if (fd < 0)
+        fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};

@@ -1,11 +1,9 @@
 #include "tests/win32/SampleStickAndCli.h"
 
-#include <sstream>
 #include <vector>
 
 #include "base/Utf8Path.h"
-#include "cli/CliMain.h"
-#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
 
@@ -22,13 +20,10 @@ const std::filesystem::path& sampleStick()
 
 std::string cliReport(std::string_view name, const std::filesystem::path& stick, bool crlf)
 {
-    CurrentDirectoryGuard guard;
     std::vector<std::string> args{"report", std::string(name), utf8Text(stick)};
     if (crlf)
         args.push_back("--crlf");
-    std::ostringstream out, err;
-    cli::runCli(args, out, err);
-    return out.str();
+    return runCli(args).out;
 }
 
 }  // namespace morvane::test

@@ -1,0 +1,42 @@
+// Both folders are compared as the system resolves them, links and "..", so that a
+// destination named through a link into the stick is still inside it.
+#include "app/BackupDestination.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace morvane {
+namespace {
+
+// Whether `inner` is `outer` or lies below it, part by part.
+bool within(const std::filesystem::path& inner, const std::filesystem::path& outer)
+{
+    return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first == outer.end();
+}
+
+std::filesystem::path resolved(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::filesystem::path found = std::filesystem::weakly_canonical(path, error);
+    return error ? std::filesystem::absolute(path, error).lexically_normal() : found;
+}
+
+}  // namespace
+
+std::optional<std::string> unsuitableBackupDestination(const std::filesystem::path& stick,
+                                                       const std::filesystem::path& destination)
+{
+    std::error_code error;
+    if (std::filesystem::exists(destination, error) && (!std::filesystem::is_directory(destination, error) ||
+                                                        !std::filesystem::is_empty(destination, error)))
+        return "the destination exists and is not an empty folder";
+    const std::filesystem::path from = resolved(stick);
+    const std::filesystem::path to = resolved(destination);
+    if (within(to, from))
+        return "the destination lies inside the stick";
+    if (within(from, to))
+        return "the stick lies inside the destination";
+    return std::nullopt;
+}
+
+}  // namespace morvane

@@ -1,0 +1,43 @@
+#include "app/FileDigest.h"
+
+#include <vector>
+
+namespace morvane {
+namespace {
+
+constexpr std::size_t kChunkSize = std::size_t{256} * 1024;
+
+}  // namespace
+
+FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
+                      const std::function<bool(std::span<const std::uint8_t>)>& sink)
+{
+    FileDigest result;
+    std::optional<OsFile> file = reading.open(path);
+    if (!file) {
+        result.outcome = FileDigest::Outcome::Unreadable;
+        return result;
+    }
+    std::vector<std::uint8_t> buffer(kChunkSize);
+    Sha256 hash;
+    for (;;) {
+        const std::optional<std::size_t> got = reading.read(*file, buffer);
+        if (!got) {
+            result.outcome = FileDigest::Outcome::Unreadable;
+            return result;
+        }
+        if (*got == 0)
+            break;
+        const std::span<const std::uint8_t> chunk(buffer.data(), *got);
+        hash.update(chunk);
+        result.bytes += *got;
+        if (sink && !sink(chunk)) {
+            result.outcome = FileDigest::Outcome::Refused;
+            return result;
+        }
+    }
+    result.digest = hash.finish();
+    return result;
+}
+
+}  // namespace morvane

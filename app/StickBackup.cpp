@@ -1,0 +1,148 @@
+// Each file is streamed in chunks through the hash into its copy, so memory stays the
+// same whatever the stick holds. The stick is only ever opened for reading. Nothing marks
+// the backup complete until the manifest takes its name, last of all.
+#include "app/StickBackup.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+#include "MorvaneVersion.h"
+#include "app/BackupManifest.h"
+#include "app/FileDigest.h"
+#include "base/TextFormat.h"
+#include "base/Utf8Path.h"
+#include "reports/HardwareId.h"
+#include "stick/AtomicFile.h"
+#include "stick/SoftwareKind.h"
+#include "stick/StickTree.h"
+
+namespace morvane {
+namespace {
+
+enum class CopyOutcome { Copied, Unreadable, WriteFailed };
+
+// Copies `from` to `to` through the hash; a copy that fails is removed again.
+CopyOutcome copyFile(TreeReading& reading, FileOperations& files, const std::filesystem::path& from,
+                     const std::filesystem::path& to, FileDigest& copied)
+{
+    const std::string target = utf8Text(to);
+    const std::optional<FileOperations::Handle> copy = files.create(target);
+    if (!copy)
+        return CopyOutcome::WriteFailed;
+    copied = digestFile(reading, from,
+                        [&](std::span<const std::uint8_t> chunk) { return files.write(*copy, chunk); });
+    const bool closed = files.close(*copy);
+    if (copied.outcome != FileDigest::Outcome::Read || !closed) {
+        files.remove(target);
+        return copied.outcome == FileDigest::Outcome::Unreadable ? CopyOutcome::Unreadable
+                                                                 : CopyOutcome::WriteFailed;
+    }
+    std::error_code ignored;  // a time that cannot be kept leaves the copy's own
+    std::filesystem::last_write_time(to, std::filesystem::last_write_time(from, ignored), ignored);
+    return CopyOutcome::Copied;
+}
+
+// Removes what the backup wrote: the destination folder if it made it, else its contents.
+void removeWritten(const std::filesystem::path& destination, bool madeDestination)
+{
+    std::error_code ignored;
+    if (madeDestination) {
+        std::filesystem::remove_all(destination, ignored);
+        return;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(destination, ignored))
+        std::filesystem::remove_all(entry.path(), ignored);
+}
+
+std::string utcNow()
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char text[32]{};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", std::gmtime(&now));
+    return text;
+}
+
+std::string notesText(const std::vector<std::string>& aboutStick, const std::vector<std::string>& unreadable)
+{
+    std::string text = "Morvane backup\nMade: " + utcNow() + "\nBy: Morvane " MORVANE_VERSION_TEXT "\n";
+    for (const std::string& line : aboutStick)
+        text += line + "\n";
+    text += unreadable.empty() ? "Files that could not be read: none\n" : "Files that could not be read:\n";
+    for (const std::string& path : unreadable)
+        text += "  " + path + "\n";
+    return text;
+}
+
+bool writeWhole(const std::filesystem::path& path, const std::string& text, FileOperations& files)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return replaceFileAtomically(utf8Text(path), std::span(bytes, text.size()), files) == SaveOutcome::Saved;
+}
+
+}  // namespace
+
+std::vector<std::string> backupStickLines(const StickRoot& stick, const std::optional<std::string>& refusal)
+{
+    std::string software = stick.softwareKind != nullptr && !refusal
+                               ? std::string(stick.softwareKind->description)
+                               : "not recognised: " + refusal.value_or("");
+    std::replace(software.begin(), software.end(), '\n', ' ');
+    const std::optional<std::uint32_t> hardwareId = readHardwareId(stick);
+    return {"Stick: " + stick.rootPath, "Software: " + software,
+            formatText("Language code: %d", static_cast<int>(stick.languageCode)),
+            hardwareId ? formatText("Hardware id: %08X", static_cast<unsigned>(*hardwareId))
+                       : std::string("Hardware id: none")};
+}
+
+BackupResult backUpStick(const std::filesystem::path& stick, const std::filesystem::path& destination,
+                         const std::vector<std::string>& aboutStick, BackupProgress& progress,
+                         TreeReading& reading, FileOperations& files)
+{
+    BackupResult result;
+    const std::optional<StickTree> tree = listStickTree(stick);
+    if (!tree) {
+        result.outcome = BackupResult::Outcome::StickUnreadable;
+        return result;
+    }
+    std::error_code error;
+    const bool madeDestination = std::filesystem::create_directories(destination, error);
+    const auto fail = [&](BackupResult::Outcome outcome, std::string path) {
+        removeWritten(destination, madeDestination);
+        result.outcome = outcome;
+        result.failedPath = std::move(path);
+        return result;
+    };
+    for (const std::string& folder : tree->folders) {
+        if (!std::filesystem::create_directories(treePath(destination, folder), error) && error)
+            return fail(BackupResult::Outcome::DestinationFailed, folder);
+    }
+    std::vector<ManifestEntry> manifest;
+    for (std::size_t index = 0; index < tree->files.size(); ++index) {
+        const std::string& path = tree->files[index];
+        if (path == kBackupManifestName || path == kBackupNotesName)
+            continue;  // a backup's own files, when a backup is backed up: written anew below
+        if (!progress.copying(path, index, tree->files.size()))
+            return fail(BackupResult::Outcome::Cancelled, {});
+        FileDigest copied;
+        const CopyOutcome outcome =
+            copyFile(reading, files, treePath(stick, path), treePath(destination, path), copied);
+        if (outcome == CopyOutcome::WriteFailed)
+            return fail(BackupResult::Outcome::DestinationFailed, path);
+        if (outcome == CopyOutcome::Unreadable) {
+            result.unreadable.push_back(path);
+            continue;
+        }
+        manifest.push_back({hexDigest(copied.digest), path});
+        ++result.files;
+        result.bytes += copied.bytes;
+    }
+    if (!writeWhole(destination / kBackupNotesName, notesText(aboutStick, result.unreadable), files))
+        return fail(BackupResult::Outcome::DestinationFailed, kBackupNotesName);
+    if (!writeWhole(destination / kBackupManifestName, formatBackupManifest(manifest), files))
+        return fail(BackupResult::Outcome::DestinationFailed, kBackupManifestName);
+    return result;
+}
+
+}  // namespace morvane

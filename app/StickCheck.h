@@ -1,0 +1,51 @@
+// Checking a stick, or a backup: every byte of every file read, the formats' own rules,
+// and, against a backup's manifest, what changed, went missing or was added.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/BackupManifest.h"
+#include "stick/TreeReading.h"
+
+namespace morvane {
+
+struct CheckProblem {
+    std::string kind;    // "unreadable", "changed", "missing", "extra" or "bad"
+    std::string path;    // with '/' between the parts
+    std::string reason;  // for "bad"
+
+    // "KIND: PATH", with " (REASON)" for a bad one.
+    std::string line() const;
+};
+
+// Told before each file is read; answers false to cancel the check.
+class CheckProgress {
+public:
+    virtual ~CheckProgress() = default;
+    virtual bool reading(std::string_view path, std::size_t index, std::size_t count) = 0;
+};
+
+struct CheckResult {
+    enum class Outcome { Done, Cancelled, StickUnreadable };
+    Outcome outcome = Outcome::Done;
+    std::size_t files = 0;               // files checked
+    std::vector<CheckProblem> problems;  // in path order
+};
+
+// Checks the tree under `stick`; with `manifest`, compares each file's digest with it, paths
+// matched without regard to letter case. A backup's own two files are neither read nor
+// counted.
+CheckResult checkStick(const std::filesystem::path& stick,
+                       const std::optional<std::vector<ManifestEntry>>& manifest, CheckProgress& progress,
+                       TreeReading& reading = systemTreeReading());
+
+// The manifest of the backup at `backup`: none when there is none (the backup is
+// incomplete), or its parse with the first bad line.
+std::optional<ParsedManifest> readBackupManifest(const std::filesystem::path& backup);
+
+}  // namespace morvane

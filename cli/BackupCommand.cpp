@@ -1,0 +1,74 @@
+// morvane-cli backup STICK DEST: the stick copied whole into a new folder, its manifest
+// written last.
+#include "app/BackupDestination.h"
+#include "app/StickBackup.h"
+#include "app/StickOpening.h"
+#include "base/Utf8Path.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/OutputPath.h"
+#include "cli/StreamMessages.h"
+#include "stick/Detection.h"
+#include "stick/OsFile.h"
+
+namespace morvane::cli {
+namespace {
+
+// The command copies quietly: what it prints is the summary line a script reads.
+class QuietProgress : public BackupProgress {
+public:
+    bool copying(std::string_view, std::size_t, std::size_t) override { return true; }
+};
+
+int reportBackup(const BackupResult& result, std::string_view destination, const CommandContext& context)
+{
+    switch (result.outcome) {
+    case BackupResult::Outcome::StickUnreadable:
+        context.err << "morvane-cli: the stick's folder cannot be read; nothing was backed up\n";
+        return kExitNotProduced;
+    case BackupResult::Outcome::DestinationFailed:
+        context.err << "morvane-cli: cannot write " << result.failedPath << " in " << destination
+                    << "; the backup was removed\n";
+        return kExitNotProduced;
+    case BackupResult::Outcome::Cancelled:
+        return kExitNotProduced;
+    case BackupResult::Outcome::Done:
+        break;
+    }
+    for (const std::string& path : result.unreadable)
+        context.err << "unreadable: " << path << '\n';
+    context.out << result.files << " files, " << result.bytes << " bytes backed up to " << destination
+                << '\n';
+    return result.unreadable.empty() ? kExitOk : kExitNotProduced;
+}
+
+}  // namespace
+
+int runBackup(const CommandContext& context)
+{
+    const std::optional<ParsedArgs> parsed =
+        parseCommandArgs("backup", context.args, {}, context.err, 2, "needs STICK and DEST");
+    if (!parsed)
+        return kExitUsage;
+    const std::string& destinationArgument = parsed->positionals[1];
+    const std::filesystem::path destination = outputPath(destinationArgument);
+    StreamMessages messages(context.err);
+    if (!enterCommandLineDirectory(parsed->positionals[0], messages))
+        return kExitStickError;
+    StickRoot stick;
+    stick.rootPath = currentDirectory().value_or(std::string());
+    // A refused stick is backed up all the same: it may be the robot's, damaged.
+    const std::optional<std::string> refusal = detectSoftware(stick);
+    if (refusal)
+        messages.showMessage(stickOpenError(*refusal));
+    if (const std::optional<std::string> why =
+            unsuitableBackupDestination(utf8Path(stick.rootPath), destination))
+        return reportUsageError(context.err, "backup: " + *why);
+    QuietProgress progress;
+    const BackupResult result =
+        backUpStick(utf8Path(stick.rootPath), destination, backupStickLines(stick, refusal), progress);
+    return reportBackup(result, destinationArgument, context);
+}
+
+}  // namespace morvane::cli

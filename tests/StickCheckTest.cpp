@@ -1,0 +1,128 @@
+// Checking a stick: a backup's manifest read in sha256sum's variants, every byte read, the
+// formats' own rules, and morvane-cli check against a backup as the owner meets it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/BackupManifest.h"
+#include "app/StickCheck.h"
+#include "base/Utf8Path.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/FailingTreeReading.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::runCli;
+
+const std::string kEmpty = "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855";
+const std::string kAbc = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+
+TEST(BackupManifest, ReadsSha256sumsLinesAndStopsAtTheFirstThatDoesNotParse)
+{
+    ParsedManifest parsed = parseBackupManifest(kEmpty + "  MEMSTICK.IND\n" + kAbc + "  OPEN-R/a b.txt\n");
+    EXPECT_EQ(parsed.badLine, 0u);
+    ASSERT_EQ(parsed.entries.size(), 2u);
+    EXPECT_EQ(parsed.entries[1].path, "OPEN-R/a b.txt");
+    parsed = parseBackupManifest(
+        "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855 *MEMSTICK.IND\r\n");
+    ASSERT_EQ(parsed.entries.size(), 1u);
+    EXPECT_EQ(parsed.entries[0].digest, kEmpty);
+    EXPECT_EQ(parsed.entries[0].path, "MEMSTICK.IND");
+    for (const std::string& bad :
+         {kEmpty.substr(1) + "  X\n", kEmpty + " X\n", kEmpty + "  \n", "x" + kEmpty.substr(1) + "  X\n"})
+        EXPECT_EQ(parseBackupManifest(kEmpty + "  A\n" + bad).badLine, 2u) << bad;
+}
+
+class StickCheckTest : public ::testing::Test {
+protected:
+    StickCheckTest() { EXPECT_EQ(stickgen::writeSampleStick(stick), std::nullopt); }
+
+    std::vector<std::string>
+    problems(const std::optional<std::vector<ManifestEntry>>& manifest = std::nullopt,
+             TreeReading& reading = systemTreeReading())
+    {
+        struct Quiet : CheckProgress {
+            bool reading(std::string_view, std::size_t, std::size_t) override { return true; }
+        } quiet;
+        std::vector<std::string> lines;
+        for (const CheckProblem& problem : checkStick(stick, manifest, quiet, reading).problems)
+            lines.push_back(problem.line());
+        return lines;
+    }
+
+    test::TempStick folder;
+    const fs::path stick = folder.dir() / "stick";
+};
+
+// The sample stick holds no problem; a damaged GVAR, a short FVAR, a missing marker and
+// a file that fails part-way each show, in path order.
+TEST_F(StickCheckTest, EveryByteIsReadAndTheFormatsRulesHold)
+{
+    EXPECT_EQ(problems(), std::vector<std::string>{});
+    std::fstream gvar(stick / "OPEN-R" / "APP" / "DATA" / "P" / "GVAR",
+                      std::ios::in | std::ios::out | std::ios::binary);
+    gvar.seekp(100);
+    gvar.put('\x01');
+    gvar.close();
+    fs::resize_file(stick / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR", 259);
+    fs::remove(stick / "MEMSTICK.IND");
+    test::FailingTreeReading reading("RVAR");
+    EXPECT_EQ(problems(std::nullopt, reading),
+              (std::vector<std::string>{"bad: MEMSTICK.IND (missing)", "bad: OPEN-R/APP/DATA/P/FVAR (size)",
+                                        "bad: OPEN-R/APP/DATA/P/GVAR (checksum)",
+                                        "unreadable: OPEN-R/APP/DATA/P/RVAR"}));
+}
+
+// Against a manifest: a file whose digest differs is changed, one only in the manifest
+// missing, one only on the stick extra; letter case alone is no difference.
+TEST_F(StickCheckTest, AgainstAManifestFilesAreChangedMissingOrExtra)
+{
+    std::ofstream(stick / "extra.txt") << "abc";
+    const std::vector<ManifestEntry> manifest{
+        {kEmpty, "memstick.ind"}, {kAbc, "Gone.txt"}, {kAbc, "extra.TXT"}};
+    const std::vector<std::string> found = problems(manifest);
+    EXPECT_EQ(std::count(found.begin(), found.end(), "missing: Gone.txt"), 1);
+    EXPECT_EQ(std::count_if(found.begin(), found.end(),
+                            [](const std::string& line) { return line.starts_with("extra: "); }),
+              19);  // the sample stick's files the manifest lacks
+    EXPECT_EQ(std::find(found.begin(), found.end(), "extra: MEMSTICK.IND"), found.end());
+    EXPECT_EQ(std::find(found.begin(), found.end(), "extra: extra.txt"), found.end());
+    std::ofstream(stick / "extra.txt") << "abcd";
+    const std::vector<std::string> changed = problems(manifest);
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "changed: extra.txt"), changed.end());
+}
+
+// The owner's round: a backup, the skill levels changed, and check names exactly FVAR;
+// the backup checked on its own holds nothing wrong; a backup without its manifest, or
+// with a damaged one, is said to be so.
+TEST_F(StickCheckTest, TheCliChecksAStickAgainstItsBackupAndABackupAgainstItself)
+{
+    const std::string stickArg = utf8Text(stick);
+    const std::string backup = utf8Text(folder.dir() / "backup");
+    ASSERT_EQ(runCli({"backup", stickArg, backup}).status, 0);
+    ASSERT_EQ(runCli({"skills", stickArg, "--walk", "1234"}).status, 0);
+    const test::CliRun changed = runCli({"check", stickArg, "--against", backup});
+    EXPECT_EQ(changed.status, 1);
+    EXPECT_EQ(changed.out, "changed: OPEN-R/APP/DATA/P/FVAR\n20 files checked, 1 problems\n");
+    const test::CliRun itself = runCli({"check", backup});
+    EXPECT_EQ(itself.status, 0);
+    EXPECT_EQ(itself.out, "20 files checked, 0 problems\n");
+
+    std::ofstream(folder.dir() / "backup" / "MORVANE-BACKUP.sha256", std::ios::app) << "not a line\n";
+    const test::CliRun damaged = runCli({"check", stickArg, "--against", backup});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.err,
+              "morvane-cli: the manifest of the backup " + backup + " is damaged (line 21 does not parse)\n");
+    fs::remove(folder.dir() / "backup" / "MORVANE-BACKUP.sha256");
+    const test::CliRun incomplete = runCli({"check", stickArg, "--against", backup});
+    EXPECT_EQ(incomplete.status, 1);
+    EXPECT_EQ(incomplete.err, "morvane-cli: the backup " + backup +
+                                  " holds no MORVANE-BACKUP.sha256: the backup is incomplete\n");
+}
+
+}  // namespace
+}  // namespace morvane
