@@ -19,20 +19,13 @@ namespace {
 // A manifest longer than this is no backup's: it is not read whole.
 constexpr std::size_t kLargestManifest = std::size_t{64} * 1024 * 1024;
 
-std::string folded(std::string path)
-{
-    std::transform(path.begin(), path.end(), path.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return path;
-}
-
 bool isBackupFile(const std::string& path) { return path == kBackupManifestName || path == kBackupNotesName; }
 
 // Compares one file's digest with the manifest, and crosses it off there.
 void compareWithManifest(const std::string& path, const std::optional<std::string>& digest,
                          std::map<std::string, const ManifestEntry*>& expected, CheckResult& result)
 {
-    const auto entry = expected.find(folded(path));
+    const auto entry = expected.find(foldedTreePath(path));
     if (entry == expected.end()) {
         result.problems.push_back({"extra", path, {}});
         return;
@@ -62,7 +55,7 @@ CheckResult checkStick(const std::filesystem::path& stick,
     std::map<std::string, const ManifestEntry*> expected;
     if (manifest)
         for (const ManifestEntry& entry : *manifest)
-            expected.emplace(folded(entry.path), &entry);
+            expected.emplace(foldedTreePath(entry.path), &entry);
     for (std::size_t index = 0; index < tree->files.size(); ++index) {
         const std::string& path = tree->files[index];
         if (isBackupFile(path))

@@ -30,6 +30,12 @@ public:
     virtual bool reading(std::string_view path, std::size_t index, std::size_t count) = 0;
 };
 
+// A check that nobody watches or cancels.
+class UnwatchedCheck : public CheckProgress {
+public:
+    bool reading(std::string_view, std::size_t, std::size_t) override { return true; }
+};
+
 struct CheckResult {
     enum class Outcome { Done, Cancelled, StickUnreadable };
     Outcome outcome = Outcome::Done;

@@ -17,11 +17,6 @@ namespace {
 
 constexpr std::array<OptionSpec, 1> kOptions{{{"--against", true}}};
 
-class QuietCheck : public CheckProgress {
-public:
-    bool reading(std::string_view, std::size_t, std::size_t) override { return true; }
-};
-
 // The manifest to compare with: the named backup's, or the stick's own. On a backup
 // that cannot give one the message is on `err` and the answer is none.
 std::optional<std::optional<std::vector<ManifestEntry>>>
@@ -62,7 +57,7 @@ int runCheck(const CommandContext& context)
     const auto manifest = manifestToCompare(against, stick, context.err);
     if (!manifest)
         return kExitNotProduced;
-    QuietCheck progress;
+    UnwatchedCheck progress;
     const CheckResult result = checkStick(stick, *manifest, progress);
     if (result.outcome == CheckResult::Outcome::StickUnreadable) {
         context.err << "morvane-cli: the stick's folder cannot be read\n";

@@ -27,7 +27,7 @@ struct Command {
     std::string (*moreHelp)() = nullptr;  // help built from the program's own tables
 };
 
-constexpr std::array<Command, 9> kCommands{{
+constexpr std::array<Command, 10> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
@@ -60,6 +60,15 @@ constexpr std::array<Command, 9> kCommands{{
      "files, letter case aside. The last line counts files and problems; exit status 1\n"
      "when there are problems.\n",
      runCheck},
+    {"restore", "morvane-cli restore BACKUP STICK [--dry-run] [--force]",
+     "Writes back onto the stick every file of the backup that is missing there or differs,\n"
+     "each atomically, and names it as 'restored: PATH'; files only on the stick are kept\n"
+     "('kept: PATH'). First the backup is checked against its manifest: an incomplete or\n"
+     "damaged backup is refused, and so is one of another robot or other software than the\n"
+     "stick holds, unless --force is given. --dry-run says what would be restored and\n"
+     "writes nothing. Exit status 1 when any file could not be written; running the command\n"
+     "again completes the rest.\n",
+     runRestore},
     {"skills",
      "morvane-cli skills STICK [--preset newborn|baby|adult] [--maturity N] [--walk N] [--ball N] [--bone N]",
      "The skill levels editor. Without options it prints the four slider positions\n"

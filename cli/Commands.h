@@ -23,6 +23,7 @@ std::string reportEntriesHelp();
 int runScan(const CommandContext& context);
 int runBackup(const CommandContext& context);
 int runCheck(const CommandContext& context);
+int runRestore(const CommandContext& context);
 // Prints the roots of `search` that hold a stick, one per line; when there are none, says
 // on `err` where it searched. The exit status.
 int printStickRoots(const MediaSearch& search, std::ostream& out, std::ostream& err);

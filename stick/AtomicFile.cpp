@@ -14,17 +14,18 @@ namespace {
 // In the target's own directory, so that the rename stays within one file system.
 std::string temporaryPathFor(const std::string& target) { return target + ".morvane-new"; }
 
-// Writes and flushes the new content, then closes the file whatever happened.
-bool fillAndClose(FileOperations& files, FileOperations::Handle file, std::span<const std::uint8_t> bytes)
-{
-    const bool written = files.write(file, bytes) && files.flush(file);
-    const bool closed = files.close(file);
-    return written && closed;
-}
-
 }  // namespace
 
 SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes,
+                                  FileOperations& files)
+{
+    return replaceFileAtomically(
+        path, [&](FileOperations::Handle file) { return files.write(file, bytes); }, files);
+}
+
+// The content is flushed and the file closed whatever happened, before the rename.
+SaveOutcome replaceFileAtomically(std::string_view path,
+                                  const std::function<bool(FileOperations::Handle)>& fill,
                                   FileOperations& files)
 {
     // Resolved like every stick path, so an existing "fvar" is replaced, not joined by "FVAR".
@@ -33,7 +34,9 @@ SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::ui
     const std::optional<FileOperations::Handle> file = files.create(temporary);
     if (!file)
         return SaveOutcome::TemporaryFileRefused;
-    if (fillAndClose(files, *file, bytes) && files.rename(temporary, target))
+    const bool written = fill(*file) && files.flush(*file);
+    const bool closed = files.close(*file);
+    if (written && closed && files.rename(temporary, target))
         return SaveOutcome::Saved;
     files.remove(temporary);
     return SaveOutcome::Failed;

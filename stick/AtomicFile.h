@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +22,12 @@ enum class SaveOutcome {
 // case). Saved when the file holds the new bytes. Otherwise the old file, or the absence
 // of one, is exactly as before and no temporary file is left.
 SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::uint8_t> bytes,
+                                  FileOperations& files = systemFileOperations());
+
+// The same, the new content written by `fill` into the open temporary file (it answers
+// false when it could not write it all), so that a large file need not be in memory.
+SaveOutcome replaceFileAtomically(std::string_view path,
+                                  const std::function<bool(FileOperations::Handle)>& fill,
                                   FileOperations& files = systemFileOperations());
 
 // The folder, as a full native path in UTF-8, in which a save of stick path `path` makes

@@ -35,6 +35,13 @@ std::optional<StickTree> listStickTree(const std::filesystem::path& root)
     return tree;
 }
 
+std::string foldedTreePath(std::string path)
+{
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return path;
+}
+
 std::filesystem::path treePath(const std::filesystem::path& root, const std::string& relative)
 {
     return (root / utf8Path(relative)).make_preferred();

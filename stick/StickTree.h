@@ -20,6 +20,9 @@ struct StickTree {
 // None when the root itself cannot be read.
 std::optional<StickTree> listStickTree(const std::filesystem::path& root);
 
+// `path` as the stick's FAT file system compares names: ASCII letters in lower case.
+std::string foldedTreePath(std::string path);
+
 // `relative` (as StickTree holds it) below `root`, as the system spells paths.
 std::filesystem::path treePath(const std::filesystem::path& root, const std::string& relative);
 

@@ -45,9 +45,7 @@ protected:
     problems(const std::optional<std::vector<ManifestEntry>>& manifest = std::nullopt,
              TreeReading& reading = systemTreeReading())
     {
-        struct Quiet : CheckProgress {
-            bool reading(std::string_view, std::size_t, std::size_t) override { return true; }
-        } quiet;
+        UnwatchedCheck quiet;
         std::vector<std::string> lines;
         for (const CheckProblem& problem : checkStick(stick, manifest, quiet, reading).problems)
             lines.push_back(problem.line());

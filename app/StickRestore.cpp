@@ -1,0 +1,115 @@
+// The backup is checked whole before anything is written, and each file again as it is
+// copied: a file whose bytes are not its manifest's never replaces the stick's.
+#include "app/StickRestore.h"
+
+#include <algorithm>
+#include <map>
+
+#include "app/FileDigest.h"
+#include "app/StickBackup.h"
+#include "app/StickCheck.h"
+#include "base/TextFormat.h"
+#include "base/Utf8Path.h"
+#include "reports/HardwareId.h"
+#include "stick/AtomicFile.h"
+#include "stick/OsFile.h"
+#include "stick/SoftwareKind.h"
+#include "stick/StickTree.h"
+
+namespace morvane {
+namespace {
+
+std::string withBackslashes(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::string hardwareIdText(std::uint32_t id) { return formatText("%08X", static_cast<unsigned>(id)); }
+
+}  // namespace
+
+std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
+                                         std::vector<ManifestEntry>& manifest, TreeReading& reading)
+{
+    const std::string name = "The backup " + utf8Text(backup);
+    std::optional<ParsedManifest> parsed = readBackupManifest(backup);
+    if (!parsed)
+        return name + " holds no " + kBackupManifestName + ": it is incomplete";
+    if (!parsed->whole || parsed->badLine != 0)
+        return name + " is damaged: its manifest cannot be read";
+    UnwatchedCheck quiet;
+    const CheckResult checked = checkStick(backup, parsed->entries, quiet, reading);
+    for (const CheckProblem& problem : checked.problems) {
+        if (problem.kind != "bad" && problem.kind != "extra")
+            return name + " is damaged: " + problem.line();
+    }
+    manifest = std::move(parsed->entries);
+    return std::nullopt;
+}
+
+std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const StickRoot& stick)
+{
+    const std::optional<std::uint32_t> backupId = readHardwareId(backup);
+    const std::optional<std::uint32_t> stickId = readHardwareId(stick);
+    if (backupId && stickId && *backupId != *stickId)
+        return "The backup is of another robot: its hardware id is " + hardwareIdText(*backupId) +
+               ", the stick's is " + hardwareIdText(*stickId);
+    if (backup.softwareKind != nullptr && stick.softwareKind != nullptr &&
+        backup.softwareKind != stick.softwareKind)
+        return "The backup holds other software: " + std::string(backup.softwareKind->description) +
+               ", the stick holds " + stick.softwareKind->description;
+    return std::nullopt;
+}
+
+std::vector<RestoreStep> planRestore(const std::vector<ManifestEntry>& manifest, TreeReading& reading)
+{
+    const std::filesystem::path stick = utf8Path(currentDirectory().value_or("."));
+    std::map<std::string, std::string> onStick;  // folded path -> the stick's spelling
+    if (const std::optional<StickTree> tree = listStickTree(stick))
+        for (const std::string& path : tree->files)
+            if (path != kBackupManifestName && path != kBackupNotesName)
+                onStick.emplace(foldedTreePath(path), path);
+    std::vector<RestoreStep> steps;
+    for (const ManifestEntry& entry : manifest) {
+        const auto found = onStick.find(foldedTreePath(entry.path));
+        if (found == onStick.end()) {
+            steps.push_back({RestoreStep::Kind::Restore, entry.path});
+            continue;
+        }
+        const FileDigest current = digestFile(reading, treePath(stick, found->second));
+        if (current.outcome != FileDigest::Outcome::Read || hexDigest(current.digest) != entry.digest)
+            steps.push_back({RestoreStep::Kind::Restore, entry.path});
+        onStick.erase(found);
+    }
+    for (const auto& [key, path] : onStick)
+        steps.push_back({RestoreStep::Kind::Keep, path});
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const RestoreStep& a, const RestoreStep& b) { return a.path < b.path; });
+    return steps;
+}
+
+bool restoreFile(const std::filesystem::path& backup, const std::string& path, const std::string& digest,
+                 TreeReading& reading, FileOperations& files)
+{
+    // Resolved as every stick path is, so folders the stick spells otherwise are used.
+    const std::filesystem::path target = utf8Path(nativeStickPath(withBackslashes(path)));
+    std::error_code error;
+    std::filesystem::create_directories(target.parent_path(), error);
+    const std::filesystem::path source = treePath(backup, path);
+    const SaveOutcome saved = replaceFileAtomically(
+        withBackslashes(path),
+        [&](FileOperations::Handle file) {
+            const FileDigest copied = digestFile(reading, source, [&](std::span<const std::uint8_t> chunk) {
+                return files.write(file, chunk);
+            });
+            return copied.outcome == FileDigest::Outcome::Read && hexDigest(copied.digest) == digest;
+        },
+        files);
+    if (saved != SaveOutcome::Saved)
+        return false;
+    std::filesystem::last_write_time(target, std::filesystem::last_write_time(source, error), error);
+    return true;
+}
+
+}  // namespace morvane

@@ -1,0 +1,53 @@
+// Restoring a stick from a backup: what differs from the backup's manifest is written
+// back, each file atomically; files only on the stick are kept.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/BackupManifest.h"
+#include "stick/FileOperations.h"
+#include "stick/StickRoot.h"
+#include "stick/TreeReading.h"
+
+namespace morvane {
+
+// Why the backup at `backup` may not be restored, or none: it has no manifest (it is
+// incomplete), its manifest is damaged, or a file of it is changed, missing or unreadable.
+// A good manifest goes to `manifest`.
+std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
+                                         std::vector<ManifestEntry>& manifest,
+                                         TreeReading& reading = systemTreeReading());
+
+// Why the backup is not this stick's, naming both, or none: it comes from another robot
+// (hardware id) or holds other software than the stick, where both are known.
+std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const StickRoot& stick);
+
+struct RestoreStep {
+    enum class Kind { Restore, Keep };
+    Kind kind;
+    std::string path;  // the backup's spelling to restore, the stick's to keep
+};
+
+// What a restore does, in path order: each file of the manifest that is missing on the stick
+// in the current directory, or differs there, and each file only on the stick.
+std::vector<RestoreStep> planRestore(const std::vector<ManifestEntry>& manifest,
+                                     TreeReading& reading = systemTreeReading());
+
+// Told before each file is written; answers false to stop before it.
+class RestoreProgress {
+public:
+    virtual ~RestoreProgress() = default;
+    virtual bool restoring(std::string_view path, std::size_t index, std::size_t count) = 0;
+};
+
+// Writes the file `path` of the backup onto the stick in the current directory, atomically,
+// checked against its `digest` on the way; the folders it needs are made. False when it
+// could not be written: the stick's file is then as it was.
+bool restoreFile(const std::filesystem::path& backup, const std::string& path, const std::string& digest,
+                 TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations());
+
+}  // namespace morvane

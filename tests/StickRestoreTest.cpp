@@ -1,0 +1,139 @@
+// Restoring a stick from its backup: the owner's round trip, the backups refused and why,
+// letter case, and a file that cannot be written or no longer matches its manifest.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/StickRestore.h"
+#include "base/Utf8Path.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::runCli;
+
+std::string fileText(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+const std::string kPhoto = "Photos of M\xc3\xbcller/a b.JPG";
+
+class StickRestoreTest : public ::testing::Test {
+protected:
+    StickRestoreTest()
+    {
+        EXPECT_EQ(stickgen::writeSampleStick(stickDir), std::nullopt);
+        fs::create_directories(stickDir / utf8Path("Photos of M\xc3\xbcller"));
+        std::ofstream(stickDir / utf8Path(kPhoto), std::ios::binary) << "ff";
+        EXPECT_EQ(runCli({"backup", stick, backup}).status, 0);
+    }
+
+    test::TempStick folder;
+    const fs::path stickDir = folder.dir() / "stick";
+    const fs::path backupDir = folder.dir() / "backup";
+    const std::string stick = utf8Text(stickDir);
+    const std::string backup = utf8Text(backupDir);
+};
+
+// Backed up, the skill levels changed and a photo lost: check names both, a dry run
+// writes nothing, the restore puts both back, and check then finds nothing.
+TEST_F(StickRestoreTest, TheOwnersRoundTripPutsTheChangedFilesBack)
+{
+    const std::string fvar = fileText(stickDir / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR");
+    ASSERT_EQ(runCli({"skills", stick, "--walk", "1234"}).status, 0);
+    fs::remove(stickDir / utf8Path(kPhoto));
+    EXPECT_EQ(runCli({"check", stick, "--against", backup}).out,
+              "changed: OPEN-R/APP/DATA/P/FVAR\nmissing: " + kPhoto + "\n20 files checked, 2 problems\n");
+    const test::CliRun dry = runCli({"restore", backup, stick, "--dry-run"});
+    EXPECT_EQ(dry.status, 0);
+    EXPECT_EQ(dry.out, "would restore: OPEN-R/APP/DATA/P/FVAR\nwould restore: " + kPhoto +
+                           "\n2 files would be restored\n");
+    EXPECT_FALSE(fs::exists(stickDir / utf8Path(kPhoto)));
+    const test::CliRun restore = runCli({"restore", backup, stick});
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_EQ(restore.out, "restored: OPEN-R/APP/DATA/P/FVAR\nrestored: " + kPhoto + "\n2 files restored\n");
+    EXPECT_EQ(fileText(stickDir / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR"), fvar);
+    EXPECT_EQ(fs::last_write_time(stickDir / utf8Path(kPhoto)),
+              fs::last_write_time(backupDir / utf8Path(kPhoto)));
+    EXPECT_EQ(runCli({"check", stick, "--against", backup}).out, "21 files checked, 0 problems\n");
+}
+
+TEST_F(StickRestoreTest, AnIncompleteDamagedOrOtherRobotsBackupIsRefused)
+{
+    const auto refusal = [&](std::vector<std::string> args) {
+        const test::CliRun run = runCli(std::move(args));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        return run.err;
+    };
+    // Another robot: the stick's hardware id differs; --force restores all the same.
+    std::ofstream(stickDir / "OPEN-R" / "SYSTEM" / "DATA" / "P" / "AIBO-ID", std::ios::binary) << "ABCD";
+    EXPECT_EQ(
+        refusal({"restore", backup, stick}),
+        "The backup is of another robot: its hardware id is 0031A2C4, the stick's is 44434241; nothing was "
+        "written (--force restores it all the same)\n");
+    EXPECT_EQ(runCli({"restore", backup, stick, "--force"}).out,
+              "restored: OPEN-R/SYSTEM/DATA/P/AIBO-ID\n1 files restored\n");
+    // A file of the backup changed after it was made.
+    std::ofstream(backupDir / "CUSTOM" / "COMMENTS.INI", std::ios::app) << "x";
+    EXPECT_EQ(refusal({"restore", backup, stick}),
+              "The backup " + backup + " is damaged: changed: CUSTOM/COMMENTS.INI; nothing was written\n");
+    std::ofstream(backupDir / "MORVANE-BACKUP.sha256", std::ios::app) << "not a line\n";
+    EXPECT_EQ(refusal({"restore", backup, stick}),
+              "The backup " + backup + " is damaged: its manifest cannot be read; nothing was written\n");
+    fs::remove(backupDir / "MORVANE-BACKUP.sha256");
+    EXPECT_EQ(refusal({"restore", backup, stick}),
+              "The backup " + backup +
+                  " holds no MORVANE-BACKUP.sha256: it is incomplete; nothing was written\n");
+}
+
+// Failing operations and a backup file that no longer matches its digest leave the stick's
+// file as it was, with no temporary file; a folder the stick spells in lower case is used.
+TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
+{
+    class NoRename : public FileOperations {
+    public:
+        std::optional<Handle> create(const std::string& path) override { return system.create(path); }
+        bool write(Handle file, std::span<const std::uint8_t> bytes) override
+        {
+            return system.write(file, bytes);
+        }
+        bool flush(Handle file) override { return system.flush(file); }
+        bool close(Handle file) override { return system.close(file); }
+        bool rename(const std::string&, const std::string&) override { return false; }
+        bool remove(const std::string& path) override { return system.remove(path); }
+        FileOperations& system = systemFileOperations();
+    } noRename;
+    test::CurrentDirectoryGuard guard;
+    fs::current_path(stickDir);
+    std::ofstream(stickDir / "CUSTOM" / "COMMENTS.INI", std::ios::binary) << "old";
+    const std::string digest = "0000000000000000000000000000000000000000000000000000000000000000";
+    EXPECT_FALSE(restoreFile(backupDir, "CUSTOM/COMMENTS.INI", digest));
+    std::vector<ManifestEntry> manifest;
+    ASSERT_EQ(damagedBackup(backupDir, manifest), std::nullopt);
+    const auto entry = std::find_if(manifest.begin(), manifest.end(),
+                                    [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
+    ASSERT_NE(entry, manifest.end());
+    EXPECT_FALSE(restoreFile(backupDir, entry->path, entry->digest, systemTreeReading(), noRename));
+    EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(stickDir / "CUSTOM"), {}), 1) << "no temporary file left";
+
+    fs::rename(stickDir / "CUSTOM", stickDir / "custom");
+    EXPECT_TRUE(restoreFile(backupDir, entry->path, entry->digest));
+    EXPECT_EQ(fileText(stickDir / "custom" / "COMMENTS.INI"),
+              fileText(backupDir / "CUSTOM" / "COMMENTS.INI"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(stickDir), {}),
+              std::distance(fs::directory_iterator(backupDir), {}) - 2)
+        << "no second folder CUSTOM beside custom";
+}
+
+}  // namespace
+}  // namespace morvane
