@@ -1,7 +1,8 @@
 // Fuzz target of the stick's CR LF line reader: the input becomes a text file of a
 // scratch stick, read to its end with each capacity the program reads lines with (124
 // for the LAN settings, 128 for comments.ini). The reader must reach the end, and no
-// line may be longer than one read of capacity - 1 bytes.
+// line may be longer than one read of capacity - 1 bytes; a damaged compressed file reads
+// no line at all.
 #include <array>
 #include <memory>
 #include <span>
@@ -24,8 +25,12 @@ constexpr std::array<std::size_t, 2> kCapacities{124, 128};
 // gives at most that many lines; one more means the reader stands still.
 void readToEnd(morvane::StickFile& file, std::size_t capacity, std::size_t fileSize)
 {
-    requireFuzz(file.seek(0), "cannot go back to the start of the file");
     std::string line;
+    // A damaged compressed file opens but is never read in part: it cannot seek either.
+    if (!file.seek(0)) {
+        requireFuzz(!file.readLine(line, capacity), "a file that cannot go back to its start reads a line");
+        return;
+    }
     for (std::size_t lines = 0; file.readLine(line, capacity); ++lines) {
         requireFuzz(lines < fileSize, "the line reader does not move on");
         requireFuzz(line.size() < capacity, "a line is longer than one read");

@@ -48,17 +48,9 @@ while total < 64 * 1024 * 1024:
     n += 1
 PY
 
-# measure NAME "COMMAND" "BASELINE"
-measure() {
-    hyperfine --warmup 2 --min-runs 10 --prepare "rm -rf $scratch/out" --export-json "$scratch/result.json" \
-        --command-name morvane "$2" --command-name baseline "$3" >/dev/null 2>&1
-    python3 - "$scratch/result.json" "$1" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-m, b = results["morvane"]["median"], results["baseline"]["median"]
-print(f"| {sys.argv[2]} | {m*1e3:.0f} ms | {b*1e3:.0f} ms | {m/b:.2f} |")
-PY
-}
+source scripts/bench-measure.sh
+# Each backup starts with no destination.
+measure_backup() { measure "$@" --warmup 2 --min-runs 10 --prepare "rm -rf $scratch/out"; }
 
 peak() {
     rm -rf "$scratch/out"
@@ -67,9 +59,9 @@ peak() {
 
 echo "| command (64 MB stick) | morvane-cli | baseline | ratio |"
 echo "|---|---|---|---|"
-measure "backup / cp -r + sha256sum" "$cli backup $stick $scratch/out" \
+measure_backup "backup / cp -r + sha256sum" "$cli backup $stick $scratch/out" \
     "sh -c 'cp -r $stick $scratch/out && cd $scratch/out && find . -type f -print0 | xargs -0 sha256sum >/dev/null'"
-measure "check / sha256sum" "sh -c '$cli check $stick >/dev/null; true'" \
+measure_backup "check / sha256sum" "sh -c '$cli check $stick >/dev/null; true'" \
     "sh -c 'cd $stick && find . -type f -print0 | xargs -0 sha256sum >/dev/null'"
 echo
 echo "| command | peak memory |"

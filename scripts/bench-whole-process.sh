@@ -15,17 +15,9 @@ command -v hyperfine >/dev/null || { sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo;
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# measure NAME "COMMAND" "BASELINE": hyperfine runs both in one session.
-measure() {
-    hyperfine --shell=none --warmup 20 --min-runs 300 --export-json "$scratch/result.json" \
-        --command-name morvane "$2" --command-name cat "$3" >/dev/null 2>&1
-    python3 - "$scratch/result.json" "$1" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-m, c = results["morvane"]["median"], results["cat"]["median"]
-print(f"| {sys.argv[2]} | {m*1e3:.2f} ms | {c*1e3:.2f} ms | {m/c:.2f} |")
-PY
-}
+source scripts/bench-measure.sh
+# Each command against its baseline, many runs: the commands take milliseconds.
+measure_many() { measure "$@" --shell=none --warmup 20 --min-runs 300; }
 
 # A stick whose only LAN file holds SIZE bytes of CR LF lines.
 lan_stick() {
@@ -48,13 +40,13 @@ report_files=(MEMSTICK.IND OPEN-R/APP/VERSION CUSTOM/COMMENTS.INI OPEN-R/APP/DAT
 
 echo "| command | morvane-cli | cat of the same files | ratio |"
 echo "|---|---|---|---|"
-measure "detect (open the sample stick)" "$cli detect $stick" \
+measure_many "detect (open the sample stick)" "$cli detect $stick" \
     "cat $stick/MEMSTICK.IND $stick/OPEN-R/APP/VERSION"
-measure "report all (sample stick)" "$cli report all $stick" \
+measure_many "report all (sample stick)" "$cli report all $stick" \
     "cat ${report_files[*]/#/$stick/}"
 for size in 1048576 2097152 4194304; do
     dir=$(lan_stick $size)
-    measure "report lan-settings, $((size / 1048576)) MB of CR LF lines" \
+    measure_many "report lan-settings, $((size / 1048576)) MB of CR LF lines" \
         "$cli report lan-settings $dir" "cat $dir/OPEN-R/SYSTEM/CONF/WLANDFLT.TXT"
 done
 
@@ -74,6 +66,6 @@ compressed="$scratch/compressed-stick"
 echo
 echo "| command | compressed stick | plain stick | ratio |"
 echo "|---|---|---|---|"
-measure "report all, the .CFG files compressed" "$cli report all $settings" "$cli report all $stick"
-measure "report all, every file compressed" "$cli report all $compressed" "$cli report all $stick"
-measure "volume (the editor's read), VOLUME.CFG compressed" "$cli volume $settings" "$cli volume $stick"
+measure_many "report all, the .CFG files compressed" "$cli report all $settings" "$cli report all $stick"
+measure_many "report all, every file compressed" "$cli report all $compressed" "$cli report all $stick"
+measure_many "volume (the editor's read), VOLUME.CFG compressed" "$cli volume $settings" "$cli volume $stick"
