@@ -9,17 +9,12 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
 #include "cli/StreamMessages.h"
+#include "cli/TerminalProgress.h"
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
 
 namespace morvane::cli {
 namespace {
-
-// The command copies quietly: what it prints is the summary line a script reads.
-class QuietProgress : public BackupProgress {
-public:
-    bool copying(std::string_view, std::size_t, std::size_t) override { return true; }
-};
 
 int reportBackup(const BackupResult& result, std::string_view destination, const CommandContext& context)
 {
@@ -32,6 +27,7 @@ int reportBackup(const BackupResult& result, std::string_view destination, const
                     << "; the backup was removed\n";
         return kExitNotProduced;
     case BackupResult::Outcome::Cancelled:
+        context.err << "morvane-cli: the backup was cancelled; what it had written was removed\n";
         return kExitNotProduced;
     case BackupResult::Outcome::Done:
         break;
@@ -65,9 +61,11 @@ int runBackup(const CommandContext& context)
     if (const std::optional<std::string> why =
             unsuitableBackupDestination(utf8Path(stick.rootPath), destination))
         return reportUsageError(context.err, "backup: " + *why);
-    QuietProgress progress;
-    const BackupResult result =
-        backUpStick(utf8Path(stick.rootPath), destination, backupStickLines(stick, refusal), progress);
+    BackupResult result;
+    {
+        TerminalProgress progress(context.err, context.errIsTerminal, "backing up");
+        result = backUpStick(utf8Path(stick.rootPath), destination, backupStickLines(stick, refusal), progress);
+    }
     return reportBackup(result, destinationArgument, context);
 }
 

@@ -10,6 +10,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
 #include "cli/StreamMessages.h"
+#include "cli/TerminalProgress.h"
 #include "stick/OsFile.h"
 
 namespace morvane::cli {
@@ -57,10 +58,15 @@ int runCheck(const CommandContext& context)
     const auto manifest = manifestToCompare(against, stick, context.err);
     if (!manifest)
         return kExitNotProduced;
-    UnwatchedCheck progress;
-    const CheckResult result = checkStick(stick, *manifest, progress);
-    if (result.outcome == CheckResult::Outcome::StickUnreadable) {
-        context.err << "morvane-cli: the stick's folder cannot be read\n";
+    CheckResult result;
+    {
+        TerminalProgress progress(context.err, context.errIsTerminal, "checking");
+        result = checkStick(stick, *manifest, progress);
+    }
+    if (result.outcome != CheckResult::Outcome::Done) {
+        context.err << (result.outcome == CheckResult::Outcome::Cancelled
+                            ? "morvane-cli: the check was cancelled\n"
+                            : "morvane-cli: the stick's folder cannot be read\n");
         return kExitNotProduced;
     }
     for (const CheckProblem& problem : result.problems)

@@ -135,7 +135,7 @@ bool contains(std::span<const std::string> args, std::string_view wanted)
 
 }  // namespace
 
-int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err)
+int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     std::vector<std::string> args(given.begin(), given.end());
     std::optional<std::string> padsFile;
@@ -170,7 +170,7 @@ int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& 
         printVersion(out);
         return kExitOk;
     }
-    return command->run(CommandContext{rest, out, err});
+    return command->run(CommandContext{rest, out, err, errIsTerminal});
 }
 
 }  // namespace morvane::cli

@@ -8,7 +8,8 @@
 namespace morvane::cli {
 
 // Runs morvane-cli with the `given` arguments (without the program name); answers the
-// exit status.
-int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err);
+// exit status. `errIsTerminal`: `err` is a terminal, where long commands show progress.
+int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& err,
+           bool errIsTerminal = false);
 
 }  // namespace morvane::cli

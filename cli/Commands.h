@@ -14,6 +14,7 @@ struct CommandContext {
     std::span<const std::string> args;
     std::ostream& out;
     std::ostream& err;
+    bool errIsTerminal = false;  // standard error is a terminal: long commands show progress
 };
 
 int runDetect(const CommandContext& context);

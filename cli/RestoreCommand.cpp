@@ -11,6 +11,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
 #include "cli/StreamMessages.h"
+#include "cli/TerminalProgress.h"
 #include "stick/Detection.h"
 #include "stick/OsFile.h"
 
@@ -31,9 +32,17 @@ const ManifestEntry& entryFor(const std::vector<ManifestEntry>& manifest, const 
 bool carryOut(const std::vector<RestoreStep>& plan, const std::filesystem::path& backup,
               const std::vector<ManifestEntry>& manifest, bool dryRun, const CommandContext& context)
 {
+    // Each file's line is the progress; Ctrl+C stops before the next file.
+    TerminalProgress progress(context.err, false, "restoring");
     std::size_t restored = 0;
     bool allWritten = true;
-    for (const RestoreStep& step : plan) {
+    for (std::size_t index = 0; index < plan.size(); ++index) {
+        const RestoreStep& step = plan[index];
+        if (!progress.restoring(step.path, index, plan.size())) {
+            context.err << "morvane-cli: the restore was cancelled; running it again completes it\n";
+            allWritten = false;
+            break;
+        }
         if (step.kind == RestoreStep::Kind::Keep) {
             context.out << "kept: " << step.path << '\n';
         } else if (dryRun) {

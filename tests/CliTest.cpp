@@ -2,11 +2,13 @@
 // standard error, and the command-line rules shared by every command.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <random>
 #include <sstream>
 
 #include "base/Utf8Path.h"
 #include "cli/CliMain.h"
+#include "cli/TerminalProgress.h"
 #include "reports/KeyPads.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/CurrentDirectoryGuard.h"
@@ -189,6 +191,24 @@ TEST(CliPictures, APictureThatCannotBeWrittenIsNamedAndTheCommandFails)
     const CliRun colors = runCli({"colors", stick, "--png", picture});
     EXPECT_EQ(colors.status, 1);
     EXPECT_EQ(colors.err, "morvane-cli: cannot write " + picture + "\n");
+}
+
+// On a terminal a long command shows the file at hand, and wipes the line at the end;
+// Ctrl+C makes it stop at the next file. Elsewhere nothing is shown.
+TEST(CliProgress, ATerminalSeesEachFileAndCtrlCStopsAtTheNext)
+{
+    std::ostringstream terminal, file;
+    {
+        cli::TerminalProgress progress(terminal, true, "backing up");
+        cli::TerminalProgress quiet(file, false, "checking");
+        EXPECT_TRUE(progress.copying("MEMSTICK.IND", 0, 2));
+        EXPECT_TRUE(quiet.reading("MEMSTICK.IND", 0, 2));
+        std::raise(SIGINT);
+        EXPECT_FALSE(progress.copying("OPEN-R/APP/VERSION", 1, 2));
+    }
+    EXPECT_EQ(terminal.str(), "\rbacking up 1/2: MEMSTICK.IND\rbacking up 2/2: OPEN-R/APP/VERSION\r" +
+                                  std::string(34, ' ') + "\r");
+    EXPECT_EQ(file.str(), "");
 }
 
 // The sample stick scrambled with a random pad set, which a pads file of its own holds.
