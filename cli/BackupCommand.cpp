@@ -64,7 +64,8 @@ int runBackup(const CommandContext& context)
     BackupResult result;
     {
         TerminalProgress progress(context.err, context.errIsTerminal, "backing up");
-        result = backUpStick(utf8Path(stick.rootPath), destination, backupStickLines(stick, refusal), progress);
+        result =
+            backUpStick(utf8Path(stick.rootPath), destination, backupStickLines(stick, refusal), progress);
     }
     return reportBackup(result, destinationArgument, context);
 }
