@@ -8,7 +8,6 @@
 
 #include "dialogs/SkillLevelsDialogModel.h"
 #include "dialogs/SkillLevelsEditor.h"
-#include "stick/OsFile.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
@@ -239,13 +238,7 @@ TEST_F(SkillLevelsEditorTest, AFailedSaveKeepsTheOldFileAndTheList)
         return pressSave(controls);
     });
     EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
-#ifdef _WIN32
-    const std::string shownFolder = *currentDirectory() + "\\OPEN-R\\APP\\DATA\\P";
-#else
-    const std::string shownFolder = *currentDirectory() + "/OPEN-R/APP/DATA/P";
-#endif
-    EXPECT_EQ(messages.shown,
-              Lines{"Cannot create a temporary file in " + shownFolder + "; the file was not changed"});
+    EXPECT_EQ(messages.shown, Lines{noTemporaryFileMessage("OPEN-R/APP/DATA/P")});
     EXPECT_EQ(list.lines(), Lines{"Summary line"});
     std::filesystem::rename(aside, folder);
     EXPECT_EQ(fvarOnStick(), before);

@@ -10,7 +10,6 @@
 #include "dialogs/VolumeConfigFile.h"
 #include "dialogs/VolumeDialogModel.h"
 #include "dialogs/VolumePresetsEditor.h"
-#include "stick/OsFile.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedSliderView.h"
 #include "tests/support/ScriptedUi.h"
@@ -200,13 +199,7 @@ TEST_F(VolumePresetsEditorTest, AFailedSaveSaysWhyAndKeepsTheFile)
     });
     NoCreate files;
     EXPECT_EQ(edit(view, files), EditOutcome::SaveFailed);
-#ifdef _WIN32
-    const std::string folder = *currentDirectory() + "\\OPEN-R\\MW\\CONF";
-#else
-    const std::string folder = *currentDirectory() + "/OPEN-R/MW/CONF";
-#endif
-    EXPECT_EQ(messages.shown,
-              Lines{"Cannot create a temporary file in " + folder + "; the file was not changed"});
+    EXPECT_EQ(messages.shown, Lines{noTemporaryFileMessage("OPEN-R/MW/CONF")});
     EXPECT_EQ(onStick(), old);
 
     messages.shown.clear();
