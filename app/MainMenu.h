@@ -30,6 +30,10 @@ inline constexpr MenuItem kOptionsMenu[]{
     {"E&xit", IDM_EXIT, false},
 };
 
+inline constexpr MenuItem kStickMenu[]{
+    {"&Check Stick...", IDM_CHECK_STICK, false},  // a progress window, nothing to answer
+};
+
 inline constexpr MenuItem kChangeMenu[]{
     {"&Skill Levels", IDM_SKILL_LEVELS, true},
     {"&Volume Presets", IDM_VOLUME_PRESETS, true},
@@ -40,8 +44,9 @@ inline constexpr MenuItem kViewMenu[]{
     {"&Human Faces", IDM_HUMAN_FACES, true},
 };
 
-inline constexpr std::array<Menu, 3> kMainMenu{{
+inline constexpr std::array<Menu, 4> kMainMenu{{
     {"&Options", kOptionsMenu},
+    {"&Stick", kStickMenu},
     {"&Change", kChangeMenu},
     {"&View", kViewMenu},
 }};

@@ -4,6 +4,7 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/OpenNewImage.h"
 #include "app/ReportClipboard.h"
+#include "app/StickCheckCommand.h"
 #include "dialogs/ColorPreferencesViewer.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/SkillLevelsEditor.h"
@@ -40,6 +41,9 @@ bool runStickCommand(int id, MainWindowContext& window)
         return true;
     case IDM_HUMAN_FACES:
         viewHumanFaces(window.services.messages, window.editors.humanFaces);
+        return true;
+    case IDM_CHECK_STICK:
+        checkOpenStick(window);
         return true;
     default:
         return false;

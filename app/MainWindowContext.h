@@ -9,6 +9,7 @@
 #include "ui/ColorDialogView.h"
 #include "ui/FaceDialogView.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/ProgressWindow.h"
 #include "ui/SliderDialogView.h"
 #include "ui/TreeControl.h"
 #include "ui/UserMessages.h"
@@ -32,6 +33,7 @@ struct MainWindowServices {
     FileOpenDialog& fileDialog;
     Clipboard& clipboard;
     WaitCursor& waitCursor;
+    ProgressWindow& progress;
 };
 
 struct MainWindowContext {

@@ -99,4 +99,44 @@ std::optional<ParsedManifest> readBackupManifest(const std::filesystem::path& ba
     return parsed;
 }
 
+ManifestChoice manifestToCompare(const std::optional<std::filesystem::path>& backup,
+                                 const std::filesystem::path& stick)
+{
+    std::optional<ParsedManifest> manifest = readBackupManifest(backup.value_or(stick));
+    const std::string name = backup ? "the backup " + utf8Text(*backup) : "the stick";
+    if (!manifest && !backup)
+        return {};
+    if (!manifest)
+        return {std::nullopt, name + " holds no " + kBackupManifestName + ": the backup is incomplete"};
+    if (!manifest->whole || manifest->badLine != 0)
+        return {
+            std::nullopt,
+            "the manifest of " + name + " is damaged" +
+                (manifest->whole ? " (line " + std::to_string(manifest->badLine) + " does not parse)" : "")};
+    return {std::move(manifest->entries), {}};
+}
+
+std::string checkFailure(CheckResult::Outcome outcome)
+{
+    switch (outcome) {
+    case CheckResult::Outcome::Cancelled:
+        return "the check was cancelled";
+    case CheckResult::Outcome::StickUnreadable:
+        return "the stick's folder cannot be read";
+    case CheckResult::Outcome::Done:
+        break;
+    }
+    return {};
+}
+
+std::vector<std::string> checkReportLines(const CheckResult& result)
+{
+    std::vector<std::string> lines;
+    for (const CheckProblem& problem : result.problems)
+        lines.push_back(problem.line());
+    lines.push_back(std::to_string(result.files) + " files checked, " +
+                    std::to_string(result.problems.size()) + " problems");
+    return lines;
+}
+
 }  // namespace morvane

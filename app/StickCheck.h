@@ -54,4 +54,21 @@ CheckResult checkStick(const std::filesystem::path& stick,
 // incomplete), or its parse with the first bad line.
 std::optional<ParsedManifest> readBackupManifest(const std::filesystem::path& backup);
 
+struct ManifestChoice {
+    std::optional<std::vector<ManifestEntry>> manifest;  // none: the check compares with none
+    std::string problem;                                 // why there is no good manifest, or ""
+};
+
+// The manifest a check of the stick at `stick` compares with: the backup's at `backup`,
+// or without one the stick's own, when it is a backup. A backup without a manifest, or a
+// manifest that cannot be read whole, gives a problem.
+ManifestChoice manifestToCompare(const std::optional<std::filesystem::path>& backup,
+                                 const std::filesystem::path& stick);
+
+// Why a check ended without its report ("the check was cancelled", ...); "" for one done.
+std::string checkFailure(CheckResult::Outcome outcome);
+
+// The lines a finished check reports: one per problem, then "N files checked, K problems".
+std::vector<std::string> checkReportLines(const CheckResult& result);
+
 }  // namespace morvane

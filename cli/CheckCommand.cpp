@@ -18,29 +18,6 @@ namespace {
 
 constexpr std::array<OptionSpec, 1> kOptions{{{"--against", true}}};
 
-// The manifest to compare with: the named backup's, or the stick's own. On a backup
-// that cannot give one the message is on `err` and the answer is none.
-std::optional<std::optional<std::vector<ManifestEntry>>>
-manifestToCompare(const std::optional<std::filesystem::path>& against, const std::filesystem::path& stick,
-                  std::ostream& err)
-{
-    std::optional<ParsedManifest> manifest = readBackupManifest(against.value_or(stick));
-    const std::string name = against ? "the backup " + utf8Text(*against) : "the stick";
-    if (!manifest && !against)
-        return std::optional<std::vector<ManifestEntry>>();
-    if (!manifest) {
-        err << "morvane-cli: " << name << " holds no MORVANE-BACKUP.sha256: the backup is incomplete\n";
-        return std::nullopt;
-    }
-    if (!manifest->whole || manifest->badLine != 0) {
-        err << "morvane-cli: the manifest of " << name << " is damaged"
-            << (manifest->whole ? " (line " + std::to_string(manifest->badLine) + " does not parse)" : "")
-            << '\n';
-        return std::nullopt;
-    }
-    return std::optional(std::move(manifest->entries));
-}
-
 }  // namespace
 
 int runCheck(const CommandContext& context)
@@ -55,23 +32,22 @@ int runCheck(const CommandContext& context)
     if (!enterCommandLineDirectory(parsed->positionals[0], messages))
         return kExitStickError;
     const std::filesystem::path stick = utf8Path(currentDirectory().value_or(std::string()));
-    const auto manifest = manifestToCompare(against, stick, context.err);
-    if (!manifest)
+    const ManifestChoice choice = manifestToCompare(against, stick);
+    if (!choice.problem.empty()) {
+        context.err << "morvane-cli: " << choice.problem << '\n';
         return kExitNotProduced;
+    }
     CheckResult result;
     {
         TerminalProgress progress(context.err, context.errIsTerminal, "checking");
-        result = checkStick(stick, *manifest, progress);
+        result = checkStick(stick, choice.manifest, progress);
     }
     if (result.outcome != CheckResult::Outcome::Done) {
-        context.err << (result.outcome == CheckResult::Outcome::Cancelled
-                            ? "morvane-cli: the check was cancelled\n"
-                            : "morvane-cli: the stick's folder cannot be read\n");
+        context.err << "morvane-cli: " << checkFailure(result.outcome) << '\n';
         return kExitNotProduced;
     }
-    for (const CheckProblem& problem : result.problems)
-        context.out << problem.line() << '\n';
-    context.out << result.files << " files checked, " << result.problems.size() << " problems\n";
+    for (const std::string& line : checkReportLines(result))
+        context.out << line << '\n';
     return result.problems.empty() ? kExitOk : kExitNotProduced;
 }
 

@@ -128,7 +128,7 @@ protected:
     test::ScriptedSliderView volumeView{[](SliderControls&) { return false; }};
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
-    MainWindowContext context{{stick, ui.messages, ui.fileDialog, ui.clipboard, ui.waitCursor},
+    MainWindowContext context{{stick, ui.messages, ui.fileDialog, ui.clipboard, ui.waitCursor, ui.progress},
                               tree,
                               list,
                               {skillView, volumeView, colorView, faceView}};
@@ -225,6 +225,32 @@ TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStic
     EXPECT_NE(first.read("OPEN-R/MW/CONF/VOLUME.CFG"), firstVolume);
     EXPECT_EQ(refused.read("OPEN-R/APP/DATA/P/FVAR"), refusedFvar);
     EXPECT_EQ(refused.read("OPEN-R/MW/CONF/VOLUME.CFG"), refusedVolume);
+}
+
+// Check Stick: each file is shown in the progress window and the result replaces the
+// list; Cancel, or a manifest of its own that cannot be used, leaves the list alone.
+TEST_F(MainWindowCommandsTest, CheckStickShowsEachFileAndPutsTheResultInTheList)
+{
+    first.write("OPEN-R/APP/abc.txt", "abc");
+    EXPECT_TRUE(runStickCommand(IDM_CHECK_STICK, context));
+    EXPECT_EQ(ui.log, (Lines{"progress open Check Stick", "progress 1/3 MEMSTICK.IND",
+                             "progress 2/3 OPEN-R/APP/abc.txt", "progress 3/3 OPEN-R/SYSTEM/VERSION",
+                             "progress closed"}));
+    EXPECT_EQ(list.lines(), Lines{"3 files checked, 0 problems"});
+
+    ui.log.clear();
+    ui.progress.cancelAt = "OPEN-R/APP/abc.txt";
+    list.addLine("kept");
+    EXPECT_TRUE(runStickCommand(IDM_CHECK_STICK, context));
+    EXPECT_EQ(ui.log, (Lines{"progress open Check Stick", "progress 1/3 MEMSTICK.IND",
+                             "progress 2/3 OPEN-R/APP/abc.txt", "progress closed",
+                             "message: The check was cancelled"}));
+    EXPECT_EQ(list.lines().back(), "kept");
+
+    ui.log.clear();
+    first.write("MORVANE-BACKUP.sha256", "not a line\n");
+    EXPECT_TRUE(runStickCommand(IDM_CHECK_STICK, context));
+    EXPECT_EQ(ui.log, Lines{"message: The manifest of the stick is damaged (line 1 does not parse)"});
 }
 
 TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)

@@ -29,7 +29,7 @@ bool MorvaneApp::start(std::string_view namedDirectory)
     if (!locateNamedStick(namedDirectory, ui, stick_))
         return false;
     window_ = std::make_unique<MainWindow>(
-        MainWindowServices{stick_, messages_, fileDialog_, clipboard_, waitCursor_});
+        MainWindowServices{stick_, messages_, fileDialog_, clipboard_, waitCursor_, progress_});
     window_->show();
     return true;
 }

@@ -11,6 +11,7 @@
 #include "app/qt/BusyCursor.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MessageBoxMessages.h"
+#include "app/qt/ProgressDialog.h"
 #include "app/qt/StickFileDialog.h"
 #include "app/qt/SystemClipboard.h"
 #include "stick/StickRoot.h"
@@ -38,6 +39,7 @@ private:
     StickFileDialog fileDialog_;
     BusyCursor waitCursor_;
     SystemClipboard clipboard_;
+    ProgressDialog progress_;
     std::unique_ptr<MainWindow> window_;
 };
 

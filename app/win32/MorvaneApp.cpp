@@ -9,6 +9,7 @@
 #include "app/win32/BusyCursor.h"
 #include "app/win32/MainWindow.h"
 #include "app/win32/MessageBoxMessages.h"
+#include "app/win32/ProgressDialog.h"
 #include "app/win32/ScanningWindow.h"
 #include "app/win32/StickFileDialog.h"
 #include "app/win32/SystemClipboard.h"
@@ -69,7 +70,9 @@ void MorvaneApp::initInstance(std::wstring_view commandLine)
     if (!locateStick(narrowToUtf8(commandLine), ui, stick_))
         return;
     SystemClipboard clipboard(mainWindow);
-    MainWindow browser(instance_, {stick_, messages, fileDialog, clipboard, waitCursor}, mainWindow);
+    ProgressDialog progress(instance_, mainWindow);
+    MainWindow browser(instance_, {stick_, messages, fileDialog, clipboard, waitCursor, progress},
+                       mainWindow);
     browser.runModal();
 }
 

@@ -34,16 +34,7 @@ void ScanningWindow::showProbePath(std::string_view path)
     RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void ScanningWindow::deliverWaitingMessages()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (window() != nullptr && IsDialogMessageW(window(), &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
+void ScanningWindow::deliverWaitingMessages() { pumpWaitingMessages(); }
 
 void ScanningWindow::close() { destroy(); }
 

@@ -18,13 +18,27 @@ INT_PTR Dialog::showModal(HINSTANCE instance, int resourceId, HWND& owner)
     return result;
 }
 
-bool Dialog::showModeless(HINSTANCE instance, int resourceId)
+bool Dialog::showModeless(HINSTANCE instance, int resourceId, HWND owner)
 {
-    window_ = CreateDialogParamW(instance, MAKEINTRESOURCEW(resourceId), nullptr, dialogProc,
+    window_ = CreateDialogParamW(instance, MAKEINTRESOURCEW(resourceId), owner, dialogProc,
                                  reinterpret_cast<LPARAM>(this));
-    if (window_ != nullptr)
-        ShowWindow(window_, SW_SHOW);
-    return window_ != nullptr;
+    if (window_ == nullptr)
+        return false;
+    if (owner != nullptr)
+        centreOverOwner(window_);
+    ShowWindow(window_, SW_SHOW);
+    return true;
+}
+
+void Dialog::pumpWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (window_ != nullptr && IsDialogMessageW(window_, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 void Dialog::destroy()

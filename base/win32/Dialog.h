@@ -22,9 +22,13 @@ protected:
     // message box or dialog opened from it belongs to it and blocks it; the previous owner
     // comes back when it ends. A dialog with an owner opens centred over it.
     INT_PTR showModal(HINSTANCE instance, int resourceId, HWND& owner);
-    // Creates and shows the dialog resource without an owner, and returns at once; false
-    // when the dialog cannot be created.
-    bool showModeless(HINSTANCE instance, int resourceId);
+    // Creates and shows the dialog resource, owned by `owner` (none when null) and then
+    // centred over it, and returns at once; false when the dialog cannot be created.
+    bool showModeless(HINSTANCE instance, int resourceId, HWND owner = nullptr);
+    // Delivers the messages waiting for the thread's windows, without waiting when there
+    // are none; a modeless dialog's keys (Tab, Escape) go to the dialog. For work on the
+    // program's own thread that lets its windows live between two steps.
+    void pumpWaitingMessages();
     // Destroys a modeless dialog if it still exists.
     void destroy();
 

@@ -69,11 +69,12 @@ private slots:
     void theCaptionMenusLabelsAndButtons()
     {
         const QList<QAction*> menus = window->menuBar()->actions();
-        QCOMPARE(textsOf(menus), (QStringList{"&Options", "&Change", "&View"}));
+        QCOMPARE(textsOf(menus), (QStringList{"&Options", "&Stick", "&Change", "&View"}));
         QCOMPARE(textsOf(menus[0]->menu()->actions()),
                  (QStringList{"&Open", "&Copy Report to Clipboard", "&About", "E&xit"}));
-        QCOMPARE(textsOf(menus[1]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
-        QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Color Preferences", "&Human Faces"}));
+        QCOMPARE(textsOf(menus[1]->menu()->actions()), QStringList{"&Check Stick..."});
+        QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
+        QCOMPARE(textsOf(menus[3]->menu()->actions()), (QStringList{"&Color Preferences", "&Human Faces"}));
         for (const QAction* menu : menus)
             for (const QAction* item : menu->menu()->actions())
                 QCOMPARE(item->menuRole(), QAction::NoRole);

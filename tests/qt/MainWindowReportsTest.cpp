@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/qt/MorvaneApp.h"
+#include "app/qt/ProgressDialog.h"
 #include "tests/qt/QtTestSupport.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
@@ -120,6 +122,38 @@ private slots:
                                   "not the robot's",
                                   ""}));
         }
+    }
+
+    // Stick > Check Stick: the list then holds what morvane-cli check prints.
+    void checkStickShowsWhatTheCliChecks()
+    {
+        SampleSession session;
+        QVERIFY(session.tree != nullptr);
+        menuAction(*session.app.mainWindow(), "&Check Stick...")->trigger();
+        const QString checked =
+            QString::fromUtf8(runCli({"check", QString::fromStdString(session.stick.rootPath())}).out);
+        QCOMPARE(shownLines(*session.list), checked.chopped(1).split('\n'));
+        QCOMPARE(shownLines(*session.list).last(), "20 files checked, 0 problems");
+    }
+
+    // The progress window shows the file at hand and how far the work is; Cancel is taken
+    // at the next file.
+    void theProgressWindowShowsTheFileAndTakesCancel()
+    {
+        ProgressDialog progress;
+        progress.open("Check Stick");
+        QProgressDialog* shown = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->windowTitle() == "Check Stick" && widget->isVisible())
+                shown = qobject_cast<QProgressDialog*>(widget);
+        QVERIFY(shown != nullptr);
+        QVERIFY(progress.advance("OPEN-R/APP/VERSION", 3, 20));
+        QCOMPARE(shown->labelText(), "OPEN-R/APP/VERSION");
+        QCOMPARE(shown->value(), 3);
+        QCOMPARE(shown->maximum(), 20);
+        shown->cancel();
+        QVERIFY(!progress.advance("OPEN-R/MW/VERSION", 4, 20));
+        progress.close();
     }
 
     // The LAN settings keep their files' line feeds, which the list does not show.

@@ -9,6 +9,13 @@ void RecordingMessages::showMessage(std::string_view text)
     log_.push_back("message: " + std::string(text));
 }
 
+bool ScriptedProgressWindow::advance(std::string_view path, std::size_t index, std::size_t count)
+{
+    log_.push_back("progress " + std::to_string(index + 1) + "/" + std::to_string(count) + " " +
+                   std::string(path));
+    return !cancelAt || path != *cancelAt;
+}
+
 std::optional<std::string> ScriptedFileDialog::chooseFile(const FileOpenRequest& request)
 {
     requests.push_back(request);

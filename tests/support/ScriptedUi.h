@@ -1,6 +1,6 @@
 // A scripted fake of the window system for flow tests: message boxes, the file-open
-// dialog, the scanning window, the wait cursor and the clipboard, all writing one log of
-// what the user would have seen, in order.
+// dialog, the scanning window, the wait cursor, the clipboard and the progress window,
+// all writing one log of what the user would have seen, in order.
 #pragma once
 
 #include <deque>
@@ -10,6 +10,7 @@
 
 #include "ui/Clipboard.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/ProgressWindow.h"
 #include "ui/ScanWindow.h"
 #include "ui/UserMessages.h"
 #include "ui/WaitCursor.h"
@@ -70,6 +71,20 @@ private:
     UiLog& log_;
 };
 
+// Logs "progress open TITLE", "progress N/COUNT PATH" (N from 1) and "progress closed".
+// Cancel is pressed when the file `cancelAt` is shown.
+class ScriptedProgressWindow : public ProgressWindow {
+public:
+    explicit ScriptedProgressWindow(UiLog& log) : log_(log) {}
+    void open(std::string_view title) override { log_.push_back("progress open " + std::string(title)); }
+    bool advance(std::string_view path, std::size_t index, std::size_t count) override;
+    void close() override { log_.push_back("progress closed"); }
+    std::optional<std::string> cancelAt;
+
+private:
+    UiLog& log_;
+};
+
 // Keeps what it was given, or answers the scripted failure and keeps nothing.
 class ScriptedClipboard : public Clipboard {
 public:
@@ -85,6 +100,7 @@ struct ScriptedUi {
     ScriptedScanWindow scanWindow{log};
     LoggingWaitCursor waitCursor{log};
     ScriptedClipboard clipboard;
+    ScriptedProgressWindow progress{log};
 };
 
 }  // namespace morvane::test

@@ -17,6 +17,7 @@
 #include "base/win32/WideText.h"
 #include "cli/CliMain.h"
 #include "reports/ReportTree.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"
@@ -152,6 +153,7 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
           {L"&Copy Report to Clipboard", IDM_COPY_REPORT},
           {L"&About", IDM_ABOUT},
           {L"E&xit", IDM_EXIT}}},
+        {L"&Stick", {{L"&Check Stick...", IDM_CHECK_STICK}}},
         {L"&Change", {{L"&Skill Levels", IDM_SKILL_LEVELS}, {L"&Volume Presets", IDM_VOLUME_PRESETS}}},
         {L"&View", {{L"&Color Preferences", IDM_COLOR_PREFERENCES}, {L"&Human Faces", IDM_HUMAN_FACES}}}};
     const auto text = [](HMENU menu, int position) {
@@ -169,6 +171,17 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
         shown.emplace_back(text(bar, menu), items);
     }
     EXPECT_EQ(shown, expected);
+}
+
+// Stick > Check Stick: the list then holds what morvane-cli check prints.
+TEST_F(MainWindowTest, CheckStickShowsWhatTheCliChecks)
+{
+    const std::string checked = runCli({"check", utf8Text(sampleStick())}).out;
+    ASSERT_NE(checked.find("20 files checked, 0 problems\n"), std::string::npos) << checked;
+    openOn(sampleStick());
+    ASSERT_TRUE(waitUntil([&] { return !session.listLines().empty(); }));
+    post(IDM_CHECK_STICK);
+    EXPECT_TRUE(waitUntil([&] { return session.listText() == checked; })) << session.listText();
 }
 
 TEST_F(MainWindowTest, OpensOnAQuotedFolderWithBlanksInItsPath)

@@ -1,0 +1,48 @@
+// The work runs on the program's own thread: between two files it lets the waiting events
+// through, so the window repaints and Cancel is taken. The window shows at once, does not
+// close or reset by itself at the end, and belongs to the active window, the main window.
+#include "app/qt/ProgressDialog.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace morvane::qt {
+namespace {
+
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ProgressDialog::ProgressDialog() = default;
+
+ProgressDialog::~ProgressDialog() = default;
+
+void ProgressDialog::open(std::string_view title)
+{
+    dialog_ = std::make_unique<QProgressDialog>(QApplication::activeWindow());
+    dialog_->setWindowTitle(qtText(title));
+    dialog_->setCancelButtonText("Cancel");
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setMinimumDuration(0);
+    dialog_->setAutoClose(false);
+    dialog_->setAutoReset(false);
+    dialog_->show();
+}
+
+bool ProgressDialog::advance(std::string_view path, std::size_t index, std::size_t count)
+{
+    if (!dialog_)
+        return true;
+    dialog_->setMaximum(static_cast<int>(count));
+    dialog_->setValue(static_cast<int>(index));
+    dialog_->setLabelText(qtText(path));
+    QCoreApplication::processEvents();
+    return !dialog_->wasCanceled();
+}
+
+void ProgressDialog::close() { dialog_.reset(); }
+
+}  // namespace morvane::qt

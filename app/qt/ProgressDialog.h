@@ -1,0 +1,26 @@
+// ProgressDialog: the progress window of long work on a stick, window-modal over the main
+// window.
+#pragma once
+
+#include <memory>
+
+#include "ui/ProgressWindow.h"
+
+class QProgressDialog;
+
+namespace morvane::qt {
+
+class ProgressDialog final : public ProgressWindow {
+public:
+    ProgressDialog();
+    ~ProgressDialog() override;
+
+    void open(std::string_view title) override;
+    bool advance(std::string_view path, std::size_t index, std::size_t count) override;
+    void close() override;
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+}  // namespace morvane::qt
