@@ -29,6 +29,8 @@ void ProgressDialog::open(std::string_view title)
     dialog_->setMinimumDuration(0);
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
+    // Wide enough for a stick path, as the Windows program's window is.
+    dialog_->setMinimumWidth(dialog_->fontMetrics().averageCharWidth() * 56);
     dialog_->show();
 }
 

@@ -4,11 +4,13 @@
 // writes qt-search.png (the search window probing a mount point), then, with the program
 // started on STICK as `morvane STICK` starts it, qt-main-window.png (the Summary shown),
 // qt-about.png, qt-skill-levels.png, qt-volume.png, qt-color-preferences.png and
-// qt-human-faces.png (a face selected), printing each file's path. Every window is closed
+// qt-human-faces.png (a face selected) and qt-progress.png (the progress window half-way),
+// printing each file's path. Every window is closed
 // with Escape, as Cancel closes it, so nothing is saved on the stick.
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QTest>
 
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include "app/qt/MessageBoxMessages.h"
 #include "app/qt/ModalAnswers.h"
 #include "app/qt/MorvaneApp.h"
+#include "app/qt/ProgressDialog.h"
 #include "reports/KeyPadSource.h"
 #include "tests/qt/QtTestSupport.h"
 
@@ -82,6 +85,21 @@ bool captureModal(QWidget& mainWindow, const QString& item, const fs::path& png,
 // The second face, as a click on it leaves the viewer.
 void selectSecondFace(QWidget& viewer) { viewer.findChild<QListWidget*>()->setCurrentRow(1); }
 
+// The progress window as a check leaves it half-way, over the main window.
+bool captureProgress(const fs::path& png)
+{
+    ProgressDialog progress;
+    progress.open("Check Stick");
+    progress.advance("OPEN-R/APP/DATA/P/FVAR", 9, 20);
+    QProgressDialog* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowTitle() == "Check Stick" && widget->isVisible())
+            window = qobject_cast<QProgressDialog*>(widget);
+    const bool saved = window != nullptr && save(*window, png);
+    progress.close();
+    return saved;
+}
+
 bool captureProgram(const std::string& stick, const fs::path& outputDir)
 {
     MorvaneApp app({});
@@ -94,7 +112,8 @@ bool captureProgram(const std::string& stick, const fs::path& outputDir)
            captureModal(window, "&Skill Levels", outputDir / "qt-skill-levels.png") &&
            captureModal(window, "&Volume Presets", outputDir / "qt-volume.png") &&
            captureModal(window, "&Color Preferences", outputDir / "qt-color-preferences.png") &&
-           captureModal(window, "&Human Faces", outputDir / "qt-human-faces.png", selectSecondFace);
+           captureModal(window, "&Human Faces", outputDir / "qt-human-faces.png", selectSecondFace) &&
+           captureProgress(outputDir / "qt-progress.png");
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // the About box and the editors' and viewers' dialogs for the documentation.
 //   morvane_screenshots STICK OUTPUT_DIR    the timing, then main-window.png, about.png,
 //                                           skill-levels.png, volume.png,
-//                                           color-preferences.png and human-faces.png
+//                                           color-preferences.png, human-faces.png and
+//                                           progress.png (the progress window half-way)
 //   morvane_screenshots STICK               the timing only
 // The dialogs are only opened and closed, never saved, so the stick is left as it was.
 #include <windows.h>
@@ -13,6 +14,8 @@
 #include <string>
 
 #include "app/MainWindowCommandIds.h"
+#include "app/win32/ProgressDialog.h"
+#include "dialogs/win32/HumanFacesDialogRes.h"
 #include "tests/win32/GuiSession.h"
 #include "tests/win32/WindowCapture.h"
 
@@ -61,10 +64,23 @@ bool captureDialog(GuiSession& session, int command, const wchar_t* caption, con
 // The face viewer with its second face selected, as a user's click leaves it.
 void selectSecondFace(HWND dialog)
 {
-    constexpr int kFaceList = 1039;
-    HWND list = GetDlgItem(dialog, kFaceList);
+    HWND list = GetDlgItem(dialog, IDC_FACE_LIST);
     SendMessageW(list, LB_SETCURSEL, 1, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFaceList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_FACE_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+// The progress window as a check leaves it half-way, made on this thread.
+bool captureProgress(const std::filesystem::path& png)
+{
+    morvane::win32::OwnerWindow noOwner;
+    morvane::win32::ProgressDialog progress(GetModuleHandleW(nullptr), noOwner);
+    progress.open("Check Stick");
+    progress.advance("OPEN-R/APP/DATA/P/FVAR", 9, 20);
+    HWND window = FindWindowW(nullptr, L"Check Stick");
+    const bool captured = window != nullptr && morvane::test::captureWindow(window, png);
+    progress.close();
+    return captured;
 }
 
 bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir)
@@ -79,7 +95,8 @@ bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir
            captureDialog(session, IDM_COLOR_PREFERENCES, L"AIBO's Color Preferences",
                          outputDir / "color-preferences.png", asOpened) &&
            captureDialog(session, IDM_HUMAN_FACES, L"Human Face Identification Database",
-                         outputDir / "human-faces.png", selectSecondFace);
+                         outputDir / "human-faces.png", selectSecondFace) &&
+           captureProgress(outputDir / "progress.png");
 }
 
 }  // namespace
