@@ -15,6 +15,7 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/MainWindowCommands.h"
 #include "app/qt/AboutBox.h"
+#include "dialogs/qt/QtText.h"
 #include "reports/ReportTree.h"
 
 namespace morvane::qt {
@@ -55,12 +56,10 @@ MainWindow::~MainWindow()
 void MainWindow::addMenus()
 {
     for (const Menu& menu : kMainMenu) {
-        QMenu* shown = menuBar()->addMenu(QString::fromUtf8(menu.title.data(), qsizetype(menu.title.size())));
+        QMenu* shown = menuBar()->addMenu(qtText(menu.title));
         for (const MenuItem& item : menu.items) {
             const int id = item.commandId;
-            QAction* action =
-                shown->addAction(QString::fromUtf8(item.text.data(), qsizetype(item.text.size())), this,
-                                 [this, id] { runCommand(id); });
+            QAction* action = shown->addAction(qtText(item.text), this, [this, id] { runCommand(id); });
             action->setMenuRole(QAction::NoRole);
         }
     }

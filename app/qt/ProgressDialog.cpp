@@ -6,16 +6,9 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include "dialogs/qt/QtText.h"
+
 namespace morvane::qt {
-namespace {
-
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 ProgressDialog::ProgressDialog() = default;
 
 ProgressDialog::~ProgressDialog() = default;

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/QtText.h"
+
 namespace morvane::qt {
 
 ScanningWindow::ScanningWindow() = default;
@@ -44,7 +46,7 @@ void ScanningWindow::showProbePath(std::string_view path)
 {
     if (!dialog_)
         return;
-    const QString text = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const QString text = qtText(path);
     probePath_->setText(text);
     const int missing =
         probePath_->fontMetrics().horizontalAdvance(text) - probePath_->contentsRect().width();

@@ -4,6 +4,8 @@
 
 #include <QTreeWidget>
 
+#include "dialogs/qt/QtText.h"
+
 namespace morvane::qt {
 namespace {
 
@@ -26,8 +28,7 @@ QTreeWidgetItem* TreeWidgetControl::widgetItem(Item item) const
 
 TreeControl::Item TreeWidgetControl::insertLastChild(Item parent, std::string_view title)
 {
-    auto* item = new QTreeWidgetItem(widgetItem(parent),
-                                     {QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()))});
+    auto* item = new QTreeWidgetItem(widgetItem(parent), {qtText(title)});
     items_.push_back(item);
     const Item handle = items_.size();
     item->setData(0, kHandleRole, QVariant::fromValue(handle));

@@ -16,16 +16,13 @@
 #include <algorithm>
 #include <span>
 
+#include "dialogs/qt/QtText.h"
+
 namespace morvane::qt {
 namespace {
 
 // The width of the Win32 dialog's trackbars, 142 dialog units.
 constexpr int kSliderWidth = 213;
-
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
