@@ -145,4 +145,26 @@ BackupResult backUpStick(const std::filesystem::path& stick, const std::filesyst
     return result;
 }
 
+std::optional<std::string> backupFailure(const BackupResult& result, std::string_view destination)
+{
+    switch (result.outcome) {
+    case BackupResult::Outcome::StickUnreadable:
+        return "the stick's folder cannot be read; nothing was backed up";
+    case BackupResult::Outcome::DestinationFailed:
+        return "cannot write " + result.failedPath + " in " + std::string(destination) +
+               "; the backup was removed";
+    case BackupResult::Outcome::Cancelled:
+        return "the backup was cancelled; what it had written was removed";
+    case BackupResult::Outcome::Done:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string backupSummary(const BackupResult& result, std::string_view destination)
+{
+    return std::to_string(result.files) + " files, " + std::to_string(result.bytes) + " bytes backed up to " +
+           std::string(destination);
+}
+
 }  // namespace morvane

@@ -49,6 +49,13 @@ std::vector<std::string> backupStickLines(const StickRoot& stick, const std::opt
 // empty), keeping each file's modification time. Files that cannot be read whole are left
 // out and listed. Then the notes, `aboutStick` lines followed by the unreadable files, and
 // last, atomically, the manifest.
+// What went wrong, as a clause for a message: the backup that was not done, or none when
+// it was done. The destination is named as `destination` says.
+std::optional<std::string> backupFailure(const BackupResult& result, std::string_view destination);
+
+// "N files, B bytes backed up to DEST", the line that ends a backup that was done.
+std::string backupSummary(const BackupResult& result, std::string_view destination);
+
 BackupResult backUpStick(const std::filesystem::path& stick, const std::filesystem::path& destination,
                          const std::vector<std::string>& aboutStick, BackupProgress& progress,
                          TreeReading& reading = systemTreeReading(),

@@ -25,12 +25,20 @@ std::string withBackslashes(std::string path)
     return path;
 }
 
+// The manifest's entry for `path`; a plan takes its paths from the manifest.
+const ManifestEntry& entryFor(const std::vector<ManifestEntry>& manifest, const std::string& path)
+{
+    return *std::find_if(manifest.begin(), manifest.end(),
+                         [&](const ManifestEntry& entry) { return entry.path == path; });
+}
+
 std::string hardwareIdText(std::uint32_t id) { return formatText("%08X", static_cast<unsigned>(id)); }
 
 }  // namespace
 
 std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
-                                         std::vector<ManifestEntry>& manifest, TreeReading& reading)
+                                         std::vector<ManifestEntry>& manifest, CheckProgress& progress,
+                                         TreeReading& reading)
 {
     const std::string name = "The backup " + utf8Text(backup);
     std::optional<ParsedManifest> parsed = readBackupManifest(backup);
@@ -38,8 +46,9 @@ std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
         return name + " holds no " + kBackupManifestName + ": it is incomplete";
     if (!parsed->whole || parsed->badLine != 0)
         return name + " is damaged: its manifest cannot be read";
-    UnwatchedCheck quiet;
-    const CheckResult checked = checkStick(backup, parsed->entries, quiet, reading);
+    const CheckResult checked = checkStick(backup, parsed->entries, progress, reading);
+    if (checked.outcome == CheckResult::Outcome::Cancelled)
+        return std::string("The restore was cancelled");
     for (const CheckProblem& problem : checked.problems) {
         if (problem.kind != "bad" && problem.kind != "extra")
             return name + " is damaged: " + problem.line();
@@ -62,7 +71,8 @@ std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const S
     return std::nullopt;
 }
 
-std::vector<RestoreStep> planRestore(const std::vector<ManifestEntry>& manifest, TreeReading& reading)
+std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEntry>& manifest,
+                                                    CheckProgress& progress, TreeReading& reading)
 {
     const std::filesystem::path stick = utf8Path(currentDirectory().value_or("."));
     std::map<std::string, std::string> onStick;  // folded path -> the stick's spelling
@@ -71,12 +81,15 @@ std::vector<RestoreStep> planRestore(const std::vector<ManifestEntry>& manifest,
             if (path != kBackupManifestName && path != kBackupNotesName)
                 onStick.emplace(foldedTreePath(path), path);
     std::vector<RestoreStep> steps;
-    for (const ManifestEntry& entry : manifest) {
+    for (std::size_t index = 0; index < manifest.size(); ++index) {
+        const ManifestEntry& entry = manifest[index];
         const auto found = onStick.find(foldedTreePath(entry.path));
         if (found == onStick.end()) {
             steps.push_back({RestoreStep::Kind::Restore, entry.path});
             continue;
         }
+        if (!progress.reading(found->second, index, manifest.size()))
+            return std::nullopt;
         const FileDigest current = digestFile(reading, treePath(stick, found->second));
         if (current.outcome != FileDigest::Outcome::Read || hexDigest(current.digest) != entry.digest)
             steps.push_back({RestoreStep::Kind::Restore, entry.path});
@@ -110,6 +123,32 @@ bool restoreFile(const std::filesystem::path& backup, const std::string& path, c
         return false;
     std::filesystem::last_write_time(target, std::filesystem::last_write_time(source, error), error);
     return true;
+}
+
+RestoreResult restoreStick(const std::vector<RestoreStep>& plan, const std::filesystem::path& backup,
+                           const std::vector<ManifestEntry>& manifest, bool dryRun, RestoreProgress& progress)
+{
+    RestoreResult result;
+    std::size_t restored = 0;
+    for (std::size_t index = 0; index < plan.size() && !result.cancelled; ++index) {
+        const RestoreStep& step = plan[index];
+        if (!progress.restoring(step.path, index, plan.size())) {
+            result.cancelled = true;
+        } else if (step.kind == RestoreStep::Kind::Keep) {
+            result.lines.push_back("kept: " + step.path);
+        } else if (dryRun) {
+            result.lines.push_back("would restore: " + step.path);
+            ++restored;
+        } else if (restoreFile(backup, step.path, entryFor(manifest, step.path).digest)) {
+            result.lines.push_back("restored: " + step.path);
+            ++restored;
+        } else {
+            result.unwritten.push_back(step.path);
+        }
+    }
+    result.lines.push_back(std::to_string(restored) +
+                           (dryRun ? " files would be restored" : " files restored"));
+    return result;
 }
 
 }  // namespace morvane

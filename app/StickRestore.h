@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/BackupManifest.h"
+#include "app/StickCheck.h"
 #include "stick/FileOperations.h"
 #include "stick/StickRoot.h"
 #include "stick/TreeReading.h"
@@ -16,10 +17,10 @@
 namespace morvane {
 
 // Why the backup at `backup` may not be restored, or none: it has no manifest (it is
-// incomplete), its manifest is damaged, or a file of it is changed, missing or unreadable.
-// A good manifest goes to `manifest`.
+// incomplete), its manifest is damaged, a file of it is changed, missing or unreadable, or
+// `progress`, told of each file read, cancelled. A good manifest goes to `manifest`.
 std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
-                                         std::vector<ManifestEntry>& manifest,
+                                         std::vector<ManifestEntry>& manifest, CheckProgress& progress,
                                          TreeReading& reading = systemTreeReading());
 
 // Why the backup is not this stick's, naming both, or none: it comes from another robot
@@ -33,9 +34,11 @@ struct RestoreStep {
 };
 
 // What a restore does, in path order: each file of the manifest that is missing on the stick
-// in the current directory, or differs there, and each file only on the stick.
-std::vector<RestoreStep> planRestore(const std::vector<ManifestEntry>& manifest,
-                                     TreeReading& reading = systemTreeReading());
+// in the current directory, or differs there, and each file only on the stick. `progress`
+// is told of each stick file read; none when it cancelled.
+std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEntry>& manifest,
+                                                    CheckProgress& progress,
+                                                    TreeReading& reading = systemTreeReading());
 
 // Told before each file is written; answers false to stop before it.
 class RestoreProgress {
@@ -49,5 +52,19 @@ public:
 // could not be written: the stick's file is then as it was.
 bool restoreFile(const std::filesystem::path& backup, const std::string& path, const std::string& digest,
                  TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations());
+
+struct RestoreResult {
+    // One line per step, "restored: PATH" ("would restore: PATH" in a dry run) or
+    // "kept: PATH", then "K files restored" ("K files would be restored").
+    std::vector<std::string> lines;
+    std::vector<std::string> unwritten;  // the files that could not be written
+    bool cancelled = false;              // by the progress, before a file
+};
+
+// Carries out `plan` from `backup` onto the stick in the current directory, each file
+// checked against `manifest`; a dry run writes nothing.
+RestoreResult restoreStick(const std::vector<RestoreStep>& plan, const std::filesystem::path& backup,
+                           const std::vector<ManifestEntry>& manifest, bool dryRun,
+                           RestoreProgress& progress);
 
 }  // namespace morvane

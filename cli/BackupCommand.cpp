@@ -18,24 +18,13 @@ namespace {
 
 int reportBackup(const BackupResult& result, std::string_view destination, const CommandContext& context)
 {
-    switch (result.outcome) {
-    case BackupResult::Outcome::StickUnreadable:
-        context.err << "morvane-cli: the stick's folder cannot be read; nothing was backed up\n";
+    if (const std::optional<std::string> failure = backupFailure(result, destination)) {
+        context.err << "morvane-cli: " << *failure << '\n';
         return kExitNotProduced;
-    case BackupResult::Outcome::DestinationFailed:
-        context.err << "morvane-cli: cannot write " << result.failedPath << " in " << destination
-                    << "; the backup was removed\n";
-        return kExitNotProduced;
-    case BackupResult::Outcome::Cancelled:
-        context.err << "morvane-cli: the backup was cancelled; what it had written was removed\n";
-        return kExitNotProduced;
-    case BackupResult::Outcome::Done:
-        break;
     }
     for (const std::string& path : result.unreadable)
         context.err << "unreadable: " << path << '\n';
-    context.out << result.files << " files, " << result.bytes << " bytes backed up to " << destination
-                << '\n';
+    context.out << backupSummary(result, destination) << '\n';
     return result.unreadable.empty() ? kExitOk : kExitNotProduced;
 }
 

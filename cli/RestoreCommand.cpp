@@ -1,6 +1,5 @@
 // morvane-cli restore BACKUP STICK [--dry-run] [--force]: a checked backup written back
 // onto the stick, file by file, each atomically.
-#include <algorithm>
 #include <array>
 
 #include "app/StickOpening.h"
@@ -20,44 +19,31 @@ namespace {
 
 constexpr std::array<OptionSpec, 2> kOptions{{{"--dry-run", false}, {"--force", false}}};
 
-// The manifest's entry for `path`; the plan takes its paths from the manifest.
-const ManifestEntry& entryFor(const std::vector<ManifestEntry>& manifest, const std::string& path)
-{
-    return *std::find_if(manifest.begin(), manifest.end(),
-                         [&](const ManifestEntry& entry) { return entry.path == path; });
-}
-
-// Writes the plan's files; each file the stick keeps, or that could not be written, is
-// said so. Answers whether every file was written.
+// Writes the plan's files and prints a line for each; each file that could not be
+// written is said so. Answers whether every file was written.
 bool carryOut(const std::vector<RestoreStep>& plan, const std::filesystem::path& backup,
               const std::vector<ManifestEntry>& manifest, bool dryRun, const CommandContext& context)
 {
-    // Each file's line is the progress; Ctrl+C stops before the next file.
-    TerminalProgress progress(context.err, false, "restoring");
-    std::size_t restored = 0;
-    bool allWritten = true;
-    for (std::size_t index = 0; index < plan.size(); ++index) {
-        const RestoreStep& step = plan[index];
-        if (!progress.restoring(step.path, index, plan.size())) {
-            context.err << "morvane-cli: the restore was cancelled; running it again completes it\n";
-            allWritten = false;
-            break;
-        }
-        if (step.kind == RestoreStep::Kind::Keep) {
-            context.out << "kept: " << step.path << '\n';
-        } else if (dryRun) {
-            context.out << "would restore: " << step.path << '\n';
-            ++restored;
-        } else if (restoreFile(backup, step.path, entryFor(manifest, step.path).digest)) {
-            context.out << "restored: " << step.path << '\n';
-            ++restored;
-        } else {
-            context.err << "morvane-cli: cannot write " << step.path << "; the stick's file is as it was\n";
-            allWritten = false;
-        }
+    RestoreResult result;
+    {
+        TerminalProgress progress(context.err, context.errIsTerminal, "restoring");
+        result = restoreStick(plan, backup, manifest, dryRun, progress);
     }
-    context.out << restored << (dryRun ? " files would be restored\n" : " files restored\n");
-    return allWritten;
+    for (const std::string& line : result.lines)
+        context.out << line << '\n';
+    for (const std::string& path : result.unwritten)
+        context.err << "morvane-cli: cannot write " << path << "; the stick's file is as it was\n";
+    if (result.cancelled)
+        context.err << "morvane-cli: the restore was cancelled; running it again completes it\n";
+    return result.unwritten.empty() && !result.cancelled;
+}
+
+// Why the backup may not be restored, or none; a line on a terminal shows each file read.
+std::optional<std::string> checkedBackup(const std::filesystem::path& backup,
+                                         std::vector<ManifestEntry>& manifest, const CommandContext& context)
+{
+    TerminalProgress progress(context.err, context.errIsTerminal, "checking the backup");
+    return damagedBackup(backup, manifest, progress);
 }
 
 }  // namespace
@@ -70,7 +56,7 @@ int runRestore(const CommandContext& context)
         return kExitUsage;
     const std::filesystem::path backup = outputPath(parsed->positionals[0]);
     std::vector<ManifestEntry> manifest;
-    if (const std::optional<std::string> damage = damagedBackup(backup, manifest)) {
+    if (const std::optional<std::string> damage = checkedBackup(backup, manifest, context)) {
         context.err << *damage << "; nothing was written\n";
         return kExitNotProduced;
     }
@@ -87,8 +73,16 @@ int runRestore(const CommandContext& context)
         context.err << *other << "; nothing was written (--force restores it all the same)\n";
         return kExitNotProduced;
     }
-    const bool allWritten =
-        carryOut(planRestore(manifest), backup, manifest, parsed->has("--dry-run"), context);
+    std::optional<std::vector<RestoreStep>> plan;
+    {
+        TerminalProgress progress(context.err, context.errIsTerminal, "comparing");
+        plan = planRestore(manifest, progress);
+    }
+    if (!plan) {
+        context.err << "morvane-cli: the restore was cancelled; nothing was written\n";
+        return kExitNotProduced;
+    }
+    const bool allWritten = carryOut(*plan, backup, manifest, parsed->has("--dry-run"), context);
     return allWritten ? kExitOk : kExitNotProduced;
 }
 

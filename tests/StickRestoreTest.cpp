@@ -118,7 +118,8 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     const std::string digest = "0000000000000000000000000000000000000000000000000000000000000000";
     EXPECT_FALSE(restoreFile(backupDir, "CUSTOM/COMMENTS.INI", digest));
     std::vector<ManifestEntry> manifest;
-    ASSERT_EQ(damagedBackup(backupDir, manifest), std::nullopt);
+    UnwatchedCheck quiet;
+    ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
     const auto entry = std::find_if(manifest.begin(), manifest.end(),
                                     [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
     ASSERT_NE(entry, manifest.end());
