@@ -21,6 +21,20 @@ std::filesystem::path resolved(const std::filesystem::path& path)
     return error ? std::filesystem::absolute(path, error).lexically_normal() : found;
 }
 
+// The last part of `root`, a folder's name; for a drive's root "Stick" and its letter.
+std::string stickName(std::string_view root)
+{
+    while (root.size() > 1 && (root.back() == '/' || root.back() == '\\'))
+        root.remove_suffix(1);
+    const std::size_t separator = root.find_last_of("/\\");
+    const std::string_view name = separator == std::string_view::npos ? root : root.substr(separator + 1);
+    if (name.empty())
+        return "Stick";
+    if (name.size() == 2 && name[1] == ':')
+        return "Stick " + std::string(name.substr(0, 1));
+    return std::string(name);
+}
+
 }  // namespace
 
 std::optional<std::string> unsuitableBackupDestination(const std::filesystem::path& stick,
@@ -37,6 +51,13 @@ std::optional<std::string> unsuitableBackupDestination(const std::filesystem::pa
     if (within(from, to))
         return "the stick lies inside the destination";
     return std::nullopt;
+}
+
+std::string suggestedBackupName(std::string_view stickRoot, const std::tm& localTime)
+{
+    char when[32]{};
+    std::strftime(when, sizeof when, "%Y-%m-%d %H.%M", &localTime);
+    return stickName(stickRoot) + " backup " + when;
 }
 
 }  // namespace morvane

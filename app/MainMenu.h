@@ -31,7 +31,9 @@ inline constexpr MenuItem kOptionsMenu[]{
 };
 
 inline constexpr MenuItem kStickMenu[]{
+    {"&Back Up Stick...", IDM_BACK_UP_STICK, true},
     {"&Check Stick...", IDM_CHECK_STICK, false},  // a progress window, nothing to answer
+    {"&Restore from Backup...", IDM_RESTORE_FROM_BACKUP, true},
 };
 
 inline constexpr MenuItem kChangeMenu[]{

@@ -4,7 +4,9 @@
 #include "app/MainWindowCommandIds.h"
 #include "app/OpenNewImage.h"
 #include "app/ReportClipboard.h"
+#include "app/StickBackupCommand.h"
 #include "app/StickCheckCommand.h"
+#include "app/StickRestoreCommand.h"
 #include "dialogs/ColorPreferencesViewer.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/SkillLevelsEditor.h"
@@ -42,8 +44,14 @@ bool runStickCommand(int id, MainWindowContext& window)
     case IDM_HUMAN_FACES:
         viewHumanFaces(window.services.messages, window.editors.humanFaces);
         return true;
+    case IDM_BACK_UP_STICK:
+        backUpOpenStick(window);
+        return true;
     case IDM_CHECK_STICK:
         checkOpenStick(window);
+        return true;
+    case IDM_RESTORE_FROM_BACKUP:
+        restoreOpenStick(window);
         return true;
     default:
         return false;

@@ -9,10 +9,12 @@
 #include "ui/ColorDialogView.h"
 #include "ui/FaceDialogView.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/NewFolderDialog.h"
 #include "ui/ProgressWindow.h"
 #include "ui/SliderDialogView.h"
 #include "ui/TreeControl.h"
 #include "ui/UserMessages.h"
+#include "ui/UserQuestions.h"
 #include "ui/WaitCursor.h"
 
 namespace morvane {
@@ -30,7 +32,9 @@ struct EditorViews {
 struct MainWindowServices {
     StickRoot& stick;
     UserMessages& messages;
+    UserQuestions& questions;
     FileOpenDialog& fileDialog;
+    NewFolderDialog& folderDialog;
     Clipboard& clipboard;
     WaitCursor& waitCursor;
     ProgressWindow& progress;

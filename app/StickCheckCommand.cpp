@@ -1,35 +1,11 @@
 #include "app/StickCheckCommand.h"
 
-#include <cctype>
-
+#include "app/Sentence.h"
 #include "app/StickCheck.h"
+#include "app/WindowProgress.h"
 #include "base/Utf8Path.h"
 
 namespace morvane {
-namespace {
-
-// The check's progress in the window; Cancel there stops it at the next file.
-class WindowProgress : public CheckProgress {
-public:
-    explicit WindowProgress(ProgressWindow& window) : window_(window) {}
-    bool reading(std::string_view path, std::size_t index, std::size_t count) override
-    {
-        return window_.advance(path, index, count);
-    }
-
-private:
-    ProgressWindow& window_;
-};
-
-// A message box's sentence of morvane-cli's clause.
-std::string sentence(std::string clause)
-{
-    if (!clause.empty())
-        clause[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(clause[0])));
-    return clause;
-}
-
-}  // namespace
 
 void checkOpenStick(MainWindowContext& window)
 {

@@ -128,7 +128,8 @@ protected:
     test::ScriptedSliderView volumeView{[](SliderControls&) { return false; }};
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
-    MainWindowContext context{{stick, ui.messages, ui.fileDialog, ui.clipboard, ui.waitCursor, ui.progress},
+    MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.folderDialog, ui.clipboard,
+                               ui.waitCursor, ui.progress},
                               tree,
                               list,
                               {skillView, volumeView, colorView, faceView}};

@@ -15,6 +15,8 @@ struct FileOpenRequest {
     std::string_view defaultExtension;  // without the dot
     std::string_view filterLabel;
     std::string_view filterPattern;  // e.g. "*.ind"
+    // Where the dialog opens: the user's Documents, or else the current directory.
+    bool startInDocuments = false;
 };
 
 class FileOpenDialog {

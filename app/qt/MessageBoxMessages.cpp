@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "app/qt/ModalAnswers.h"
+#include "dialogs/qt/QtText.h"
 
 namespace morvane::qt {
 
@@ -16,10 +17,19 @@ void MessageBoxMessages::showMessage(std::string_view text)
         answers->messages.emplace_back(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), qtText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+bool MessageBoxMessages::askYesNo(std::string_view question)
+{
+    if (ModalAnswers* answers = modalAnswers())
+        return answers->nextAnswer(question);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), qtText(question),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace morvane::qt

@@ -6,16 +6,24 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvane::qt {
 
 struct ModalAnswers {
-    // The file-open dialog's answers in turn: a path, or none for Cancel. It cancels
-    // once they run out.
+    // The file-open and new-folder dialogs' answers in turn: a path, or none for Cancel.
+    // They cancel once the answers run out.
     std::deque<std::optional<std::string>> fileChoices;
     // Every message box's text, each answered with OK as it came.
     std::vector<std::string> messages;
+    // The questions' answers in turn, true for Yes; No once they run out.
+    std::deque<bool> yesAnswers;
+    // Every question's text, as it came.
+    std::vector<std::string> questions;
+
+    std::optional<std::string> nextFileChoice();
+    bool nextAnswer(std::string_view question);
 };
 
 // The answers in force, or null while the dialogs run for the user.

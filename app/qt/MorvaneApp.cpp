@@ -28,8 +28,8 @@ bool MorvaneApp::start(std::string_view namedDirectory)
     StartupUi ui{messages_, fileDialog_, scanWindow, waitCursor_, searchRoots_, probe_};
     if (!locateNamedStick(namedDirectory, ui, stick_))
         return false;
-    window_ = std::make_unique<MainWindow>(
-        MainWindowServices{stick_, messages_, fileDialog_, clipboard_, waitCursor_, progress_});
+    window_ = std::make_unique<MainWindow>(MainWindowServices{
+        stick_, messages_, messages_, fileDialog_, folderDialog_, clipboard_, waitCursor_, progress_});
     window_->show();
     return true;
 }

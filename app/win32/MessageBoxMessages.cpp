@@ -26,4 +26,10 @@ void MessageBoxMessages::showMessage(std::string_view text)
     MessageBoxW(owner_.window, widenUtf8(text).c_str(), caption_.c_str(), MB_OK | MB_ICONWARNING);
 }
 
+bool MessageBoxMessages::askYesNo(std::string_view question)
+{
+    return MessageBoxW(owner_.window, widenUtf8(question).c_str(), caption_.c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 }  // namespace morvane::win32

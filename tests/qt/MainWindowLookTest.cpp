@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(textsOf(menus), (QStringList{"&Options", "&Stick", "&Change", "&View"}));
         QCOMPARE(textsOf(menus[0]->menu()->actions()),
                  (QStringList{"&Open", "&Copy Report to Clipboard", "&About", "E&xit"}));
-        QCOMPARE(textsOf(menus[1]->menu()->actions()), QStringList{"&Check Stick..."});
+        QCOMPARE(textsOf(menus[1]->menu()->actions()),
+                 (QStringList{"&Back Up Stick...", "&Check Stick...", "&Restore from Backup..."}));
         QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
         QCOMPARE(textsOf(menus[3]->menu()->actions()), (QStringList{"&Color Preferences", "&Human Faces"}));
         for (const QAction* menu : menus)

@@ -16,6 +16,26 @@ bool ScriptedProgressWindow::advance(std::string_view path, std::size_t index, s
     return !cancelAt || path != *cancelAt;
 }
 
+bool ScriptedQuestions::askYesNo(std::string_view question)
+{
+    log_.push_back("question: " + std::string(question));
+    if (answers.empty())
+        return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
+std::optional<std::string> ScriptedFolderDialog::chooseNewFolder(const NewFolderRequest& request)
+{
+    log_.push_back("folder dialog " + std::string(request.title) + ": " + std::string(request.suggestedName));
+    if (choices.empty())
+        return std::nullopt;
+    std::string choice = std::move(choices.front());
+    choices.pop_front();
+    return choice;
+}
+
 std::optional<std::string> ScriptedFileDialog::chooseFile(const FileOpenRequest& request)
 {
     requests.push_back(request);

@@ -1,6 +1,6 @@
-// A scripted fake of the window system for flow tests: message boxes, the file-open
-// dialog, the scanning window, the wait cursor, the clipboard and the progress window,
-// all writing one log of what the user would have seen, in order.
+// A scripted fake of the window system for flow tests: message boxes and questions, the
+// file-open and new-folder dialogs, the scanning window, the wait cursor, the clipboard and the progress
+// window, all writing one log of what the user would have seen, in order.
 #pragma once
 
 #include <deque>
@@ -10,9 +10,11 @@
 
 #include "ui/Clipboard.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/NewFolderDialog.h"
 #include "ui/ProgressWindow.h"
 #include "ui/ScanWindow.h"
 #include "ui/UserMessages.h"
+#include "ui/UserQuestions.h"
 #include "ui/WaitCursor.h"
 
 namespace morvane::test {
@@ -25,6 +27,29 @@ public:
     explicit RecordingMessages(UiLog& log) : log_(log) {}
     void showMessage(std::string_view text) override;
     std::vector<std::string> shown;
+
+private:
+    UiLog& log_;
+};
+
+// Logs "question: TEXT" and answers the next scripted answer; No once they run out.
+class ScriptedQuestions : public UserQuestions {
+public:
+    explicit ScriptedQuestions(UiLog& log) : log_(log) {}
+    bool askYesNo(std::string_view question) override;
+    std::deque<bool> answers;
+
+private:
+    UiLog& log_;
+};
+
+// Logs "folder dialog TITLE: SUGGESTED NAME" and answers the next scripted choice; cancels once
+// they run out.
+class ScriptedFolderDialog : public NewFolderDialog {
+public:
+    explicit ScriptedFolderDialog(UiLog& log) : log_(log) {}
+    std::optional<std::string> chooseNewFolder(const NewFolderRequest& request) override;
+    std::deque<std::string> choices;
 
 private:
     UiLog& log_;
@@ -96,7 +121,9 @@ public:
 struct ScriptedUi {
     UiLog log;
     RecordingMessages messages{log};
+    ScriptedQuestions questions{log};
     ScriptedFileDialog fileDialog{log};
+    ScriptedFolderDialog folderDialog{log};
     ScriptedScanWindow scanWindow{log};
     LoggingWaitCursor waitCursor{log};
     ScriptedClipboard clipboard;

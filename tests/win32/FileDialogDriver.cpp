@@ -16,13 +16,25 @@ BOOL CALLBACK findNameBox(HWND window, LPARAM lParam)
     return TRUE;
 }
 
+HWND nameBox(HWND dialog)
+{
+    HWND found = nullptr;
+    EnumChildWindows(dialog, findNameBox, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
+
+std::wstring fileNameText(HWND dialog)
+{
+    wchar_t text[MAX_PATH]{};
+    SendMessageW(nameBox(dialog), WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 void chooseFile(HWND dialog, const std::filesystem::path& file)
 {
-    HWND nameBox = nullptr;
-    EnumChildWindows(dialog, findNameBox, reinterpret_cast<LPARAM>(&nameBox));
-    SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    SendMessageW(nameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 
 namespace morvane::test {
 
@@ -12,6 +13,8 @@ inline const std::wstring kStickFileDialogTitle = L"Open MEMSTICK.IND file at ro
 
 // Types `file` into the dialog's file name box and presses Open.
 void chooseFile(HWND dialog, const std::filesystem::path& file);
+// The name the dialog's file name box holds.
+std::wstring fileNameText(HWND dialog);
 // Presses Cancel.
 void cancelFileDialog(HWND dialog);
 

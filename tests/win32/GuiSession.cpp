@@ -136,13 +136,17 @@ HWND GuiSession::waitForWindow(const std::wstring& caption, int milliseconds) co
     return found;
 }
 
-std::wstring GuiSession::answerMessageBox() const
+std::wstring GuiSession::answerMessageBox() const { return answerBox(IDOK); }
+
+std::wstring GuiSession::answerQuestion(bool yes) const { return answerBox(yes ? IDYES : IDNO); }
+
+std::wstring GuiSession::answerBox(int button) const
 {
     HWND box = waitForWindow(programName());
     if (box == nullptr)
         return {};
     std::wstring text = windowText(GetDlgItem(box, 0xFFFF));  // the system's id of a message box's text
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(box, WM_COMMAND, button, 0);
     waitUntil([&] { return !IsWindow(box); });
     return text;
 }

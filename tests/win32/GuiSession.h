@@ -39,6 +39,8 @@ public:
     HWND mainWindow() const { return waitForWindow(L"Morvane"); }
     // The next message box's text; the box is closed with OK. Empty when none appears.
     std::wstring answerMessageBox() const;
+    // The next question's text; it is answered Yes or No. Empty when none appears.
+    std::wstring answerQuestion(bool yes) const;
     // Returns once the UI thread takes messages again, that is when the work it was doing
     // (a save after its dialog closed, say) has run to its end; false when it does not
     // within the limit.
@@ -59,6 +61,8 @@ public:
     static std::wstring programName();
 
 private:
+    // The next message box's text, answered with its button `button`.
+    std::wstring answerBox(int button) const;
     HWND control(int id) const { return GetDlgItem(mainWindow(), id); }
 
     std::thread ui_;

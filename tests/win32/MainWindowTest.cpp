@@ -153,7 +153,10 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
           {L"&Copy Report to Clipboard", IDM_COPY_REPORT},
           {L"&About", IDM_ABOUT},
           {L"E&xit", IDM_EXIT}}},
-        {L"&Stick", {{L"&Check Stick...", IDM_CHECK_STICK}}},
+        {L"&Stick",
+         {{L"&Back Up Stick...", IDM_BACK_UP_STICK},
+          {L"&Check Stick...", IDM_CHECK_STICK},
+          {L"&Restore from Backup...", IDM_RESTORE_FROM_BACKUP}}},
         {L"&Change", {{L"&Skill Levels", IDM_SKILL_LEVELS}, {L"&Volume Presets", IDM_VOLUME_PRESETS}}},
         {L"&View", {{L"&Color Preferences", IDM_COLOR_PREFERENCES}, {L"&Human Faces", IDM_HUMAN_FACES}}}};
     const auto text = [](HMENU menu, int position) {
