@@ -4,7 +4,8 @@
 # voice recordings of 40 to 160 KB, a diary of 200 small XML days), each against its
 # baseline in the same run: `cp -r` of the tree followed by `sha256sum` over the copy, and
 # `sha256sum` over the stick's files. Also the peak memory of each (GNU time's maximum
-# resident set). Prints Markdown table rows.
+# resident set), and what morvane's progress window costs a backup (bench/qt/ProgressCost,
+# offscreen, with and without the window in turns). Prints Markdown table rows.
 # Usage: scripts/bench-backup.sh [BUILD_DIR]   (default build/native)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -68,3 +69,9 @@ echo "| command | peak memory |"
 echo "|---|---|"
 echo "| backup | $(( $(peak "$cli" backup "$stick" "$scratch/out") / 1024 )) MB |"
 echo "| check | $(( $(peak "$cli" check "$stick") / 1024 )) MB |"
+if [ -x "$build/bench/morvane_progress_cost" ]; then
+    echo
+    echo "| command (64 MB stick) | with | without | ratio |"
+    echo "|---|---|---|---|"
+    QT_QPA_PLATFORM=offscreen "$build/bench/morvane_progress_cost" "$stick" "$scratch" 15 2>/dev/null
+fi

@@ -1,5 +1,6 @@
-// The work runs on the program's own thread: between two files it lets the waiting events
-// through, so the window repaints and Cancel is taken. The window shows at once, does not
+// The work runs on the program's own thread: at the pace of ProgressPacing it shows the
+// file at hand and lets the waiting events through, so the window repaints and Cancel is
+// taken. Going through the events for every file would cost as much as drawing it. The window shows at once, does not
 // close or reset by itself at the end, and belongs to the active window, the main window.
 #include "app/qt/ProgressDialog.h"
 
@@ -9,6 +10,7 @@
 #include "dialogs/qt/QtText.h"
 
 namespace morvane::qt {
+
 ProgressDialog::ProgressDialog() = default;
 
 ProgressDialog::~ProgressDialog() = default;
@@ -25,16 +27,19 @@ void ProgressDialog::open(std::string_view title)
     // Wide enough for a stick path, as the Windows program's window is.
     dialog_->setMinimumWidth(dialog_->fontMetrics().averageCharWidth() * 56);
     dialog_->show();
+    pacing_.restart();
 }
 
 bool ProgressDialog::advance(std::string_view path, std::size_t index, std::size_t count)
 {
     if (!dialog_)
         return true;
-    dialog_->setMaximum(static_cast<int>(count));
-    dialog_->setValue(static_cast<int>(index));
-    dialog_->setLabelText(qtText(path));
-    QCoreApplication::processEvents();
+    if (pacing_.due()) {
+        dialog_->setMaximum(static_cast<int>(count));
+        dialog_->setValue(static_cast<int>(index));
+        dialog_->setLabelText(qtText(path));
+        QCoreApplication::processEvents();
+    }
     return !dialog_->wasCanceled();
 }
 

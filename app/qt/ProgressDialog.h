@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ui/ProgressPacing.h"
 #include "ui/ProgressWindow.h"
 
 class QProgressDialog;
@@ -21,6 +22,7 @@ public:
 
 private:
     std::unique_ptr<QProgressDialog> dialog_;
+    ProgressPacing pacing_;
 };
 
 }  // namespace morvane::qt

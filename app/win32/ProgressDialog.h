@@ -6,6 +6,7 @@
 
 #include "app/win32/OwnerWindow.h"
 #include "base/win32/Dialog.h"
+#include "ui/ProgressPacing.h"
 #include "ui/ProgressWindow.h"
 
 namespace morvane::win32 {
@@ -26,6 +27,7 @@ private:
     OwnerWindow& owner_;
     HWND disabledOwner_ = nullptr;
     bool cancelled_ = false;
+    ProgressPacing pacing_;
 };
 
 }  // namespace morvane::win32
