@@ -1,7 +1,8 @@
 // The work runs on the program's own thread: at the pace of ProgressPacing it shows the
 // file at hand and lets the waiting events through, so the window repaints and Cancel is
-// taken. Going through the events for every file would cost as much as drawing it. The window shows at once,
-// does not close or reset by itself at the end, and belongs to the active window, the main window.
+// taken; going through the events for every file would cost as much as drawing it. The
+// window shows at once, does not close or reset by itself at the end, and belongs to the
+// active window, the main window.
 #include "app/qt/ProgressDialog.h"
 
 #include <QApplication>
