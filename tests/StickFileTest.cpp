@@ -5,6 +5,11 @@
 #include <array>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <utime.h>
+#endif
+
 #include "stick/StickFile.h"
 #include "stick/StickPath.h"
 #include "tests/support/TempStick.h"
@@ -100,6 +105,27 @@ TEST(StickFile, CloseAnswersFalseForNone)
     stick.write("A", "a");
     EXPECT_TRUE(StickFile::close(StickFile::openForReading(stick.rootPath(), "A")));
 }
+
+#ifndef _WIN32
+// Reading leaves the file's access time as it was. (Under Wine the host's read() moves it
+// whatever the program asks, so this is pinned natively; Windows keeps it by SetFileTime.)
+TEST(StickFile, ReadingLeavesTheAccessTimeAlone)
+{
+    test::TempStick stick;
+    stick.write("OPEN-R/SYSTEM/VERSION", "abc");
+    const std::string path = (stick.dir() / "OPEN-R" / "SYSTEM" / "VERSION").string();
+    const utimbuf old{1000000000, 1000000000};  // 2001, long before today's relatime window
+    ASSERT_EQ(utime(path.c_str(), &old), 0);
+    auto file = StickFile::openForReading(stick.rootPath(), "OPEN-R\\SYSTEM\\VERSION");
+    ASSERT_NE(file, nullptr);
+    char bytes[3]{};
+    EXPECT_TRUE(file->readExact(bytes, 3));
+    EXPECT_TRUE(StickFile::close(std::move(file)));
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_atime, 1000000000);
+}
+#endif
 
 }  // namespace
 }  // namespace morvane

@@ -26,8 +26,20 @@ DWORD moveMethodOf(int origin)
 
 std::optional<OsFile> OsFile::openExisting(std::string_view path)
 {
-    HANDLE handle = CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    // The stick is only read: where the system allows it, not even the file's access time
+    // changes. That takes the right to write its times (a last access time of all ones
+    // tells the system to keep it); a write-protected stick refuses that right, and the
+    // file is then opened to be read alone.
+    const std::wstring name = widenUtf8(path);
+    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        FILETIME keep{0xFFFFFFFF, 0xFFFFFFFF};
+        SetFileTime(handle, nullptr, &keep, nullptr);
+    } else {
+        handle = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
     return OsFile(reinterpret_cast<std::intptr_t>(handle));
