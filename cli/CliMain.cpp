@@ -27,7 +27,7 @@ struct Command {
     std::string (*moreHelp)() = nullptr;  // help built from the program's own tables
 };
 
-constexpr std::array<Command, 10> kCommands{{
+constexpr std::array<Command, 11> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
@@ -95,6 +95,14 @@ constexpr std::array<Command, 10> kCommands{{
      "index and name. --png DIR also writes each face's 135 x 80 picture, as the viewer\n"
      "draws it, to DIR/face-INDEX.png.\n",
      runFaces},
+    {"diary", "morvane-cli diary STICK [--csv] [--png FILE]",
+     "The robot's diary (AiboMind 3): the days its index OPEN-R/APP/PC/DIARY/AIFILES.XML\n"
+     "lists, as a table, the newest first. --csv prints them as RFC 4180 CSV instead, the\n"
+     "oldest first: date, time, file, state (ok, missing or unreadable), then one column\n"
+     "per element holding a number, by its path (SKILL/BALL). --png FILE writes the growth\n"
+     "chart of the Diary window. Days that cannot be read are named on standard error.\n"
+     "Exit status 1 when the stick has no diary.\n",
+     runDiary},
 }};
 
 constexpr std::string_view kProgramHelp =

@@ -32,5 +32,6 @@ int runSkills(const CommandContext& context);
 int runVolume(const CommandContext& context);
 int runColors(const CommandContext& context);
 int runFaces(const CommandContext& context);
+int runDiary(const CommandContext& context);
 
 }  // namespace morvane::cli

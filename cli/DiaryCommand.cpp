@@ -1,0 +1,105 @@
+// morvane-cli diary STICK [--csv] [--png FILE]: the robot's diary as a table for people, or
+// as CSV for spreadsheets.
+#include <algorithm>
+#include <array>
+
+#include "base/PngFile.h"
+#include "base/Utf8Path.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/ImageCanvas.h"
+#include "cli/OutputPath.h"
+#include "cli/StickArgument.h"
+#include "pc/Diary.h"
+#include "pc/DiaryChart.h"
+#include "pc/DiaryTable.h"
+
+namespace morvane::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 2> kOptions{{{"--csv", false}, {"--png", true}}};
+
+// A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds a comma, a quote
+// or a line break.
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+// The element paths that hold a number on some day, in the order they first appear.
+std::vector<std::string> numberColumns(const Diary& diary)
+{
+    std::vector<std::string> columns;
+    for (const DiaryEntry& entry : diary.days)
+        for (const DiaryField& field : entry.day.fields)
+            if (isDiaryNumber(field.text) &&
+                std::find(columns.begin(), columns.end(), field.path) == columns.end())
+                columns.push_back(field.path);
+    return columns;
+}
+
+void printCsv(const Diary& diary, std::ostream& out)
+{
+    const std::vector<std::string> columns = numberColumns(diary);
+    out << "date,time,file,state";
+    for (const std::string& column : columns)
+        out << ',' << csvField(column);
+    out << "\r\n";
+    for (const DiaryEntry& entry : diary.days) {
+        out << csvField(dashedDate(entry.listed.date)) << ',' << csvField(colonTime(entry.listed.time)) << ','
+            << csvField(entry.listed.file) << ',' << diaryStateName(entry.state);
+        for (const std::string& column : columns)
+            out << ',' << csvField(diaryValue(entry.day, column).value_or(""));
+        out << "\r\n";
+    }
+}
+
+bool writeChart(const Diary& diary, const std::string& file, std::ostream& err)
+{
+    ImageCanvas picture({0, 0, kDiaryChartWidth, kDiaryChartHeight});
+    drawDiaryChart(diary, picture);
+    if (writePngFile(picture.rgbBytes(), picture.width(), picture.height(), outputPath(file)))
+        return true;
+    err << "morvane-cli: cannot write " << file << '\n';
+    return false;
+}
+
+}  // namespace
+
+int runDiary(const CommandContext& context)
+{
+    const std::optional<ParsedArgs> parsed = parseCommandArgs("diary", context.args, kOptions, context.err);
+    if (!parsed)
+        return kExitUsage;
+    StickRoot stick;
+    if (!openStickArgument(parsed->positionals[0], stick, context.err))
+        return kExitStickError;
+    const std::optional<Diary> diary = readDiary();
+    if (!diary) {
+        context.err << "No diary on this stick\n";
+        return kExitNotProduced;
+    }
+    for (const std::string& problem : diary->problems)
+        context.err << problem << '\n';
+    if (parsed->has("--csv")) {
+        printCsv(*diary, context.out);
+    } else {
+        for (const std::string& line : diaryTableLines(*diary))
+            context.out << line << '\n';
+    }
+    const auto png = parsed->options.find("--png");
+    if (png != parsed->options.end() && !writeChart(*diary, png->second, context.err))
+        return kExitNotProduced;
+    return kExitOk;
+}
+
+}  // namespace morvane::cli

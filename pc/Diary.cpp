@@ -1,0 +1,96 @@
+// Sizes are bounded before anything is read: an index of 10000 entries is well under 4 MB,
+// a day file of every counter well under 1 MB.
+#include "pc/Diary.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "stick/StickFileContent.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::uint64_t kLargestIndex = 4 << 20;
+constexpr std::uint64_t kLargestDay = 1 << 20;
+
+std::string slashed(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
+{
+    DiaryEntry entry{std::move(listed), DiaryEntry::State::Missing, {}};
+    const std::string path = std::string(kDiaryFolder) + "\\" + entry.listed.file;
+    const std::string named = slashed(path);
+    if (!isPlainFileName(entry.listed.file)) {
+        problems.push_back("the diary index names \"" + entry.listed.file +
+                           "\", which is no file of its folder");
+        return entry;
+    }
+    const StickFileContent content = readStickFileContent(path, kLargestDay);
+    switch (content.outcome) {
+    case StickFileContent::Outcome::Missing:
+        problems.push_back(named + ": listed in the diary index, not on the stick");
+        return entry;
+    case StickFileContent::Outcome::TooLarge:
+        problems.push_back(named + ": larger than 1 MB, not read");
+        break;
+    case StickFileContent::Outcome::Unreadable:
+        problems.push_back(named + ": cannot be read");
+        break;
+    case StickFileContent::Outcome::Read:
+        entry.day = readDiaryDay(content.bytes);
+        if (!entry.day.problem) {
+            entry.state = DiaryEntry::State::Ok;
+            return entry;
+        }
+        problems.push_back(named + ": " + *entry.day.problem);
+        entry.day = {};
+        break;
+    }
+    entry.state = DiaryEntry::State::Unreadable;
+    return entry;
+}
+
+}  // namespace
+
+std::optional<Diary> readDiary()
+{
+    const StickFileContent content = readStickFileContent(kDiaryIndexPath, kLargestIndex);
+    if (content.outcome == StickFileContent::Outcome::Missing)
+        return std::nullopt;
+    Diary diary;
+    const std::string named = slashed(kDiaryIndexPath);
+    if (content.outcome != StickFileContent::Outcome::Read) {
+        diary.problems.push_back(named + (content.outcome == StickFileContent::Outcome::TooLarge
+                                              ? ": larger than 4 MB, not read"
+                                              : ": cannot be read"));
+        return diary;
+    }
+    FileIndex index = readFileIndex(content.bytes);
+    if (index.problem)
+        diary.problems.push_back(named + ": " + *index.problem);
+    for (FileIndexEntry& listed : index.entries)
+        diary.days.push_back(readDay(std::move(listed), diary.problems));
+    std::stable_sort(diary.days.begin(), diary.days.end(), [](const DiaryEntry& a, const DiaryEntry& b) {
+        return std::tie(a.listed.date, a.listed.time) < std::tie(b.listed.date, b.listed.time);
+    });
+    return diary;
+}
+
+const char* diaryStateName(DiaryEntry::State state)
+{
+    switch (state) {
+    case DiaryEntry::State::Ok:
+        return "ok";
+    case DiaryEntry::State::Missing:
+        return "missing";
+    case DiaryEntry::State::Unreadable:
+        return "unreadable";
+    }
+    return "unreadable";
+}
+
+}  // namespace morvane

@@ -1,0 +1,35 @@
+// The robot's diary on the stick: the day files its index lists, each read and sorted by
+// the date and time the index gives.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pc/DiaryDay.h"
+#include "pc/FileIndex.h"
+
+namespace morvane {
+
+inline constexpr char kDiaryFolder[] = "OPEN-R\\APP\\PC\\DIARY";
+inline constexpr char kDiaryIndexPath[] = "OPEN-R\\APP\\PC\\DIARY\\AIFILES.XML";
+
+struct DiaryEntry {
+    enum class State { Ok, Missing, Unreadable };
+    FileIndexEntry listed;
+    State state = State::Missing;
+    DiaryDay day;  // empty unless the file was read whole and well-formed
+};
+
+struct Diary {
+    std::vector<DiaryEntry> days;       // by date and time, the oldest first
+    std::vector<std::string> problems;  // one line each, naming the file, in the order met
+};
+
+// The diary of the stick in the current directory; none when the stick has no index.
+std::optional<Diary> readDiary();
+
+// "ok", "missing" or "unreadable".
+const char* diaryStateName(DiaryEntry::State state);
+
+}  // namespace morvane

@@ -1,0 +1,52 @@
+#include "pc/DiaryDay.h"
+
+#include <algorithm>
+
+#include "base/XmlEvents.h"
+#include "pc/XmlElementStack.h"
+
+namespace morvane {
+namespace {
+
+class DayReader : public XmlElementStack {
+public:
+    void ended(std::span<const XmlElement> path) override
+    {
+        if (path.size() < 2 || path.back().hasChildren || day.fields.size() == kMostDiaryFields)
+            return;
+        std::string name = path[1].name;
+        for (const XmlElement& element : path.subspan(2))
+            name += "/" + element.name;
+        day.fields.push_back({std::move(name), std::string(trimmedText(path.back().text))});
+    }
+
+    DiaryDay day;
+};
+
+}  // namespace
+
+DiaryDay readDiaryDay(std::span<const std::uint8_t> xml)
+{
+    DayReader reader;
+    reader.day.problem = readXml(xml, reader);
+    return std::move(reader.day);
+}
+
+std::optional<std::string_view> diaryValue(const DiaryDay& day, std::string_view path)
+{
+    const auto found = std::find_if(day.fields.begin(), day.fields.end(),
+                                    [&](const DiaryField& field) { return field.path == path; });
+    if (found == day.fields.end())
+        return std::nullopt;
+    return found->text;
+}
+
+bool isDiaryNumber(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace morvane

@@ -1,0 +1,92 @@
+#include "pc/FileIndex.h"
+
+#include <algorithm>
+
+#include "base/XmlEvents.h"
+#include "pc/XmlElementStack.h"
+
+namespace morvane {
+namespace {
+
+bool allDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+class IndexReader : public XmlElementStack {
+public:
+    void ended(std::span<const XmlElement> path) override
+    {
+        const XmlElement& element = path.back();
+        if (path.size() >= 3 && path[path.size() - 2].name == "ENTRY")
+            field(element);
+        else if (path.size() >= 2 && element.name == "ENTRY")
+            endEntry(path[path.size() - 2]);
+    }
+
+    FileIndex index;
+    bool tooMany = false;
+
+private:
+    void field(const XmlElement& element)
+    {
+        const std::string text(trimmedText(element.text));
+        if (element.name == "FILENAME")
+            entry_.file = text;
+        else if (element.name == "DATE")
+            entry_.date = text;
+        else if (element.name == "TIME")
+            entry_.time = text;
+    }
+    void endEntry(const XmlElement& parent)
+    {
+        const auto id = std::find_if(parent.attributes.begin(), parent.attributes.end(),
+                                     [](const XmlAttribute& attribute) { return attribute.name == "ID"; });
+        entry_.category = id == parent.attributes.end() ? std::string() : id->value;
+        if (index.entries.size() < kMostIndexEntries)
+            index.entries.push_back(std::move(entry_));
+        else
+            tooMany = true;
+        entry_ = {};
+    }
+
+    FileIndexEntry entry_;
+};
+
+}  // namespace
+
+FileIndex readFileIndex(std::span<const std::uint8_t> xml)
+{
+    IndexReader reader;
+    reader.index.problem = readXml(xml, reader);
+    if (!reader.index.problem && reader.tooMany)
+        reader.index.problem = "more than " + std::to_string(kMostIndexEntries) + " entries; the first " +
+                               std::to_string(kMostIndexEntries) + " are shown";
+    return std::move(reader.index);
+}
+
+bool isPlainFileName(std::string_view file)
+{
+    return !file.empty() && file != "." && file != ".." &&
+           file.find_first_of("/\\:") == std::string_view::npos;
+}
+
+std::string dashedDate(std::string_view date)
+{
+    if (date.size() != 8 || !allDigits(date))
+        return std::string(date);
+    return std::string(date.substr(0, 4)) + "-" + std::string(date.substr(4, 2)) + "-" +
+           std::string(date.substr(6, 2));
+}
+
+std::string colonTime(std::string_view time)
+{
+    if (time.size() != 6 || !allDigits(time))
+        return std::string(time);
+    return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2, 2)) + ":" +
+           std::string(time.substr(4, 2));
+}
+
+bool clockWasNotSet(std::string_view date) { return date.size() == 8 && date.starts_with("2000"); }
+
+}  // namespace morvane

@@ -1,0 +1,219 @@
+// The robot's diary: its index and day files read from XML, the diary assembled from the
+// stick (compressed files, any letter case, days missing or broken), its table, its CSV
+// and its chart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "pc/Diary.h"
+#include "pc/DiaryChart.h"
+#include "pc/DiaryTable.h"
+#include "stick/OsFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/GzipFile.h"
+
+namespace morvane {
+namespace {
+
+std::span<const std::uint8_t> bytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+std::string entry(std::string_view file, std::string_view date, std::string_view time)
+{
+    return "<ENTRY><FILENAME>" + std::string(file) + "</FILENAME><DATE>" + std::string(date) +
+           "</DATE><TIME>" + std::string(time) + "</TIME></ENTRY>";
+}
+
+std::string dayFile(int ball, std::string_view more = "")
+{
+    return "<?xml version=\"1.0\" "
+           "encoding=\"iso-8859-1\"?>\r\n<DIARYSRC><COMMON><VERSION>1.0</VERSION></COMMON>"
+           "<SKILL><BALL>" +
+           std::to_string(ball) +
+           "</BALL><BONE>250</BONE><WALK>10000</WALK><BABY>7</BABY></SKILL>"
+           "<STATISTICS><WALK_DISTANCE> 31 "
+           "</WALK_DISTANCE><OPERATION_TIME>412</OPERATION_TIME></STATISTICS>" +
+           std::string(more) + "</DIARYSRC>\r\n";
+}
+
+TEST(FileIndex, EntriesComeInTheFilesOrderWithTheirCategory)
+{
+    const FileIndex photos = readFileIndex(
+        bytesOf("<PHOTOLIST><COMMON><VERSION>1.0</VERSION></COMMON><PHOTO ID=\"OWNER\">" +
+                entry("IMG00002.JPG", "20170328", "192010") + entry("IMG00001.JPG", "20170327", "080000") +
+                "</PHOTO><PHOTO ID=\"FAVORITE\">" + entry("IMG00003.JPG", "20170401", "101010") +
+                "</PHOTO></PHOTOLIST>"));
+    EXPECT_EQ(photos.problem, std::nullopt);
+    ASSERT_EQ(photos.entries.size(), 3u);
+    EXPECT_EQ(photos.entries[0].category, "OWNER");
+    EXPECT_EQ(photos.entries[0].file, "IMG00002.JPG");
+    EXPECT_EQ(photos.entries[1].time, "080000");
+    EXPECT_EQ(photos.entries[2].category, "FAVORITE");
+    EXPECT_EQ(photos.entries[2].date, "20170401");
+
+    // Cut short: the entries before the fault stay.
+    const FileIndex cut =
+        readFileIndex(bytesOf("<FILELIST>" + entry("AI170531.XML", "20170531", "194030") + "<ENT"));
+    EXPECT_EQ(cut.problem, "not well-formed XML (line 1)");
+    ASSERT_EQ(cut.entries.size(), 1u);
+    EXPECT_EQ(cut.entries[0].category, "");
+}
+
+TEST(FileIndex, MoreThanTenThousandEntriesKeepTheFirst)
+{
+    std::string xml = "<FILELIST>";
+    for (int day = 0; day < 10001; ++day)
+        xml += entry("AI" + std::to_string(day) + ".XML", "20170531", "194030");
+    const FileIndex index = readFileIndex(bytesOf(xml + "</FILELIST>"));
+    EXPECT_EQ(index.entries.size(), 10000u);
+    EXPECT_EQ(index.entries.back().file, "AI9999.XML");
+    EXPECT_EQ(index.problem, "more than 10000 entries; the first 10000 are shown");
+}
+
+TEST(FileIndex, NamesDatesAndTimes)
+{
+    EXPECT_TRUE(isPlainFileName("AI170531.XML"));
+    for (const char* name : {"", ".", "..", "../GVAR", "..\\GVAR", "C:GVAR", "/etc/passwd"})
+        EXPECT_FALSE(isPlainFileName(name)) << name;
+    EXPECT_EQ(dashedDate("20170531"), "2017-05-31");
+    EXPECT_EQ(dashedDate("2017531"), "2017531");
+    EXPECT_EQ(colonTime("194030"), "19:40:30");
+    EXPECT_EQ(colonTime("19403a"), "19403a");
+    EXPECT_TRUE(clockWasNotSet("20000102"));
+    EXPECT_FALSE(clockWasNotSet("20170531"));
+}
+
+TEST(DiaryDay, EveryElementWithAValueIsKeptByItsPath)
+{
+    const DiaryDay day =
+        readDiaryDay(bytesOf(dayFile(1234, "<NEW_THING><DEEP>x y</DEEP></NEW_THING><EMPTY/>")));
+    EXPECT_EQ(day.problem, std::nullopt);
+    EXPECT_EQ(diaryValue(day, "COMMON/VERSION"), "1.0");
+    EXPECT_EQ(diaryValue(day, "SKILL/BALL"), "1234");
+    EXPECT_EQ(diaryValue(day, "STATISTICS/WALK_DISTANCE"), "31");
+    EXPECT_EQ(diaryValue(day, "NEW_THING/DEEP"), "x y");
+    EXPECT_EQ(diaryValue(day, "EMPTY"), "");
+    EXPECT_EQ(diaryValue(day, "SKILL"), std::nullopt);
+    EXPECT_TRUE(isDiaryNumber("-12"));
+    EXPECT_FALSE(isDiaryNumber("1.0"));
+    EXPECT_FALSE(isDiaryNumber("-"));
+    EXPECT_EQ(skillPercent("1234"), "12.34%");
+    EXPECT_EQ(skillPercent("7"), "0.07%");
+    EXPECT_EQ(skillPercent("10000"), "100.00%");
+    EXPECT_EQ(skillPercent("10001"), "10001");
+    EXPECT_EQ(skillPercent("lots"), "lots");
+    EXPECT_EQ(skillPercent(std::nullopt), "-");
+}
+
+// A diary of four listed days: one compressed and named in lower case, one missing, one not
+// well-formed, one escaping its folder; the index out of order.
+class DiaryOnStickTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        stick.writeMarker();
+        stick.write("OPEN-R/SYSTEM/VERSION", "any");
+        stick.write("OPEN-R/APP/PC/DIARY/AIFILES.XML",
+                    "<FILELIST>" + entry("AI170602.XML", "20170602", "200000") +
+                        entry("AI170601.XML", "20170601", "193000") +
+                        entry("AI170603.XML", "20170603", "090000") +
+                        entry("AI170604.XML", "20170604", "090000") +
+                        entry("../../DATA/P/GVAR", "20170605", "090000") + "</FILELIST>");
+        const std::string first = dayFile(1200);
+        stick.write("OPEN-R/APP/PC/DIARY/ai170601.xml",
+                    stickgen::gzipCompressed(bytesOf(first), "AI170601.XML"));
+        stick.write("OPEN-R/APP/PC/DIARY/AI170602.XML", dayFile(1300));
+        stick.write("OPEN-R/APP/PC/DIARY/AI170603.XML", "<DIARYSRC><SKILL>");
+    }
+
+    test::TempStick stick;
+    test::CurrentDirectoryGuard guard;
+};
+
+TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
+{
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    const std::optional<Diary> diary = readDiary();
+    ASSERT_TRUE(diary);
+    ASSERT_EQ(diary->days.size(), 5u);
+    EXPECT_EQ(diary->days[0].listed.file, "AI170601.XML");
+    EXPECT_EQ(diary->days[0].state, DiaryEntry::State::Ok);
+    EXPECT_EQ(diaryValue(diary->days[0].day, "SKILL/BALL"), "1200");
+    EXPECT_EQ(diary->days[1].state, DiaryEntry::State::Ok);
+    EXPECT_EQ(diary->days[2].state, DiaryEntry::State::Unreadable);
+    EXPECT_TRUE(diary->days[2].day.fields.empty());
+    EXPECT_EQ(diary->days[3].state, DiaryEntry::State::Missing);
+    EXPECT_EQ(diary->days[4].state, DiaryEntry::State::Missing);
+    EXPECT_EQ(diary->problems,
+              (std::vector<std::string>{
+                  "OPEN-R/APP/PC/DIARY/AI170603.XML: not well-formed XML (line 1)",
+                  "OPEN-R/APP/PC/DIARY/AI170604.XML: listed in the diary index, not on the stick",
+                  "the diary index names \"../../DATA/P/GVAR\", which is no file of its folder"}));
+}
+
+TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
+{
+    const test::CliRun csv = test::runCli({"diary", stick.rootPath(), "--csv"});
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out,
+              "date,time,file,state,SKILL/BALL,SKILL/BONE,SKILL/WALK,SKILL/BABY,STATISTICS/WALK_DISTANCE,"
+              "STATISTICS/OPERATION_TIME\r\n"
+              "2017-06-01,19:30:00,AI170601.XML,ok,1200,250,10000,7,31,412\r\n"
+              "2017-06-02,20:00:00,AI170602.XML,ok,1300,250,10000,7,31,412\r\n"
+              "2017-06-03,09:00:00,AI170603.XML,unreadable,,,,,,\r\n"
+              "2017-06-04,09:00:00,AI170604.XML,missing,,,,,,\r\n"
+              "2017-06-05,09:00:00,../../DATA/P/GVAR,missing,,,,,,\r\n");
+    EXPECT_NE(csv.err.find("AI170604.XML: listed in the diary index, not on the stick\n"), std::string::npos);
+
+    const test::CliRun table = test::runCli({"diary", stick.rootPath()});
+    EXPECT_EQ(table.status, 0);
+    EXPECT_NE(table.out.find("\n2017-06-02  20:00:00        412        31  13.00%   2.50% 100.00%   0.07%    "
+                             "   -      -     -"),
+              std::string::npos)
+        << table.out;
+    EXPECT_LT(table.out.find("2017-06-02"), table.out.find("2017-06-01"));
+
+    stick.remove("OPEN-R/APP/PC/DIARY/AIFILES.XML");
+    const test::CliRun none = test::runCli({"diary", stick.rootPath()});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "No diary on this stick\n");
+}
+
+// The chart's lines, at pixels worked out here from its layout: a plot from (10, 10) to
+// (630, 310); a level's 100% at y 11, its 0% at y 308; the first day at x 11, the last at 628.
+class PixelLog : public Canvas {
+public:
+    void fillRect(const PixelRect& rect, RgbColor color) override
+    {
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                setPixel(x, y, color);
+    }
+    void setPixel(int x, int y, RgbColor color) override
+    {
+        if (x >= 0 && y >= 0 && x < kDiaryChartWidth && y < kDiaryChartHeight)
+            pixels[static_cast<std::size_t>(y * kDiaryChartWidth + x)] = color;
+    }
+    RgbColor at(int x, int y) const { return pixels[static_cast<std::size_t>(y * kDiaryChartWidth + x)]; }
+    std::vector<RgbColor> pixels = std::vector<RgbColor>(kDiaryChartWidth * kDiaryChartHeight, 1);
+};
+
+TEST_F(DiaryOnStickTest, TheChartDrawsTheReadDaysFromLeftToRight)
+{
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    PixelLog chart;
+    drawDiaryChart(*readDiary(), chart);
+    const RgbColor walk = rgbColor(133, 153, 0);
+    EXPECT_EQ(chart.at(11, 11), walk);   // 100% on the first day read
+    EXPECT_EQ(chart.at(628, 11), walk);  // and on the second, at the right
+    EXPECT_EQ(chart.at(320, 11), walk);  // the line between them
+    EXPECT_EQ(chart.at(5, 5), rgbColor(255, 255, 255));
+    EXPECT_EQ(std::count(chart.pixels.begin(), chart.pixels.end(), 1u), 0) << "every pixel is painted";
+}
+
+}  // namespace
+}  // namespace morvane
