@@ -64,6 +64,10 @@ TEST(XmlEvents, ADocumentThatIsNotWellFormedSaysWhere)
 {
     EXPECT_EQ(read("<A>\n<B>\n</A>").fault, "not well-formed XML (line 3)");
     EXPECT_EQ(read("").fault, "not well-formed XML (line 1)");
+    EXPECT_EQ(read("<?x").fault, "not well-formed XML (line 1)");
+    EXPECT_EQ(read("<A><B>").fault, "not well-formed XML (line 1)");
+    EXPECT_EQ(read("<A>\r\n<B>x</B>").fault, "not well-formed XML (line 2)");
+    EXPECT_EQ(read("<A>\r\n<B>12").fault, "not well-formed XML (line 2)");
     // Cut short: what came before the cut was told.
     const Read cut = read("<DIARYSRC><SKILL><BALL>12</BALL><BO");
     EXPECT_EQ(cut.fault, "not well-formed XML (line 1)");
