@@ -74,10 +74,10 @@ std::vector<std::string> diaryTableLines(const Diary& diary)
                            "Distance",
                            {"Ball", "Bone", "Walk", "Baby"},
                            {"Faces", "Voices", "Balls", "Bones", "Touches", "Cards", "Collisions"}};
-    std::vector<std::string> lines{formatText("Diary of %zu days, the newest first", diary.days.size()), "",
-                                   std::string(44, ' ') + "Skill levels" + std::string(23, ' ') +
-                                       "Recognised",
-                                   "Date        Time    " + columnsText(headings)};
+    std::vector<std::string> lines{
+        "Diary of " + std::to_string(diary.days.size()) + " days, the newest first", "",
+        std::string(44, ' ') + "Skill levels" + std::string(23, ' ') + "Recognised",
+        "Date        Time    " + columnsText(headings)};
     for (auto day = diary.days.rbegin(); day != diary.days.rend(); ++day) {
         std::string line = dayLine(*day);
         if (clockWasNotSet(day->listed.date))
