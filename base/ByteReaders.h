@@ -8,8 +8,9 @@
 
 namespace morvane {
 
-// Little-endian 32-bit word at `offset` of `bytes`; the caller guarantees the room.
+// Little-endian 32-bit and 16-bit words at `offset` of `bytes`; the caller guarantees the room.
 std::uint32_t readLittleEndian32(std::span<const std::uint8_t> bytes, std::size_t offset);
+std::uint16_t readLittleEndian16(std::span<const std::uint8_t> bytes, std::size_t offset);
 // Whether the four bytes at `offset` spell `magic`.
 bool hasMagic(std::span<const std::uint8_t> bytes, std::size_t offset, const char (&magic)[5]);
 

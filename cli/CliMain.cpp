@@ -27,7 +27,7 @@ struct Command {
     std::string (*moreHelp)() = nullptr;  // help built from the program's own tables
 };
 
-constexpr std::array<Command, 11> kCommands{{
+constexpr std::array<Command, 13> kCommands{{
     {"detect", "morvane-cli detect STICK",
      "Opens the stick and prints the detected software and the language code\n"
      "(-1 when the stick gives none).\n",
@@ -103,6 +103,20 @@ constexpr std::array<Command, 11> kCommands{{
      "chart of the Diary window. Days that cannot be read are named on standard error.\n"
      "Exit status 1 when the stick has no diary.\n",
      runDiary},
+    {"photos", "morvane-cli photos STICK [--out DIR]",
+     "The robot's photo album: one line per photo its index OPEN-R/APP/PC/DIARY/IMGFILES.XML\n"
+     "lists, in the index's order, 'CATEGORY YYYY-MM-DD HH:MM:SS FILE', with ' (missing)' when\n"
+     "the photo is not in OPEN-R/APP/PC/PHOTO; then the photos of that folder the index does\n"
+     "not list, as UNLISTED, dated by the capture time in the photo. --out DIR copies every\n"
+     "photo present, byte for byte, to DIR/YYYY-MM-DD_HHMMSS_FILE, its modification time\n"
+     "the capture time. Exit status 1 when the stick has no photos.\n",
+     runPhotos},
+    {"voices", "morvane-cli voices STICK [--out DIR]",
+     "The robot's voice recordings, OPEN-R/APP/PC/VOICE/*.WAV in name order: 'FILE SECONDS\n"
+     "recorded', or 'FILE SECONDS empty' for a slot that holds silence alone. A file that is\n"
+     "no 8 kHz 8-bit mono recording is named on standard error. --out DIR copies the\n"
+     "recorded ones, byte for byte, to DIR. Exit status 1 when the stick has no voice folder.\n",
+     runVoices},
 }};
 
 constexpr std::string_view kProgramHelp =

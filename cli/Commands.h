@@ -33,5 +33,7 @@ int runVolume(const CommandContext& context);
 int runColors(const CommandContext& context);
 int runFaces(const CommandContext& context);
 int runDiary(const CommandContext& context);
+int runPhotos(const CommandContext& context);
+int runVoices(const CommandContext& context);
 
 }  // namespace morvane::cli

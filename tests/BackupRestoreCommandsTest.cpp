@@ -111,7 +111,7 @@ TEST(SuggestedBackupName, NamesTheStickFolderOrDriveAndTheLocalTime)
 }
 
 // The folder proposed is named after the stick; the copy's lines replace the list and
-// match morvane-cli's; the stick's 20 files each pass the progress window.
+// match morvane-cli's; the stick's 66 files each pass the progress window.
 TEST_F(BackupRestoreCommandsTest, BackUpStickCopiesTheStickIntoTheChosenFolder)
 {
     ui.folderDialog.choices = {utf8Text(backupDir)};
@@ -120,7 +120,7 @@ TEST_F(BackupRestoreCommandsTest, BackUpStickCopiesTheStickIntoTheChosenFolder)
     EXPECT_TRUE(ui.log.front().starts_with("folder dialog Back Up Stick: My AIBO backup 20"))
         << ui.log.front();
     EXPECT_EQ(entriesStarting(ui.log, "progress open"), Lines{"progress open Back Up Stick"});
-    EXPECT_EQ(entriesStarting(ui.log, "progress 20/20 "), Lines{"progress 20/20 OPEN-R/SYSTEM/VERSION"});
+    EXPECT_EQ(entriesStarting(ui.log, "progress 66/66 "), Lines{"progress 66/66 OPEN-R/SYSTEM/VERSION"});
     EXPECT_EQ(ui.log.back(), "progress closed");
     ASSERT_EQ(list.lines().size(), 1u);
     const std::string cli =
@@ -187,7 +187,7 @@ TEST_F(BackupRestoreCommandsTest, RestoreShowsTheDryRunAsksOnceAndPutsTheFileBac
               (Lines{"progress open Restore from Backup", "progress open Restore from Backup"}));
     EXPECT_EQ(readText(stickDir / "OPEN-R/APP/DATA/P/FVAR"), fvar);
     EXPECT_EQ(test::runCli({"check", utf8Text(stickDir), "--against", utf8Text(backupDir)}).out,
-              "extra: OPEN-R/APP/own.txt\n21 files checked, 1 problems\n");
+              "extra: OPEN-R/APP/own.txt\n67 files checked, 1 problems\n");
 
     ui.log.clear();
     ui.fileDialog.choices = {manifest};

@@ -89,7 +89,7 @@ TEST_F(StickCheckTest, AgainstAManifestFilesAreChangedMissingOrExtra)
     EXPECT_EQ(std::count(found.begin(), found.end(), "missing: Gone.txt"), 1);
     EXPECT_EQ(std::count_if(found.begin(), found.end(),
                             [](const std::string& line) { return line.starts_with("extra: "); }),
-              19);  // the sample stick's files the manifest lacks
+              65);  // the sample stick's files the manifest lacks
     EXPECT_EQ(std::find(found.begin(), found.end(), "extra: MEMSTICK.IND"), found.end());
     EXPECT_EQ(std::find(found.begin(), found.end(), "extra: extra.txt"), found.end());
     std::ofstream(stick / "extra.txt") << "abcd";
@@ -108,16 +108,16 @@ TEST_F(StickCheckTest, TheCliChecksAStickAgainstItsBackupAndABackupAgainstItself
     ASSERT_EQ(runCli({"skills", stickArg, "--walk", "1234"}).status, 0);
     const test::CliRun changed = runCli({"check", stickArg, "--against", backup});
     EXPECT_EQ(changed.status, 1);
-    EXPECT_EQ(changed.out, "changed: OPEN-R/APP/DATA/P/FVAR\n20 files checked, 1 problems\n");
+    EXPECT_EQ(changed.out, "changed: OPEN-R/APP/DATA/P/FVAR\n66 files checked, 1 problems\n");
     const test::CliRun itself = runCli({"check", backup});
     EXPECT_EQ(itself.status, 0);
-    EXPECT_EQ(itself.out, "20 files checked, 0 problems\n");
+    EXPECT_EQ(itself.out, "66 files checked, 0 problems\n");
 
     std::ofstream(folder.dir() / "backup" / "MORVANE-BACKUP.sha256", std::ios::app) << "not a line\n";
     const test::CliRun damaged = runCli({"check", stickArg, "--against", backup});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_EQ(damaged.err,
-              "morvane-cli: the manifest of the backup " + backup + " is damaged (line 21 does not parse)\n");
+              "morvane-cli: the manifest of the backup " + backup + " is damaged (line 67 does not parse)\n");
     fs::remove(folder.dir() / "backup" / "MORVANE-BACKUP.sha256");
     const test::CliRun incomplete = runCli({"check", stickArg, "--against", backup});
     EXPECT_EQ(incomplete.status, 1);

@@ -29,6 +29,17 @@ function(expect_cli name expected_status expected_out expected_err)
   endif()
 endfunction()
 
+# The same with standard output compared to the bytes of `expected_file`, CR included.
+function(expect_cli_bytes name expected_file)
+  execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN} RESULT_VARIABLE status
+                  OUTPUT_FILE "${SCRATCH}/stdout.txt" ERROR_FILE "${SCRATCH}/stderr.txt")
+  file(READ "${SCRATCH}/stdout.txt" out HEX)
+  file(READ "${expected_file}" want HEX)
+  if(NOT status STREQUAL "0" OR NOT out STREQUAL want)
+    message(SEND_ERROR "${name}: morvane-cli ${ARGN}\n  status ${status}, or stdout is not ${expected_file}")
+  endif()
+endfunction()
+
 set(unknown_version "unknown software version\nnot supported by Morvane\n(please use Dunmarra for ERS-2x0/31x)")
 
 file(REMOVE_RECURSE "${SCRATCH}")
@@ -143,6 +154,41 @@ expect_cli("faces of the sample" 0 "0 facem\n1 d0\n2 d1\n3 d2\n" "" faces "${STI
 expect_cli("faces without FIFDATA" 1 "" "No Human Faces stored on this stick\n" faces "${SCRATCH}/sdk")
 expect_cli("faces without STICK" 64 "" "morvane-cli: faces: missing STICK (try 'morvane-cli --help')\n" faces)
 
+# The robot's PC folder: the diary as a table and as CSV, the album, the voice slots.
+file(READ "${EXPECTED_DIR}/sample-diary.txt" sample_diary)
+expect_cli("diary of the sample" 0 "${sample_diary}" "" diary "${STICK}" --png "${SCRATCH}/diary.png")
+expect_cli_bytes("diary of the sample as CSV" "${EXPECTED_DIR}/sample-diary.csv" diary "${STICK}" --csv)
+expect_cli("diary without one" 1 "" "No diary on this stick\n" diary "${SCRATCH}/sdk")
+expect_cli("photos of the sample" 0
+           "OWNER 2017-05-25 19:20:10 IMG00001.JPG\nOWNER 2017-05-27 08:15:00 IMG00002.JPG\n\
+FAVORITE 2017-05-28 12:00:30 IMG00003.JPG\nAUTONOMY 2017-05-30 17:45:05 IMG00004.JPG\n\
+AUTONOMY 2017-05-31 09:30:00 IMG00005.JPG (missing)\nUNLISTED 2017-05-31 21:10:00 IMG00006.JPG\n"
+           "" photos "${STICK}" --out "${SCRATCH}/photos")
+expect_cli("photos without any" 1 "" "No photos on this stick\n" photos "${SCRATCH}/sdk")
+file(READ "${EXPECTED_DIR}/sample-voices.txt" sample_voices)
+expect_cli("voices of the sample" 0 "${sample_voices}" "" voices "${STICK}" --out "${SCRATCH}/voices")
+expect_cli("voices without any" 1 "" "No voice recordings on this stick\n" voices "${SCRATCH}/sdk")
+foreach(copied photos/2017-05-25_192010_IMG00001.JPG photos/2017-05-31_211000_IMG00006.JPG voices/0000.WAV
+               voices/0021.WAV)
+  get_filename_component(name "${copied}" NAME)
+  string(REGEX REPLACE "^[0-9_-]+_" "" name "${name}")
+  if(copied MATCHES "^photos")
+    set(original "${STICK}/OPEN-R/APP/PC/PHOTO/${name}")
+  else()
+    set(original "${STICK}/OPEN-R/APP/PC/VOICE/${name}")
+  endif()
+  file(SHA256 "${SCRATCH}/${copied}" copy_digest)
+  file(SHA256 "${original}" original_digest)
+  if(NOT copy_digest STREQUAL original_digest)
+    message(SEND_ERROR "${copied} is not the stick's ${name}, byte for byte")
+  endif()
+endforeach()
+file(GLOB copied_voices "${SCRATCH}/voices/*")
+list(LENGTH copied_voices voice_count)
+if(NOT voice_count EQUAL 2)
+  message(SEND_ERROR "voices --out copied ${voice_count} files, not the two recorded ones")
+endif()
+
 # Pictures: a PNG signature, and the width and height of its header.
 function(hex32 value out_var)
   math(EXPR hex "${value}" OUTPUT_FORMAT HEXADECIMAL)
@@ -164,6 +210,7 @@ function(expect_png path width height)
 endfunction()
 
 expect_png("${SCRATCH}/colors.png" 371 475)
+expect_png("${SCRATCH}/diary.png" 640 320)
 foreach(index 0 1 2 3)
   expect_png("${SCRATCH}/faces/face-${index}.png" 135 80)
 endforeach()

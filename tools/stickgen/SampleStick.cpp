@@ -36,6 +36,7 @@ std::vector<StickImageFile> sampleStickFiles(const KeyPadBytes& pads)
     files.push_back(sampleVoiceCommandFile());
     files.push_back(sampleColorTableFile());
     files.push_back(sampleFaceDatabaseFile());
+    append(files, samplePcFolderFiles());
     files.push_back({"memstick.ind", {}});
     return files;
 }

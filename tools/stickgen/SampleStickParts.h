@@ -22,5 +22,7 @@ StickImageFile sampleColorTableFile();
 StickImageFile sampleFaceDatabaseFile();
 // Files whose content the program does not read: voice recognition data, scenes.
 std::vector<StickImageFile> sampleOpaqueFiles();
+// The PC folder: the diary, the photo album and the voice recordings.
+std::vector<StickImageFile> samplePcFolderFiles();
 
 }  // namespace morvane::stickgen

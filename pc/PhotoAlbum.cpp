@@ -1,0 +1,124 @@
+#include "pc/PhotoAlbum.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "pc/FileIndex.h"
+#include "pc/PhotoCaptureTime.h"
+#include "stick/StickFileContent.h"
+#include "stick/StickFolder.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::uint64_t kLargestIndex = 4 << 20;
+// Written in pieces, as "??" before "-" would read as a trigraph.
+constexpr char kUnknownDate[] = "????"
+                                "-"
+                                "??"
+                                "-"
+                                "??";
+constexpr char kUnknownTime[] = "??"
+                                ":"
+                                "??"
+                                ":"
+                                "??";
+
+std::string upperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return text;
+}
+
+std::string slashed(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+bool isPhotoName(const std::string& name)
+{
+    const std::string upper = upperCase(name);
+    return upper.starts_with("IMG") && upper.ends_with(".JPG");
+}
+
+// The listed photos, each marked present when the folder holds it; what the folder holds
+// is left in `unlisted`.
+void readIndex(PhotoAlbum& album, std::vector<std::string>& unlisted)
+{
+    const StickFileContent content = readStickFileContent(kPhotoIndexPath, kLargestIndex);
+    if (content.outcome == StickFileContent::Outcome::Missing)
+        return;
+    if (content.outcome != StickFileContent::Outcome::Read) {
+        album.problems.push_back(slashed(kPhotoIndexPath) + ": cannot be read");
+        return;
+    }
+    FileIndex index = readFileIndex(content.bytes);
+    if (index.problem)
+        album.problems.push_back(slashed(kPhotoIndexPath) + ": " + *index.problem);
+    for (FileIndexEntry& entry : index.entries) {
+        AlbumPhoto photo{std::move(entry.category), std::move(entry.file), dashedDate(entry.date),
+                         colonTime(entry.time), false};
+        const auto found = std::find_if(unlisted.begin(), unlisted.end(), [&](const std::string& name) {
+            return upperCase(name) == upperCase(photo.file);
+        });
+        if (isPlainFileName(photo.file) && found != unlisted.end()) {
+            photo.present = true;
+            unlisted.erase(found);
+        }
+        album.photos.push_back(std::move(photo));
+    }
+}
+
+AlbumPhoto unlistedPhoto(std::string file, std::vector<std::string>& problems)
+{
+    AlbumPhoto photo{"UNLISTED", std::move(file), kUnknownDate, kUnknownTime, true};
+    const StickFileContent content = readStickFileContent(photoPath(photo), kLargestPhoto);
+    const std::variant<CaptureTime, std::string> time =
+        content.outcome == StickFileContent::Outcome::Read
+            ? readCaptureTime(content.bytes)
+            : std::variant<CaptureTime, std::string>(std::string("cannot be read"));
+    if (const auto* captured = std::get_if<CaptureTime>(&time)) {
+        photo.date = captured->dateText();
+        photo.time = captured->timeText();
+    } else {
+        problems.push_back(slashed(photoPath(photo)) + ": " + std::get<std::string>(time));
+    }
+    return photo;
+}
+
+}  // namespace
+
+std::optional<PhotoAlbum> readPhotoAlbum()
+{
+    const std::optional<std::vector<std::string>> folder = listStickFolder(kPhotoFolder);
+    std::vector<std::string> unlisted;
+    if (folder)
+        std::copy_if(folder->begin(), folder->end(), std::back_inserter(unlisted), isPhotoName);
+    PhotoAlbum album;
+    readIndex(album, unlisted);
+    if (!folder && album.photos.empty() && album.problems.empty())
+        return std::nullopt;
+    for (std::string& file : unlisted)
+        album.photos.push_back(unlistedPhoto(std::move(file), album.problems));
+    return album;
+}
+
+std::string albumLine(const AlbumPhoto& photo)
+{
+    return photo.category + " " + photo.date + " " + photo.time + " " + photo.file +
+           (photo.present ? "" : " (missing)");
+}
+
+std::string photoPath(const AlbumPhoto& photo) { return std::string(kPhotoFolder) + "\\" + photo.file; }
+
+std::string thumbnailPath(const AlbumPhoto& photo)
+{
+    std::string name = photo.file;
+    if (upperCase(name).starts_with("IMG"))
+        name.replace(0, 3, name[0] == 'i' ? "thm" : "THM");
+    return std::string(kPhotoFolder) + "\\" + name;
+}
+
+}  // namespace morvane

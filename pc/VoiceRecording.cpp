@@ -1,0 +1,75 @@
+// The chunks are walked from the RIFF header: each chunk's size is checked against the
+// bytes left before it is skipped or read, and the samples are only looked at, never
+// copied.
+#include "pc/VoiceRecording.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "base/ByteReaders.h"
+#include "base/TextFormat.h"
+
+namespace morvane {
+namespace {
+
+struct Chunk {
+    std::string_view id;
+    std::uint32_t size;                  // as the chunk says
+    std::span<const std::uint8_t> data;  // what the file holds of it
+};
+
+std::optional<Chunk> chunkAt(std::span<const std::uint8_t> wav, std::size_t at)
+{
+    if (at + 8 > wav.size())
+        return std::nullopt;
+    const std::uint32_t size = readLittleEndian32(wav, at + 4);
+    const std::size_t held = std::min<std::size_t>(size, wav.size() - at - 8);
+    return Chunk{std::string_view(reinterpret_cast<const char*>(wav.data() + at), 4), size,
+                 wav.subspan(at + 8, held)};
+}
+
+bool isVoiceFormat(std::span<const std::uint8_t> format)
+{
+    return format.size() >= 16 && readLittleEndian16(format, 0) == 1 && readLittleEndian16(format, 2) == 1 &&
+           readLittleEndian32(format, 4) == kVoiceSampleRate && readLittleEndian16(format, 12) == 1 &&
+           readLittleEndian16(format, 14) == 8;
+}
+
+}  // namespace
+
+std::string VoiceRecording::secondsText() const
+{
+    const std::uint32_t tenths = (samples + kVoiceSampleRate / 20) / (kVoiceSampleRate / 10);
+    return formatText("%u.%u", static_cast<unsigned>(tenths / 10), static_cast<unsigned>(tenths % 10));
+}
+
+std::variant<VoiceRecording, std::string> readVoiceRecording(std::span<const std::uint8_t> wav)
+{
+    if (wav.size() < 12 || std::string_view(reinterpret_cast<const char*>(wav.data()), 4) != "RIFF" ||
+        std::string_view(reinterpret_cast<const char*>(wav.data() + 8), 4) != "WAVE")
+        return std::string("not a WAVE file");
+    bool formatSeen = false;
+    std::size_t at = 12;
+    while (const std::optional<Chunk> chunk = chunkAt(wav, at)) {
+        if (chunk->id == "fmt ") {
+            if (!isVoiceFormat(chunk->data))
+                return std::string("not 8 kHz 8-bit mono PCM");
+            formatSeen = true;
+        } else if (chunk->id == "data") {
+            if (!formatSeen)
+                return std::string("not 8 kHz 8-bit mono PCM");
+            if (chunk->data.size() < chunk->size)
+                return "its data size says " + std::to_string(chunk->size) + " bytes, the file holds " +
+                       std::to_string(chunk->data.size());
+            const bool silent = std::all_of(chunk->data.begin(), chunk->data.end(), [](std::uint8_t sample) {
+                return sample >= 127 && sample <= 129;
+            });
+            return VoiceRecording{chunk->size, silent};
+        }
+        at += 8 + chunk->data.size() + (chunk->size & 1);
+    }
+    return std::string("cut short");
+}
+
+}  // namespace morvane

@@ -1,0 +1,51 @@
+#include "pc/VoiceSlots.h"
+
+#include "stick/StickFileContent.h"
+#include "stick/StickFolder.h"
+
+namespace morvane {
+namespace {
+
+// A slot of 20 seconds is 160044 bytes; a larger file is no recording of the robot's.
+constexpr std::uint64_t kLargestRecording = 1 << 20;
+
+bool isWaveName(const std::string& name)
+{
+    return name.size() > 4 && (name.ends_with(".WAV") || name.ends_with(".wav") || name.ends_with(".Wav"));
+}
+
+}  // namespace
+
+std::optional<std::vector<VoiceSlot>> readVoiceSlots()
+{
+    const std::optional<std::vector<std::string>> folder = listStickFolder(kVoiceFolder);
+    if (!folder)
+        return std::nullopt;
+    std::vector<VoiceSlot> slots;
+    for (const std::string& name : *folder) {
+        if (!isWaveName(name))
+            continue;
+        VoiceSlot slot{name, std::string()};
+        const StickFileContent content = readStickFileContent(voicePath(slot), kLargestRecording);
+        if (content.outcome == StickFileContent::Outcome::Read)
+            slot.recording = readVoiceRecording(content.bytes);
+        else if (content.outcome == StickFileContent::Outcome::TooLarge)
+            slot.recording = std::string("larger than 1 MB, not read");
+        else
+            slot.recording = std::string("cannot be read");
+        slots.push_back(std::move(slot));
+    }
+    return slots;
+}
+
+std::optional<std::string> voiceLine(const VoiceSlot& slot)
+{
+    const auto* recording = std::get_if<VoiceRecording>(&slot.recording);
+    if (recording == nullptr)
+        return std::nullopt;
+    return slot.file + " " + recording->secondsText() + (recording->silent ? " empty" : " recorded");
+}
+
+std::string voicePath(const VoiceSlot& slot) { return std::string(kVoiceFolder) + "\\" + slot.file; }
+
+}  // namespace morvane

@@ -1,0 +1,30 @@
+// The robot's voice recordings on the stick: every WAV file of OPEN-R\APP\PC\VOICE, in
+// name order, each read as a recording or refused with a reason.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "pc/VoiceRecording.h"
+
+namespace morvane {
+
+inline constexpr char kVoiceFolder[] = "OPEN-R\\APP\\PC\\VOICE";
+
+struct VoiceSlot {
+    std::string file;  // as the folder spells it, e.g. "0000.WAV"
+    std::variant<VoiceRecording, std::string> recording;
+};
+
+// The slots of the stick in the current directory; none when it has no voice folder.
+std::optional<std::vector<VoiceSlot>> readVoiceSlots();
+
+// "FILE SECONDS recorded" or "FILE SECONDS empty"; none for a slot that could not be read.
+std::optional<std::string> voiceLine(const VoiceSlot& slot);
+
+// The stick path of the slot's file.
+std::string voicePath(const VoiceSlot& slot);
+
+}  // namespace morvane

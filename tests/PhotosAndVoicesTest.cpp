@@ -1,0 +1,151 @@
+// The robot's photos and voice recordings: the capture time inside a photo, a recording's
+// format and length, read from bytes written out here; and the album and the slots of the
+// sample stick through morvane-cli, copies included.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/Utf8Path.h"
+#include "pc/PhotoCaptureTime.h"
+#include "pc/VoiceRecording.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const Bytes kStart{0xFF, 0xD8};
+const Bytes kJfif{0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
+const Bytes kScan{0xFF, 0xDA, 0x00, 0x02};
+// 2017-03-28, a Tuesday, 19:20:10, then two bytes nobody reads.
+const Bytes kCapture{0xFF, 0xE0, 0x00, 0x14, 'A', 'I', 'B', 'O', 0,  0x02, 0x00,
+                     0,    0xE1, 0x07, 3,    28,  2,   19,  20,  10, 0x55, 0xAA};
+
+std::string timeOf(const Bytes& jpeg)
+{
+    const std::variant<CaptureTime, std::string> read = readCaptureTime(jpeg);
+    if (const auto* time = std::get_if<CaptureTime>(&read))
+        return time->dateText() + " " + time->timeText() + " day " + std::to_string(time->weekday);
+    return std::get<std::string>(read);
+}
+
+TEST(PhotoCaptureTime, IsReadFromTheRobotsSegmentAfterTheJfifOne)
+{
+    EXPECT_EQ(timeOf(kStart + kJfif + kCapture + kScan), "2017-03-28 19:20:10 day 2");
+    EXPECT_EQ(timeOf(kStart + Bytes{0xFF, 0xFF} + kJfif + kCapture),
+              "2017-03-28 19:20:10 day 2");  // fill bytes
+    EXPECT_EQ(timeOf(kStart + kJfif + kScan + kCapture), "no capture-time segment");
+    EXPECT_EQ(timeOf(Bytes{'G', 'I', 'F'} + kCapture), "not a JPEG");
+    EXPECT_EQ(timeOf(kStart + kJfif + Bytes(kCapture.begin(), kCapture.end() - 3)), "cut short");
+    EXPECT_EQ(timeOf(kStart + Bytes{0xFF, 0xE1, 0xFF, 0xFF, 0x00}), "cut short");  // a length beyond the file
+    Bytes thirteenth = kCapture;
+    thirteenth[14] = 13;
+    EXPECT_EQ(timeOf(kStart + kJfif + thirteenth), "a capture time that is no time");
+}
+
+Bytes le32(std::uint32_t value)
+{
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+}
+
+Bytes tag(const char (&text)[5]) { return {Bytes(text, text + 4)}; }
+
+// fmt chunk: PCM, mono, `rate` samples a second, 8 bits.
+Bytes format(std::uint32_t rate, std::uint8_t bits = 8)
+{
+    return tag("fmt ") + le32(16) + Bytes{1, 0, 1, 0} + le32(rate) + le32(rate) + Bytes{1, 0, bits, 0};
+}
+
+Bytes wave(const Bytes& chunks)
+{
+    return tag("RIFF") + le32(static_cast<std::uint32_t>(4 + chunks.size())) + tag("WAVE") + chunks;
+}
+
+std::string recordingOf(const Bytes& file)
+{
+    const std::variant<VoiceRecording, std::string> read = readVoiceRecording(file);
+    if (const auto* recording = std::get_if<VoiceRecording>(&read))
+        return recording->secondsText() + (recording->silent ? " empty" : " recorded");
+    return std::get<std::string>(read);
+}
+
+TEST(VoiceRecording, LengthAndSilenceOfEightKilohertzEightBitMono)
+{
+    Bytes quiet(12000, 128);
+    quiet[5] = 127;
+    quiet[6] = 129;
+    EXPECT_EQ(recordingOf(wave(format(8000) + tag("data") + le32(12000) + quiet)), "1.5 empty");
+    Bytes spoken = quiet;
+    spoken[100] = 140;
+    // An odd-sized chunk the program does not know comes first, with its pad byte.
+    EXPECT_EQ(recordingOf(wave(format(8000) + tag("LIST") + le32(3) + Bytes{1, 2, 3, 0} + tag("data") +
+                               le32(12000) + spoken)),
+              "1.5 recorded");
+    EXPECT_EQ(recordingOf(wave(format(11025) + tag("data") + le32(4) + Bytes(4, 128))),
+              "not 8 kHz 8-bit mono PCM");
+    EXPECT_EQ(recordingOf(wave(format(8000, 16) + tag("data") + le32(4) + Bytes(4, 128))),
+              "not 8 kHz 8-bit mono PCM");
+    EXPECT_EQ(recordingOf(wave(format(8000) + tag("data") + le32(4000000000u) + Bytes(10, 128))),
+              "its data size says 4000000000 bytes, the file holds 10");
+    EXPECT_EQ(recordingOf(wave(format(8000))), "cut short");
+    EXPECT_EQ(recordingOf(tag("RIFX") + le32(4) + tag("WAVE")), "not a WAVE file");
+}
+
+std::string fileText(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The copies are the stick's bytes; the photos are named by when they were taken and
+// dated so, in the computer's local time as the robot's clock was.
+TEST(PhotosAndVoicesCli, CopiesAreTheSticksBytesNamedAndDated)
+{
+    test::TempStick folder;
+    const fs::path stick = folder.dir() / "stick";
+    ASSERT_EQ(stickgen::writeSampleStick(stick, true),
+              std::nullopt);  // compressed, as the robot may store them
+    const fs::path out = folder.dir() / "out";
+    ASSERT_EQ(test::runCli({"photos", utf8Text(stick), "--out", utf8Text(out / "photos")}).status, 0);
+    ASSERT_EQ(test::runCli({"voices", utf8Text(stick), "--out", utf8Text(out / "voices")}).status, 0);
+    const test::CliRun plain = test::runCli({"voices", utf8Text(stick)});
+    EXPECT_NE(plain.out.find("0021.WAV 20.0 recorded\n"), std::string::npos);
+
+    test::TempStick uncompressed;
+    ASSERT_EQ(stickgen::writeSampleStick(uncompressed.dir()), std::nullopt);
+    const fs::path photo = out / "photos" / "2017-05-25_192010_IMG00001.JPG";
+    EXPECT_EQ(fileText(photo),
+              fileText(uncompressed.dir() / "OPEN-R" / "APP" / "PC" / "PHOTO" / "IMG00001.JPG"));
+    EXPECT_EQ(fileText(out / "voices" / "0021.WAV"),
+              fileText(uncompressed.dir() / "OPEN-R" / "APP" / "PC" / "VOICE" / "0021.WAV"));
+    EXPECT_FALSE(fs::exists(out / "voices" / "0001.WAV"));
+
+    std::tm taken{};
+    taken.tm_year = 117;
+    taken.tm_mon = 4;
+    taken.tm_mday = 25;
+    taken.tm_hour = 19;
+    taken.tm_min = 20;
+    taken.tm_sec = 10;
+    taken.tm_isdst = -1;
+    const auto expected =
+        std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(std::mktime(&taken)));
+    EXPECT_EQ(std::chrono::duration_cast<std::chrono::seconds>(fs::last_write_time(photo) - expected).count(),
+              0);
+}
+
+}  // namespace
+}  // namespace morvane
