@@ -44,6 +44,7 @@ inline constexpr MenuItem kChangeMenu[]{
 inline constexpr MenuItem kViewMenu[]{
     {"&Color Preferences", IDM_COLOR_PREFERENCES, true},
     {"&Human Faces", IDM_HUMAN_FACES, true},
+    {"&Diary", IDM_DIARY, true},
 };
 
 inline constexpr std::array<Menu, 4> kMainMenu{{

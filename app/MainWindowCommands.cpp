@@ -8,6 +8,7 @@
 #include "app/StickCheckCommand.h"
 #include "app/StickRestoreCommand.h"
 #include "dialogs/ColorPreferencesViewer.h"
+#include "dialogs/DiaryViewer.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/SkillLevelsEditor.h"
 #include "dialogs/VolumePresetsEditor.h"
@@ -43,6 +44,9 @@ bool runStickCommand(int id, MainWindowContext& window)
         return true;
     case IDM_HUMAN_FACES:
         viewHumanFaces(window.services.messages, window.editors.humanFaces);
+        return true;
+    case IDM_DIARY:
+        viewDiary(window.services.messages, window.editors.diary);
         return true;
     case IDM_BACK_UP_STICK:
         backUpOpenStick(window);

@@ -7,6 +7,7 @@
 #include "stick/StickRoot.h"
 #include "ui/Clipboard.h"
 #include "ui/ColorDialogView.h"
+#include "ui/DiaryDialogView.h"
 #include "ui/FaceDialogView.h"
 #include "ui/FileOpenDialog.h"
 #include "ui/NewFolderDialog.h"
@@ -19,13 +20,14 @@
 
 namespace morvane {
 
-// The dialogs that the Skill Levels, Volume Presets, Color Preferences and Human Faces
-// commands show.
+// The dialogs that the Skill Levels, Volume Presets, Color Preferences, Human Faces and
+// Diary commands show.
 struct EditorViews {
     SliderDialogView& skillLevels;
     SliderDialogView& volumePresets;
     ColorDialogView& colorPreferences;
     FaceDialogView& humanFaces;
+    DiaryDialogView& diary;
 };
 
 // What a window program lends its main window.

@@ -36,6 +36,11 @@ public:
     void runModal(const FaceRecords&) override {}
 };
 
+class NoDiaryView : public DiaryDialogView {
+public:
+    void runModal(const DiaryRecords&) override {}
+};
+
 std::string readText(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -89,11 +94,12 @@ protected:
     test::ScriptedSliderView sliders{test::pressSave};
     NoColorView colors;
     NoFaceView faces;
+    NoDiaryView diary;
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.folderDialog, ui.clipboard,
                                ui.waitCursor, ui.progress},
                               tree,
                               list,
-                              {sliders, sliders, colors, faces}};
+                              {sliders, sliders, colors, faces, diary}};
 };
 
 TEST(SuggestedBackupName, NamesTheStickFolderOrDriveAndTheLocalTime)

@@ -60,6 +60,18 @@ private:
     test::UiLog& log_;
 };
 
+class LoggingDiaryView : public DiaryDialogView {
+public:
+    explicit LoggingDiaryView(test::UiLog& log) : log_(log) {}
+    void runModal(const DiaryRecords& diary) override
+    {
+        log_.push_back("diary dialog: " + std::to_string(diary.lines().size()) + " lines");
+    }
+
+private:
+    test::UiLog& log_;
+};
+
 TEST(ReportClipboard, EveryLineEndsInCrLfAndTheTextInOneNul)
 {
     using namespace std::string_literals;
@@ -128,11 +140,12 @@ protected:
     test::ScriptedSliderView volumeView{[](SliderControls&) { return false; }};
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
+    LoggingDiaryView diaryView{ui.log};
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.folderDialog, ui.clipboard,
                                ui.waitCursor, ui.progress},
                               tree,
                               list,
-                              {skillView, volumeView, colorView, faceView}};
+                              {skillView, volumeView, colorView, faceView, diaryView}};
     Lines shownBefore;
 };
 
@@ -214,7 +227,8 @@ TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStic
     };
     test::ScriptedSliderView skills{moveAndSave(10000)};
     test::ScriptedSliderView volume{moveAndSave(1)};
-    MainWindowContext withScripts{context.services, tree, list, {skills, volume, colorView, faceView}};
+    MainWindowContext withScripts{
+        context.services, tree, list, {skills, volume, colorView, faceView, diaryView}};
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, withScripts));
     EXPECT_TRUE(runStickCommand(IDM_VOLUME_PRESETS, withScripts));
     EXPECT_EQ(skills.opened, (test::SliderPositionList{10000, 5000, 7500, 2500}));
@@ -264,11 +278,12 @@ TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)
 TEST_F(MainWindowCommandsTest, EachEditorAndViewerCommandShowsItsOwnDialog)
 {
     ASSERT_EQ(stickgen::writeSampleStick(first.dir()), std::nullopt);
-    for (int id : {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES})
+    for (int id : {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES, IDM_DIARY})
         EXPECT_TRUE(runStickCommand(id, context));
     EXPECT_TRUE(volumeView.opened);
     EXPECT_FALSE(skillView.opened);
-    EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces"}));
+    // The diary's table: title, empty line, two headings, 8 days, empty line, note.
+    EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces", "diary dialog: 14 lines"}));
     EXPECT_EQ(list.lines(), shownBefore);
     // The skill editor's confirmation replaces the report in the window's list.
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, context));

@@ -7,6 +7,7 @@
 #include "app/qt/ListWidgetInfoList.h"
 #include "app/qt/TreeWidgetControl.h"
 #include "dialogs/qt/ColorPreferencesDialog.h"
+#include "dialogs/qt/DiaryDialog.h"
 #include "dialogs/qt/HumanFacesDialog.h"
 #include "dialogs/qt/SliderDialog.h"
 
@@ -35,6 +36,7 @@ private:
     SliderDialog volumeDialog_;
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
+    DiaryDialog diaryDialog_;
     EditorViews editors_;
     MainWindowContext context_;
 };

@@ -9,6 +9,7 @@
 #include "app/win32/TreeViewControl.h"
 #include "base/win32/Dialog.h"
 #include "dialogs/win32/ColorPreferencesDialog.h"
+#include "dialogs/win32/DiaryDialog.h"
 #include "dialogs/win32/HumanFacesDialog.h"
 #include "dialogs/win32/SkillLevelsDialog.h"
 #include "dialogs/win32/VolumePresetsDialog.h"
@@ -42,6 +43,7 @@ private:
     VolumePresetsDialog volumeDialog_;
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
+    DiaryDialog diaryDialog_;
     EditorViews editors_;
     MainWindowContext context_;
     bool treeReleased_ = false;

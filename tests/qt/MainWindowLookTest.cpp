@@ -75,7 +75,8 @@ private slots:
         QCOMPARE(textsOf(menus[1]->menu()->actions()),
                  (QStringList{"&Back Up Stick...", "&Check Stick...", "&Restore from Backup..."}));
         QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
-        QCOMPARE(textsOf(menus[3]->menu()->actions()), (QStringList{"&Color Preferences", "&Human Faces"}));
+        QCOMPARE(textsOf(menus[3]->menu()->actions()),
+                 (QStringList{"&Color Preferences", "&Human Faces", "&Diary"}));
         for (const QAction* menu : menus)
             for (const QAction* item : menu->menu()->actions())
                 QCOMPARE(item->menuRole(), QAction::NoRole);

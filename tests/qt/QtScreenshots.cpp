@@ -4,9 +4,9 @@
 // writes qt-search.png (the search window probing a mount point), then, with the program
 // started on STICK as `morvane STICK` starts it, qt-main-window.png (the Summary shown),
 // qt-about.png, qt-skill-levels.png, qt-volume.png, qt-color-preferences.png and
-// qt-human-faces.png (a face selected) and qt-progress.png (the progress window half-way),
-// printing each file's path. Every window is closed
-// with Escape, as Cancel closes it, so nothing is saved on the stick.
+// qt-human-faces.png (a face selected), qt-diary.png (the newest day chosen) and qt-progress.png (the
+// progress window half-way), printing each file's path. Every window is closed with Escape, as Cancel closes
+// it, so nothing is saved on the stick.
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
@@ -85,6 +85,9 @@ bool captureModal(QWidget& mainWindow, const QString& item, const fs::path& png,
 // The second face, as a click on it leaves the viewer.
 void selectSecondFace(QWidget& viewer) { viewer.findChild<QListWidget*>()->setCurrentRow(1); }
 
+// The diary's newest day, as a click on it leaves the window.
+void chooseNewestDay(QWidget& diary) { diary.findChild<QListWidget*>()->setCurrentRow(4); }
+
 // The progress window as a check leaves it half-way, over the main window.
 bool captureProgress(const fs::path& png)
 {
@@ -113,6 +116,7 @@ bool captureProgram(const std::string& stick, const fs::path& outputDir)
            captureModal(window, "&Volume Presets", outputDir / "qt-volume.png") &&
            captureModal(window, "&Color Preferences", outputDir / "qt-color-preferences.png") &&
            captureModal(window, "&Human Faces", outputDir / "qt-human-faces.png", selectSecondFace) &&
+           captureModal(window, "&Diary", outputDir / "qt-diary.png", chooseNewestDay) &&
            captureProgress(outputDir / "qt-progress.png");
 }
 

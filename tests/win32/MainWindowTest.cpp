@@ -158,7 +158,10 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
           {L"&Check Stick...", IDM_CHECK_STICK},
           {L"&Restore from Backup...", IDM_RESTORE_FROM_BACKUP}}},
         {L"&Change", {{L"&Skill Levels", IDM_SKILL_LEVELS}, {L"&Volume Presets", IDM_VOLUME_PRESETS}}},
-        {L"&View", {{L"&Color Preferences", IDM_COLOR_PREFERENCES}, {L"&Human Faces", IDM_HUMAN_FACES}}}};
+        {L"&View",
+         {{L"&Color Preferences", IDM_COLOR_PREFERENCES},
+          {L"&Human Faces", IDM_HUMAN_FACES},
+          {L"&Diary", IDM_DIARY}}}};
     const auto text = [](HMENU menu, int position) {
         wchar_t buffer[64]{};
         GetMenuStringW(menu, static_cast<UINT>(position), buffer, 64, MF_BYPOSITION);

@@ -3,7 +3,8 @@
 // the About box and the editors' and viewers' dialogs for the documentation.
 //   morvane_screenshots STICK OUTPUT_DIR    the timing, then main-window.png, about.png,
 //                                           skill-levels.png, volume.png,
-//                                           color-preferences.png, human-faces.png and
+//                                           color-preferences.png, human-faces.png,
+//                                           diary.png (the newest day chosen) and
 //                                           progress.png (the progress window half-way)
 //   morvane_screenshots STICK               the timing only
 // The dialogs are only opened and closed, never saved, so the stick is left as it was.
@@ -15,6 +16,7 @@
 
 #include "app/MainWindowCommandIds.h"
 #include "app/win32/ProgressDialog.h"
+#include "dialogs/win32/DiaryDialogRes.h"
 #include "dialogs/win32/HumanFacesDialogRes.h"
 #include "tests/win32/GuiSession.h"
 #include "tests/win32/WindowCapture.h"
@@ -70,6 +72,15 @@ void selectSecondFace(HWND dialog)
                  reinterpret_cast<LPARAM>(list));
 }
 
+// The diary with its newest day chosen, as a user's click leaves it.
+void chooseNewestDay(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_DIARY_DAYS);
+    SendMessageW(list, LB_SETCURSEL, 4, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_DIARY_DAYS, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
 // The progress window as a check leaves it half-way, made on this thread.
 bool captureProgress(const std::filesystem::path& png)
 {
@@ -96,6 +107,7 @@ bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir
                          outputDir / "color-preferences.png", asOpened) &&
            captureDialog(session, IDM_HUMAN_FACES, L"Human Face Identification Database",
                          outputDir / "human-faces.png", selectSecondFace) &&
+           captureDialog(session, IDM_DIARY, L"Diary", outputDir / "diary.png", chooseNewestDay) &&
            captureProgress(outputDir / "progress.png");
 }
 

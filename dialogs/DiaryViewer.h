@@ -1,0 +1,31 @@
+// The Diary command: the robot's diary in its window.
+#pragma once
+
+#include <optional>
+
+#include "pc/Diary.h"
+#include "ui/DiaryDialogView.h"
+#include "ui/UserMessages.h"
+
+namespace morvane {
+
+// The diary as the window shows it.
+class DiaryModel final : public DiaryRecords {
+public:
+    explicit DiaryModel(Diary diary);
+    const std::vector<std::string>& lines() const override { return lines_; }
+    std::optional<std::size_t> dayOfLine(std::size_t line) const override;
+    std::vector<std::string> counterLines(std::size_t day) const override;
+    const std::vector<std::string>& problems() const override { return diary_.problems; }
+    void drawChart(Canvas& canvas) const override;
+
+private:
+    Diary diary_;
+    std::vector<std::string> lines_;
+};
+
+// Reads the diary of the open stick and shows `view` over it; false, after its message,
+// when the stick has none.
+bool viewDiary(UserMessages& messages, DiaryDialogView& view);
+
+}  // namespace morvane

@@ -1,0 +1,99 @@
+// The lists show their lines in a fixed-pitch font, so the table's columns stand under
+// their headings; the chart is painted over the white area each time it paints.
+#include "dialogs/win32/DiaryDialog.h"
+
+#include <commctrl.h>
+
+#include "base/win32/WideText.h"
+#include "dialogs/win32/DeviceContextCanvas.h"
+#include "dialogs/win32/DiaryDialogRes.h"
+#include "pc/DiaryChart.h"
+
+namespace morvane::win32 {
+namespace {
+
+// The width in pixels a list needs to show its longest line whole, so it scrolls to it.
+void fillList(HWND list, const std::vector<std::string>& lines)
+{
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    HDC dc = GetDC(list);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::string& line : lines) {
+        const std::wstring text = widenCodePage(line);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    ReleaseDC(list, dc);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
+}
+
+}  // namespace
+
+DiaryDialog::DiaryDialog(const DialogHost& host) : ModalDialog(host, IDD_DIARY) {}
+
+void DiaryDialog::runModal(const DiaryRecords& diary)
+{
+    diary_ = &diary;
+    runDialog();
+    diary_ = nullptr;
+}
+
+void DiaryDialog::onInit()
+{
+    const auto fixed = reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT));
+    SendMessageW(item(IDC_DIARY_DAYS), WM_SETFONT, fixed, FALSE);
+    SendMessageW(item(IDC_DIARY_COUNTERS), WM_SETFONT, fixed, FALSE);
+    fillList(item(IDC_DIARY_DAYS), diary_->lines());
+    std::string problems;
+    for (const std::string& problem : diary_->problems())
+        problems += (problems.empty() ? "" : "\n") + problem;
+    SetWindowTextW(item(IDC_DIARY_PROBLEMS), widenCodePage(problems).c_str());
+    SetWindowPos(item(IDC_DIARY_CHART), nullptr, 0, 0, kDiaryChartWidth, kDiaryChartHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowSubclass(item(IDC_DIARY_CHART), chartProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// A day chosen in the list shows its counters; the headings and the note show none.
+void DiaryDialog::onNotification(int id, int code)
+{
+    if (id != IDC_DIARY_DAYS || code != LBN_SELCHANGE)
+        return;
+    const LRESULT selected = SendMessageW(item(IDC_DIARY_DAYS), LB_GETCURSEL, 0, 0);
+    const std::optional<std::size_t> day =
+        selected == LB_ERR ? std::nullopt : diary_->dayOfLine(static_cast<std::size_t>(selected));
+    if (day)
+        showCounters(*day);
+    else
+        SendMessageW(item(IDC_DIARY_COUNTERS), LB_RESETCONTENT, 0, 0);
+}
+
+void DiaryDialog::showCounters(std::size_t day)
+{
+    fillList(item(IDC_DIARY_COUNTERS), diary_->counterLines(day));
+}
+
+// The white area paints itself (on the screen, or into the device context of
+// WM_PRINTCLIENT); the chart goes on top.
+LRESULT CALLBACK DiaryDialog::chartProc(HWND chart, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self)
+{
+    const auto& dialog = *reinterpret_cast<const DiaryDialog*>(self);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(chart, chartProc, 0);
+    const LRESULT result = DefSubclassProc(chart, message, wParam, lParam);
+    if (message == WM_PRINTCLIENT) {
+        DeviceContextCanvas canvas(reinterpret_cast<HDC>(wParam));
+        dialog.diary_->drawChart(canvas);
+    } else if (message == WM_PAINT) {
+        HDC dc = GetDC(chart);
+        DeviceContextCanvas canvas(dc);
+        dialog.diary_->drawChart(canvas);
+        ReleaseDC(chart, dc);
+    }
+    return result;
+}
+
+}  // namespace morvane::win32

@@ -1,0 +1,98 @@
+// The Diary command against a scripted window: the model's lines are morvane-cli's, a list
+// line leads to its day, the counters carry readable names, and a stick without a diary
+// gets the message alone.
+#include <gtest/gtest.h>
+
+#include "dialogs/DiaryViewer.h"
+#include "pc/DiaryCounterNames.h"
+#include "stick/OsFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane {
+namespace {
+
+// Keeps what the window would show of the model.
+class CapturingDiaryView : public DiaryDialogView {
+public:
+    void runModal(const DiaryRecords& diary) override
+    {
+        shown = true;
+        lines = diary.lines();
+        for (std::size_t line = 0; line < lines.size(); ++line)
+            if (const std::optional<std::size_t> day = diary.dayOfLine(line))
+                counters.push_back(diary.counterLines(*day));
+        problems = diary.problems();
+    }
+    bool shown = false;
+    std::vector<std::string> lines;
+    std::vector<std::vector<std::string>> counters;  // of each day line, top down
+    std::vector<std::string> problems;
+};
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST(DiaryCounterNames, KnownGroupsInWordsOthersAsWritten)
+{
+    EXPECT_EQ(readableCounterName("SKILL/BALL"), "Skill: ball");
+    EXPECT_EQ(readableCounterName("BEHAVIOR/V_SHAKE_HANDS"), "Behaviour: voice command shake hands");
+    EXPECT_EQ(readableCounterName("RECOGNITION/FACE_OWNER1"), "Recognised: face owner 1");
+    EXPECT_EQ(readableCounterName("RECOGNITION/TOUCH_ON"), "Recognised: touched");
+    EXPECT_EQ(readableCounterName("REGISTRATION/AIBONAME"), "Registered: its own name");
+    EXPECT_EQ(readableCounterName("STATISTICS/OPERATION_TIME"), "Statistics: operation time");
+    EXPECT_EQ(readableCounterName("MOOD/JOY"), "MOOD/JOY");
+    EXPECT_EQ(readableCounterName("SKILL/DEEP/ER"), "SKILL/DEEP/ER");
+    EXPECT_EQ(counterLine({"SKILL/BONE", "250"}), "Skill: bone                          2.50%");
+    EXPECT_EQ(counterLine({"SKILL/RESET", "0"}), "Skill: reset                         0");
+}
+
+class DiaryViewerTest : public ::testing::Test {
+protected:
+    test::TempStick stick;
+    test::CurrentDirectoryGuard guard;
+    test::ScriptedUi ui;
+    CapturingDiaryView view;
+};
+
+TEST_F(DiaryViewerTest, TheWindowListsWhatTheCliPrintsAndEachDaysCounters)
+{
+    ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
+    const std::vector<std::string> printed = linesOf(test::runCli({"diary", stick.rootPath()}).out);
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    EXPECT_TRUE(viewDiary(ui.messages, view));
+    EXPECT_EQ(view.lines, printed);
+    EXPECT_TRUE(view.problems.empty());
+    ASSERT_EQ(view.counters.size(), 8u);
+    // The first day line is the newest day, 2017-05-31.
+    EXPECT_EQ(view.counters.front().front(), "Common: version                      1.0");
+    EXPECT_NE(std::find(view.counters.front().begin(), view.counters.front().end(),
+                        "Skill: ball                          33.00%"),
+              view.counters.front().end());
+    // 2017-05-28 holds an element other software writes, shown as it stands (in UTF-8, as
+    // the XML reader gives every text).
+    EXPECT_EQ(view.counters[3].back(), "MOOD/NOTE                            Zo\xc3\xa9");
+}
+
+TEST_F(DiaryViewerTest, AStickWithoutADiaryGetsTheMessageAlone)
+{
+    stick.writeMarker();
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    EXPECT_FALSE(viewDiary(ui.messages, view));
+    EXPECT_FALSE(view.shown);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"message: No diary on this stick"});
+}
+
+}  // namespace
+}  // namespace morvane
