@@ -1,7 +1,8 @@
 // morvane-cli diary STICK [--csv] [--png FILE]: the robot's diary as a table for people, or
 // as CSV for spreadsheets.
-#include <algorithm>
 #include <array>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "base/PngFile.h"
 #include "base/Utf8Path.h"
@@ -39,10 +40,10 @@ std::string csvField(std::string_view text)
 std::vector<std::string> numberColumns(const Diary& diary)
 {
     std::vector<std::string> columns;
+    std::unordered_set<std::string_view> seen;
     for (const DiaryEntry& entry : diary.days)
         for (const DiaryField& field : entry.day.fields)
-            if (isDiaryNumber(field.text) &&
-                std::find(columns.begin(), columns.end(), field.path) == columns.end())
+            if (isDiaryNumber(field.text) && seen.insert(field.path).second)
                 columns.push_back(field.path);
     return columns;
 }
@@ -57,8 +58,13 @@ void printCsv(const Diary& diary, std::ostream& out)
     for (const DiaryEntry& entry : diary.days) {
         out << csvField(dashedDate(entry.listed.date)) << ',' << csvField(colonTime(entry.listed.time)) << ','
             << csvField(entry.listed.file) << ',' << diaryStateName(entry.state);
-        for (const std::string& column : columns)
-            out << ',' << csvField(diaryValue(entry.day, column).value_or(""));
+        std::unordered_map<std::string_view, std::string_view> values;
+        for (const DiaryField& field : entry.day.fields)
+            values.emplace(field.path, field.text);  // the first of a path, as diaryValue finds it
+        for (const std::string& column : columns) {
+            const auto value = values.find(column);
+            out << ',' << csvField(value == values.end() ? std::string_view() : value->second);
+        }
         out << "\r\n";
     }
 }

@@ -2,7 +2,9 @@
 # Whole-process timing of morvane-cli diary --csv on a generated diary of 3,650 days (ten
 # years of the robot's days, each a day file of some 80 counters, and its index), against
 # its baseline in the same run: the XML parser alone over the same files
-# (bench/XmlParseOnly.cpp). Prints a Markdown table row.
+# (bench/XmlParseOnly.cpp). Then how long morvane's Diary window takes to open on the same
+# stick (bench/qt/DiaryWindowCost.cpp, offscreen) against that command. Prints Markdown
+# table rows.
 # Usage: scripts/bench-diary.sh [BUILD_DIR]   (default build/native)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,3 +51,9 @@ echo "| command (3,650 days) | morvane-cli | baseline | ratio |"
 echo "|---|---|---|---|"
 measure "diary --csv / the XML parser alone" "$cli diary $stick --csv" "$parser $stick/OPEN-R/APP/PC/DIARY" \
     --warmup 2 --min-runs 10
+window_cost="$build/bench/morvane_diary_window_cost"
+if [ -x "$window_cost" ]; then
+    window=$(QT_QPA_PLATFORM=offscreen "$window_cost" "$stick" 5 2>/dev/null)
+    command=$(python3 -c "import json; print(json.load(open('$scratch/result.json'))['results'][0]['median'] * 1e3)")
+    python3 -c "w, c = $window, $command; print(f'| the Diary window opening / diary --csv | {w:.2f} ms | {c:.2f} ms | {w / c:.2f} |')"
+fi
