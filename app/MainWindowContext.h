@@ -10,8 +10,8 @@
 #include "ui/DiaryDialogView.h"
 #include "ui/FaceDialogView.h"
 #include "ui/FileOpenDialog.h"
-#include "ui/NewFolderDialog.h"
 #include "ui/ProgressWindow.h"
+#include "ui/SaveDialog.h"
 #include "ui/SliderDialogView.h"
 #include "ui/TreeControl.h"
 #include "ui/UserMessages.h"
@@ -36,7 +36,7 @@ struct MainWindowServices {
     UserMessages& messages;
     UserQuestions& questions;
     FileOpenDialog& fileDialog;
-    NewFolderDialog& folderDialog;
+    SaveDialog& saveDialog;
     Clipboard& clipboard;
     WaitCursor& waitCursor;
     ProgressWindow& progress;

@@ -40,8 +40,8 @@ void showBackup(const BackupResult& result, const std::string& destination, Main
 void backUpOpenStick(MainWindowContext& window)
 {
     const StickRoot& stick = window.services.stick;
-    const std::optional<std::string> chosen = window.services.folderDialog.chooseNewFolder(
-        {"Back Up Stick", suggestedBackupName(stick.rootPath, localTimeNow())});
+    const std::optional<std::string> chosen = window.services.saveDialog.chooseSaveLocation(
+        {"Back Up Stick", suggestedBackupName(stick.rootPath, localTimeNow()), true});
     if (!chosen)
         return;
     const std::filesystem::path destination = utf8Path(*chosen);

@@ -95,7 +95,7 @@ protected:
     NoColorView colors;
     NoFaceView faces;
     NoDiaryView diary;
-    MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.folderDialog, ui.clipboard,
+    MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
                                ui.waitCursor, ui.progress},
                               tree,
                               list,
@@ -120,11 +120,10 @@ TEST(SuggestedBackupName, NamesTheStickFolderOrDriveAndTheLocalTime)
 // match morvane-cli's; the stick's 66 files each pass the progress window.
 TEST_F(BackupRestoreCommandsTest, BackUpStickCopiesTheStickIntoTheChosenFolder)
 {
-    ui.folderDialog.choices = {utf8Text(backupDir)};
+    ui.saveDialog.choices = {utf8Text(backupDir)};
     EXPECT_TRUE(run(IDM_BACK_UP_STICK));
     ASSERT_FALSE(ui.log.empty());
-    EXPECT_TRUE(ui.log.front().starts_with("folder dialog Back Up Stick: My AIBO backup 20"))
-        << ui.log.front();
+    EXPECT_TRUE(ui.log.front().starts_with("save dialog Back Up Stick: My AIBO backup 20")) << ui.log.front();
     EXPECT_EQ(entriesStarting(ui.log, "progress open"), Lines{"progress open Back Up Stick"});
     EXPECT_EQ(entriesStarting(ui.log, "progress 66/66 "), Lines{"progress 66/66 OPEN-R/SYSTEM/VERSION"});
     EXPECT_EQ(ui.log.back(), "progress closed");
@@ -142,7 +141,7 @@ TEST_F(BackupRestoreCommandsTest, ARefusedFolderOrCancelLeavesTheListAndNoCopy)
 {
     EXPECT_TRUE(run(IDM_BACK_UP_STICK));
     fs::create_directories(backupDir / "something");
-    ui.folderDialog.choices = {utf8Text(backupDir), utf8Text(stickDir / "OPEN-R" / "copy")};
+    ui.saveDialog.choices = {utf8Text(backupDir), utf8Text(stickDir / "OPEN-R" / "copy")};
     EXPECT_TRUE(run(IDM_BACK_UP_STICK));
     EXPECT_TRUE(run(IDM_BACK_UP_STICK));
     EXPECT_EQ(entriesStarting(ui.log, "message"),
@@ -151,7 +150,7 @@ TEST_F(BackupRestoreCommandsTest, ARefusedFolderOrCancelLeavesTheListAndNoCopy)
     EXPECT_TRUE(entriesStarting(ui.log, "progress").empty());
 
     ui.log.clear();
-    ui.folderDialog.choices = {utf8Text(folder.dir() / "cancelled")};
+    ui.saveDialog.choices = {utf8Text(folder.dir() / "cancelled")};
     ui.progress.cancelAt = "OPEN-R/APP/DATA/P/FVAR";
     EXPECT_TRUE(run(IDM_BACK_UP_STICK));
     EXPECT_EQ(entriesStarting(ui.log, "message"),

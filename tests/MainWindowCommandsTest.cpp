@@ -141,7 +141,7 @@ protected:
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
     LoggingDiaryView diaryView{ui.log};
-    MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.folderDialog, ui.clipboard,
+    MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
                                ui.waitCursor, ui.progress},
                               tree,
                               list,

@@ -12,7 +12,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/MessageBoxMessages.h"
 #include "app/qt/ProgressDialog.h"
-#include "app/qt/SaveFolderDialog.h"
+#include "app/qt/SaveDialog.h"
 #include "app/qt/StickFileDialog.h"
 #include "app/qt/SystemClipboard.h"
 #include "stick/StickRoot.h"
@@ -38,7 +38,7 @@ private:
     StickRoot stick_;
     MessageBoxMessages messages_;
     StickFileDialog fileDialog_;
-    SaveFolderDialog folderDialog_;
+    SaveDialog saveDialog_;
     BusyCursor waitCursor_;
     SystemClipboard clipboard_;
     ProgressDialog progress_;

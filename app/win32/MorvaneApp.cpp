@@ -10,7 +10,7 @@
 #include "app/win32/MainWindow.h"
 #include "app/win32/MessageBoxMessages.h"
 #include "app/win32/ProgressDialog.h"
-#include "app/win32/SaveFolderDialog.h"
+#include "app/win32/SaveDialog.h"
 #include "app/win32/ScanningWindow.h"
 #include "app/win32/StickFileDialog.h"
 #include "app/win32/SystemClipboard.h"
@@ -72,10 +72,10 @@ void MorvaneApp::initInstance(std::wstring_view commandLine)
         return;
     SystemClipboard clipboard(mainWindow);
     ProgressDialog progress(instance_, mainWindow);
-    SaveFolderDialog folderDialog(mainWindow);
-    MainWindow browser(
-        instance_, {stick_, messages, messages, fileDialog, folderDialog, clipboard, waitCursor, progress},
-        mainWindow);
+    SaveDialog saveDialog(mainWindow);
+    MainWindow browser(instance_,
+                       {stick_, messages, messages, fileDialog, saveDialog, clipboard, waitCursor, progress},
+                       mainWindow);
     browser.runModal();
 }
 

@@ -12,7 +12,7 @@
 #include "app/qt/MessageBoxMessages.h"
 #include "app/qt/ModalAnswers.h"
 #include "app/qt/MorvaneApp.h"
-#include "app/qt/SaveFolderDialog.h"
+#include "app/qt/SaveDialog.h"
 #include "tests/qt/QtTestSupport.h"
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/TempStick.h"
@@ -115,8 +115,8 @@ private slots:
             opened = static_cast<QFileDialog&>(dialog).directory().absolutePath();
             dialog.accept();
         });
-        SaveFolderDialog dialog;
-        QCOMPARE(dialog.chooseNewFolder({"Back Up Stick", "AIBO backup 2026-12-09 07.05"}),
+        qt::SaveDialog dialog;
+        QCOMPARE(dialog.chooseSaveLocation({"Back Up Stick", "AIBO backup 2026-12-09 07.05", true}),
                  std::optional<std::string>((documents + "/AIBO backup 2026-12-09 07.05").toStdString()));
         QCOMPARE(opened, documents);
     }

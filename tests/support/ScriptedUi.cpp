@@ -26,9 +26,9 @@ bool ScriptedQuestions::askYesNo(std::string_view question)
     return yes;
 }
 
-std::optional<std::string> ScriptedFolderDialog::chooseNewFolder(const NewFolderRequest& request)
+std::optional<std::string> ScriptedSaveDialog::chooseSaveLocation(const SaveRequest& request)
 {
-    log_.push_back("folder dialog " + std::string(request.title) + ": " + std::string(request.suggestedName));
+    log_.push_back("save dialog " + std::string(request.title) + ": " + std::string(request.suggestedName));
     if (choices.empty())
         return std::nullopt;
     std::string choice = std::move(choices.front());

@@ -1,5 +1,5 @@
 // A scripted fake of the window system for flow tests: message boxes and questions, the
-// file-open and new-folder dialogs, the scanning window, the wait cursor, the clipboard and the progress
+// file-open and save dialogs, the scanning window, the wait cursor, the clipboard and the progress
 // window, all writing one log of what the user would have seen, in order.
 #pragma once
 
@@ -10,8 +10,8 @@
 
 #include "ui/Clipboard.h"
 #include "ui/FileOpenDialog.h"
-#include "ui/NewFolderDialog.h"
 #include "ui/ProgressWindow.h"
+#include "ui/SaveDialog.h"
 #include "ui/ScanWindow.h"
 #include "ui/UserMessages.h"
 #include "ui/UserQuestions.h"
@@ -43,12 +43,12 @@ private:
     UiLog& log_;
 };
 
-// Logs "folder dialog TITLE: SUGGESTED NAME" and answers the next scripted choice; cancels once
+// Logs "save dialog TITLE: SUGGESTED NAME" and answers the next scripted choice; cancels once
 // they run out.
-class ScriptedFolderDialog : public NewFolderDialog {
+class ScriptedSaveDialog : public SaveDialog {
 public:
-    explicit ScriptedFolderDialog(UiLog& log) : log_(log) {}
-    std::optional<std::string> chooseNewFolder(const NewFolderRequest& request) override;
+    explicit ScriptedSaveDialog(UiLog& log) : log_(log) {}
+    std::optional<std::string> chooseSaveLocation(const SaveRequest& request) override;
     std::deque<std::string> choices;
 
 private:
@@ -123,7 +123,7 @@ struct ScriptedUi {
     RecordingMessages messages{log};
     ScriptedQuestions questions{log};
     ScriptedFileDialog fileDialog{log};
-    ScriptedFolderDialog folderDialog{log};
+    ScriptedSaveDialog saveDialog{log};
     ScriptedScanWindow scanWindow{log};
     LoggingWaitCursor waitCursor{log};
     ScriptedClipboard clipboard;

@@ -1,7 +1,7 @@
-// QFileDialog in save mode, opening in the user's Documents with the proposed name: the
-// name typed is the new folder's. It asks nothing about a name that exists: whether that
-// folder may take what is to be written is the caller's to check.
-#include "app/qt/SaveFolderDialog.h"
+// QFileDialog in save mode, opening in the user's Documents with the proposed name. For a
+// new folder it asks nothing about a name that exists: whether that folder may take what
+// is to be written is the caller's to check. For a file, replacing one is asked about.
+#include "app/qt/SaveDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,7 +12,7 @@
 
 namespace morvane::qt {
 
-std::optional<std::string> SaveFolderDialog::chooseNewFolder(const NewFolderRequest& request)
+std::optional<std::string> SaveDialog::chooseSaveLocation(const SaveRequest& request)
 {
     if (ModalAnswers* answers = modalAnswers())
         return answers->nextFileChoice();
@@ -20,7 +20,7 @@ std::optional<std::string> SaveFolderDialog::chooseNewFolder(const NewFolderRequ
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.newFolder);
     dialog.selectFile(qtText(request.suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
