@@ -11,6 +11,7 @@
 #include "dialogs/DiaryViewer.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/SkillLevelsEditor.h"
+#include "dialogs/VoiceViewer.h"
 #include "dialogs/VolumePresetsEditor.h"
 
 namespace morvane {
@@ -47,6 +48,10 @@ bool runStickCommand(int id, MainWindowContext& window)
         return true;
     case IDM_DIARY:
         viewDiary(window.services.messages, window.editors.diary);
+        return true;
+    case IDM_VOICE_RECORDINGS:
+        viewVoiceRecordings({window.services.messages, window.services.saveDialog, window.services.player},
+                            window.editors.voices);
         return true;
     case IDM_BACK_UP_STICK:
         backUpOpenStick(window);

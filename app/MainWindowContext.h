@@ -13,21 +13,24 @@
 #include "ui/ProgressWindow.h"
 #include "ui/SaveDialog.h"
 #include "ui/SliderDialogView.h"
+#include "ui/SoundPlayer.h"
 #include "ui/TreeControl.h"
 #include "ui/UserMessages.h"
 #include "ui/UserQuestions.h"
+#include "ui/VoiceDialogView.h"
 #include "ui/WaitCursor.h"
 
 namespace morvane {
 
-// The dialogs that the Skill Levels, Volume Presets, Color Preferences, Human Faces and
-// Diary commands show.
+// The dialogs that the Skill Levels, Volume Presets, Color Preferences, Human Faces, Diary
+// and Voice Recordings commands show.
 struct EditorViews {
     SliderDialogView& skillLevels;
     SliderDialogView& volumePresets;
     ColorDialogView& colorPreferences;
     FaceDialogView& humanFaces;
     DiaryDialogView& diary;
+    VoiceDialogView& voices;
 };
 
 // What a window program lends its main window.
@@ -40,6 +43,7 @@ struct MainWindowServices {
     Clipboard& clipboard;
     WaitCursor& waitCursor;
     ProgressWindow& progress;
+    SoundPlayer& player;
 };
 
 struct MainWindowContext {

@@ -16,7 +16,6 @@ namespace morvane::cli {
 namespace {
 
 constexpr std::array<OptionSpec, 1> kOptions{{{"--out", true}}};
-constexpr std::uint64_t kLargestRecording = 1 << 20;
 
 bool isRecorded(const VoiceSlot& slot)
 {
@@ -57,8 +56,7 @@ int runVoices(const CommandContext& context)
         if (const std::optional<std::string> line = voiceLine(slot))
             context.out << *line << '\n';
         else
-            context.err << "OPEN-R/APP/PC/VOICE/" << slot.file << ": "
-                        << std::get<std::string>(slot.recording) << '\n';
+            context.err << voiceProblem(slot) << '\n';
     }
     const auto out = parsed->options.find("--out");
     if (out != parsed->options.end() && !copyRecordings(*slots, outputPath(out->second), context.err))

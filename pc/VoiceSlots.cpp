@@ -6,9 +6,6 @@
 namespace morvane {
 namespace {
 
-// A slot of 20 seconds is 160044 bytes; a larger file is no recording of the robot's.
-constexpr std::uint64_t kLargestRecording = 1 << 20;
-
 bool isWaveName(const std::string& name)
 {
     return name.size() > 4 && (name.ends_with(".WAV") || name.ends_with(".wav") || name.ends_with(".Wav"));
@@ -44,6 +41,12 @@ std::optional<std::string> voiceLine(const VoiceSlot& slot)
     if (recording == nullptr)
         return std::nullopt;
     return slot.file + " " + recording->secondsText() + (recording->silent ? " empty" : " recorded");
+}
+
+std::string voiceProblem(const VoiceSlot& slot)
+{
+    const auto* reason = std::get_if<std::string>(&slot.recording);
+    return "OPEN-R/APP/PC/VOICE/" + slot.file + ": " + (reason != nullptr ? *reason : std::string());
 }
 
 std::string voicePath(const VoiceSlot& slot) { return std::string(kVoiceFolder) + "\\" + slot.file; }

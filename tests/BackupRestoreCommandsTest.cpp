@@ -41,6 +41,11 @@ public:
     void runModal(const DiaryRecords&) override {}
 };
 
+class NoVoiceView : public VoiceDialogView {
+public:
+    void runModal(VoiceRecords&) override {}
+};
+
 std::string readText(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -95,11 +100,12 @@ protected:
     NoColorView colors;
     NoFaceView faces;
     NoDiaryView diary;
+    NoVoiceView voices;
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
-                               ui.waitCursor, ui.progress},
+                               ui.waitCursor, ui.progress, ui.player},
                               tree,
                               list,
-                              {sliders, sliders, colors, faces, diary}};
+                              {sliders, sliders, colors, faces, diary, voices}};
 };
 
 TEST(SuggestedBackupName, NamesTheStickFolderOrDriveAndTheLocalTime)

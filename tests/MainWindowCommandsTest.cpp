@@ -72,6 +72,18 @@ private:
     test::UiLog& log_;
 };
 
+class LoggingVoiceView : public VoiceDialogView {
+public:
+    explicit LoggingVoiceView(test::UiLog& log) : log_(log) {}
+    void runModal(VoiceRecords& voices) override
+    {
+        log_.push_back("voice dialog: " + std::to_string(voices.lines().size()) + " slots");
+    }
+
+private:
+    test::UiLog& log_;
+};
+
 TEST(ReportClipboard, EveryLineEndsInCrLfAndTheTextInOneNul)
 {
     using namespace std::string_literals;
@@ -141,11 +153,12 @@ protected:
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
     LoggingDiaryView diaryView{ui.log};
+    LoggingVoiceView voiceView{ui.log};
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
-                               ui.waitCursor, ui.progress},
+                               ui.waitCursor, ui.progress, ui.player},
                               tree,
                               list,
-                              {skillView, volumeView, colorView, faceView, diaryView}};
+                              {skillView, volumeView, colorView, faceView, diaryView, voiceView}};
     Lines shownBefore;
 };
 
@@ -228,7 +241,7 @@ TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStic
     test::ScriptedSliderView skills{moveAndSave(10000)};
     test::ScriptedSliderView volume{moveAndSave(1)};
     MainWindowContext withScripts{
-        context.services, tree, list, {skills, volume, colorView, faceView, diaryView}};
+        context.services, tree, list, {skills, volume, colorView, faceView, diaryView, voiceView}};
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, withScripts));
     EXPECT_TRUE(runStickCommand(IDM_VOLUME_PRESETS, withScripts));
     EXPECT_EQ(skills.opened, (test::SliderPositionList{10000, 5000, 7500, 2500}));
@@ -278,12 +291,14 @@ TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)
 TEST_F(MainWindowCommandsTest, EachEditorAndViewerCommandShowsItsOwnDialog)
 {
     ASSERT_EQ(stickgen::writeSampleStick(first.dir()), std::nullopt);
-    for (int id : {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES, IDM_DIARY})
+    for (int id :
+         {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES, IDM_DIARY, IDM_VOICE_RECORDINGS})
         EXPECT_TRUE(runStickCommand(id, context));
     EXPECT_TRUE(volumeView.opened);
     EXPECT_FALSE(skillView.opened);
     // The diary's table: title, empty line, two headings, 8 days, empty line, note.
-    EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces", "diary dialog: 14 lines"}));
+    EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces", "diary dialog: 14 lines",
+                             "voice dialog: 25 slots"}));
     EXPECT_EQ(list.lines(), shownBefore);
     // The skill editor's confirmation replaces the report in the window's list.
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, context));

@@ -10,6 +10,7 @@
 #include "dialogs/qt/DiaryDialog.h"
 #include "dialogs/qt/HumanFacesDialog.h"
 #include "dialogs/qt/SliderDialog.h"
+#include "dialogs/qt/VoiceDialog.h"
 
 class QListWidget;
 class QTreeWidget;
@@ -37,6 +38,7 @@ private:
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
     DiaryDialog diaryDialog_;
+    VoiceDialog voiceDialog_;
     EditorViews editors_;
     MainWindowContext context_;
 };

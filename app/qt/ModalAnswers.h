@@ -3,6 +3,7 @@
 // in force, and the file-open dialog and the message boxes then take them instead.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ struct ModalAnswers {
     std::deque<bool> yesAnswers;
     // Every question's text, as it came.
     std::vector<std::string> questions;
+    // Every recording played, as the player was given it.
+    std::vector<std::vector<std::uint8_t>> played;
 
     std::optional<std::string> nextFileChoice();
     bool nextAnswer(std::string_view question);

@@ -29,7 +29,7 @@ bool MorvaneApp::start(std::string_view namedDirectory)
     if (!locateNamedStick(namedDirectory, ui, stick_))
         return false;
     window_ = std::make_unique<MainWindow>(MainWindowServices{
-        stick_, messages_, messages_, fileDialog_, saveDialog_, clipboard_, waitCursor_, progress_});
+        stick_, messages_, messages_, fileDialog_, saveDialog_, clipboard_, waitCursor_, progress_, player_});
     window_->show();
     return true;
 }

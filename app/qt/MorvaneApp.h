@@ -9,6 +9,7 @@
 
 #include "app/DriveScan.h"
 #include "app/qt/BusyCursor.h"
+#include "app/qt/DesktopSoundPlayer.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MessageBoxMessages.h"
 #include "app/qt/ProgressDialog.h"
@@ -42,6 +43,7 @@ private:
     BusyCursor waitCursor_;
     SystemClipboard clipboard_;
     ProgressDialog progress_;
+    DesktopSoundPlayer player_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -12,6 +12,7 @@
 #include "dialogs/win32/DiaryDialog.h"
 #include "dialogs/win32/HumanFacesDialog.h"
 #include "dialogs/win32/SkillLevelsDialog.h"
+#include "dialogs/win32/VoiceDialog.h"
 #include "dialogs/win32/VolumePresetsDialog.h"
 
 namespace morvane::win32 {
@@ -44,6 +45,7 @@ private:
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
     DiaryDialog diaryDialog_;
+    VoiceDialog voiceDialog_;
     EditorViews editors_;
     MainWindowContext context_;
     bool treeReleased_ = false;

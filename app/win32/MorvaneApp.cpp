@@ -14,6 +14,7 @@
 #include "app/win32/ScanningWindow.h"
 #include "app/win32/StickFileDialog.h"
 #include "app/win32/SystemClipboard.h"
+#include "app/win32/SystemSoundPlayer.h"
 #include "base/win32/WideText.h"
 #include "reports/KeyPadSource.h"
 #include "stick/MountPoints.h"
@@ -73,9 +74,11 @@ void MorvaneApp::initInstance(std::wstring_view commandLine)
     SystemClipboard clipboard(mainWindow);
     ProgressDialog progress(instance_, mainWindow);
     SaveDialog saveDialog(mainWindow);
-    MainWindow browser(instance_,
-                       {stick_, messages, messages, fileDialog, saveDialog, clipboard, waitCursor, progress},
-                       mainWindow);
+    SystemSoundPlayer player;
+    MainWindow browser(
+        instance_,
+        {stick_, messages, messages, fileDialog, saveDialog, clipboard, waitCursor, progress, player},
+        mainWindow);
     browser.runModal();
 }
 

@@ -3,10 +3,11 @@
 //   morvane_qt_screenshots STICK OUTPUT_DIR
 // writes qt-search.png (the search window probing a mount point), then, with the program
 // started on STICK as `morvane STICK` starts it, qt-main-window.png (the Summary shown),
-// qt-about.png, qt-skill-levels.png, qt-volume.png, qt-color-preferences.png and
-// qt-human-faces.png (a face selected), qt-diary.png (the newest day chosen) and qt-progress.png (the
-// progress window half-way), printing each file's path. Every window is closed with Escape, as Cancel closes
-// it, so nothing is saved on the stick.
+// qt-about.png, qt-skill-levels.png, qt-volume.png, qt-color-preferences.png,
+// qt-human-faces.png (a face selected), qt-diary.png (the newest day chosen),
+// qt-voice-recordings.png (a recording chosen) and qt-progress.png (the progress window
+// half-way), printing each file's path. Every
+// window is closed with Escape, as Cancel closes it, so nothing is saved on the stick.
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
@@ -88,6 +89,9 @@ void selectSecondFace(QWidget& viewer) { viewer.findChild<QListWidget*>()->setCu
 // The diary's newest day, as a click on it leaves the window.
 void chooseNewestDay(QWidget& diary) { diary.findChild<QListWidget*>()->setCurrentRow(4); }
 
+// The first recording, as a click on it leaves the window.
+void chooseFirstRecording(QWidget& voices) { voices.findChild<QListWidget*>()->setCurrentRow(0); }
+
 // The progress window as a check leaves it half-way, over the main window.
 bool captureProgress(const fs::path& png)
 {
@@ -117,6 +121,8 @@ bool captureProgram(const std::string& stick, const fs::path& outputDir)
            captureModal(window, "&Color Preferences", outputDir / "qt-color-preferences.png") &&
            captureModal(window, "&Human Faces", outputDir / "qt-human-faces.png", selectSecondFace) &&
            captureModal(window, "&Diary", outputDir / "qt-diary.png", chooseNewestDay) &&
+           captureModal(window, "V&oice Recordings", outputDir / "qt-voice-recordings.png",
+                        chooseFirstRecording) &&
            captureProgress(outputDir / "qt-progress.png");
 }
 

@@ -1,6 +1,7 @@
 // A scripted fake of the window system for flow tests: message boxes and questions, the
-// file-open and save dialogs, the scanning window, the wait cursor, the clipboard and the progress
-// window, all writing one log of what the user would have seen, in order.
+// file-open and save dialogs, the scanning window, the wait cursor, the clipboard, the
+// progress window and the sound player, all writing one log of what the user would have
+// seen (and heard), in order.
 #pragma once
 
 #include <deque>
@@ -13,6 +14,7 @@
 #include "ui/ProgressWindow.h"
 #include "ui/SaveDialog.h"
 #include "ui/ScanWindow.h"
+#include "ui/SoundPlayer.h"
 #include "ui/UserMessages.h"
 #include "ui/UserQuestions.h"
 #include "ui/WaitCursor.h"
@@ -110,6 +112,23 @@ private:
     UiLog& log_;
 };
 
+// Logs "played N bytes" and keeps the recording; answers `canPlay`.
+class RecordingPlayer : public SoundPlayer {
+public:
+    explicit RecordingPlayer(UiLog& log) : log_(log) {}
+    bool play(std::span<const std::uint8_t> wave) override
+    {
+        log_.push_back("played " + std::to_string(wave.size()) + " bytes");
+        played.assign(wave.begin(), wave.end());
+        return canPlay;
+    }
+    bool canPlay = true;
+    std::vector<std::uint8_t> played;
+
+private:
+    UiLog& log_;
+};
+
 // Keeps what it was given, or answers the scripted failure and keeps nothing.
 class ScriptedClipboard : public Clipboard {
 public:
@@ -128,6 +147,7 @@ struct ScriptedUi {
     LoggingWaitCursor waitCursor{log};
     ScriptedClipboard clipboard;
     ScriptedProgressWindow progress{log};
+    RecordingPlayer player{log};
 };
 
 }  // namespace morvane::test

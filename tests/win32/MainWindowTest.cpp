@@ -161,7 +161,8 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
         {L"&View",
          {{L"&Color Preferences", IDM_COLOR_PREFERENCES},
           {L"&Human Faces", IDM_HUMAN_FACES},
-          {L"&Diary", IDM_DIARY}}}};
+          {L"&Diary", IDM_DIARY},
+          {L"V&oice Recordings", IDM_VOICE_RECORDINGS}}}};
     const auto text = [](HMENU menu, int position) {
         wchar_t buffer[64]{};
         GetMenuStringW(menu, static_cast<UINT>(position), buffer, 64, MF_BYPOSITION);

@@ -4,7 +4,8 @@
 //   morvane_screenshots STICK OUTPUT_DIR    the timing, then main-window.png, about.png,
 //                                           skill-levels.png, volume.png,
 //                                           color-preferences.png, human-faces.png,
-//                                           diary.png (the newest day chosen) and
+//                                           diary.png (the newest day chosen),
+//                                           voice-recordings.png (a recording chosen) and
 //                                           progress.png (the progress window half-way)
 //   morvane_screenshots STICK               the timing only
 // The dialogs are only opened and closed, never saved, so the stick is left as it was.
@@ -18,6 +19,7 @@
 #include "app/win32/ProgressDialog.h"
 #include "dialogs/win32/DiaryDialogRes.h"
 #include "dialogs/win32/HumanFacesDialogRes.h"
+#include "dialogs/win32/VoiceDialogRes.h"
 #include "tests/win32/GuiSession.h"
 #include "tests/win32/WindowCapture.h"
 
@@ -81,6 +83,15 @@ void chooseNewestDay(HWND dialog)
                  reinterpret_cast<LPARAM>(list));
 }
 
+// The voice slots with the first recording chosen, as a user's click leaves them.
+void chooseFirstRecording(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_VOICE_SLOTS);
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_VOICE_SLOTS, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
 // The progress window as a check leaves it half-way, made on this thread.
 bool captureProgress(const std::filesystem::path& png)
 {
@@ -108,6 +119,8 @@ bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir
            captureDialog(session, IDM_HUMAN_FACES, L"Human Face Identification Database",
                          outputDir / "human-faces.png", selectSecondFace) &&
            captureDialog(session, IDM_DIARY, L"Diary", outputDir / "diary.png", chooseNewestDay) &&
+           captureDialog(session, IDM_VOICE_RECORDINGS, L"Voice Recordings",
+                         outputDir / "voice-recordings.png", chooseFirstRecording) &&
            captureProgress(outputDir / "progress.png");
 }
 
