@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "base/Utf8Path.h"
+#include "pc/JpegPicture.h"
 #include "pc/PhotoCaptureTime.h"
 #include "pc/VoiceRecording.h"
 #include "tests/support/CliRun.h"
@@ -53,6 +54,66 @@ TEST(PhotoCaptureTime, IsReadFromTheRobotsSegmentAfterTheJfifOne)
     Bytes thirteenth = kCapture;
     thirteenth[14] = 13;
     EXPECT_EQ(timeOf(kStart + kJfif + thirteenth), "a capture time that is no time");
+}
+
+std::string pictureOf(const Bytes& jpeg)
+{
+    const std::variant<RgbImage, std::string> decoded = decodeJpeg(jpeg);
+    if (const auto* image = std::get_if<RgbImage>(&decoded))
+        return std::to_string(image->width) + " x " + std::to_string(image->height) + ", " +
+               std::to_string(image->rgb.size()) + " bytes";
+    return std::get<std::string>(decoded);
+}
+
+// A frame header alone: baseline, 8 bits, `height` x `width`, three components.
+Bytes frameOf(int height, int width)
+{
+    return kStart + Bytes{0xFF,
+                          0xC0,
+                          0x00,
+                          0x11,
+                          8,
+                          static_cast<std::uint8_t>(height >> 8),
+                          static_cast<std::uint8_t>(height & 0xFF),
+                          static_cast<std::uint8_t>(width >> 8),
+                          static_cast<std::uint8_t>(width & 0xFF),
+                          3,
+                          1,
+                          0x22,
+                          0,
+                          2,
+                          0x11,
+                          1,
+                          3,
+                          0x11,
+                          1};
+}
+
+// The sample's photo and thumbnail decode to their sizes, the ball's pink at its centre
+// (less what JPEG loses); a picture too large is refused from its header, before its
+// pixels would be allocated, and a file too large before it is looked at.
+TEST(JpegPicture, DecodesTheRobotsPhotosAndRefusesHugeOnes)
+{
+    test::TempStick stick;
+    ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
+    const auto read = [&](const char* file) {
+        std::ifstream in(stick.dir() / "OPEN-R" / "APP" / "PC" / "PHOTO" / file, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(pictureOf(read("IMG00001.JPG")), "416 x 320, 399360 bytes");
+    EXPECT_EQ(pictureOf(read("THM00001.JPG")), "104 x 80, 24960 bytes");
+    const RgbImage photo = std::get<RgbImage>(decodeJpeg(read("IMG00001.JPG")));
+    const std::size_t ball = (220 * 416 + 80) * 3;  // the first photo's ball is centred at (80, 220)
+    EXPECT_NEAR(photo.rgb[ball], 250, 8);
+    EXPECT_NEAR(photo.rgb[ball + 1], 120, 8);
+    EXPECT_NEAR(photo.rgb[ball + 2], 190, 8);
+
+    EXPECT_EQ(pictureOf(frameOf(4097, 100)), "larger than 4096 x 4096 pixels");
+    EXPECT_EQ(pictureOf(frameOf(100, 60000)), "larger than 4096 x 4096 pixels");
+    EXPECT_EQ(pictureOf(Bytes(4 * 1024 * 1024 + 1, 0xFF)), "larger than 4 MB");
+    EXPECT_EQ(pictureOf(Bytes{'G', 'I', 'F', '8', '9', 'a'}), "not a picture that can be read");
+    const Bytes cut = read("IMG00002.JPG");
+    EXPECT_EQ(pictureOf(Bytes(cut.begin(), cut.begin() + 200)), "not a picture that can be read");
 }
 
 Bytes le32(std::uint32_t value)
