@@ -6,40 +6,25 @@
 #include <string>
 #include <string_view>
 
-#include "app/StickBackup.h"
-#include "app/StickCheck.h"
-#include "app/StickRestore.h"
+#include "app/FileProgress.h"
 
 namespace morvane::cli {
 
 // While it lives, Ctrl+C (SIGINT) does not end the program: it asks the command to stop
 // at the next file, so that a backup can remove what it wrote. On a terminal, one line on
 // standard error shows the file at hand and how far the command is; it is wiped at the end.
-class TerminalProgress : public BackupProgress, public CheckProgress, public RestoreProgress {
+class TerminalProgress final : public FileProgress {
 public:
     TerminalProgress(std::ostream& err, bool onTerminal, std::string_view doing);
     ~TerminalProgress() override;
     TerminalProgress(const TerminalProgress&) = delete;
     TerminalProgress& operator=(const TerminalProgress&) = delete;
 
-    bool copying(std::string_view path, std::size_t index, std::size_t count) override
-    {
-        return step(path, index, count);
-    }
-    bool reading(std::string_view path, std::size_t index, std::size_t count) override
-    {
-        return step(path, index, count);
-    }
-    bool restoring(std::string_view path, std::size_t index, std::size_t count) override
-    {
-        return step(path, index, count);
-    }
-
     // Whether Ctrl+C was pressed.
     static bool interrupted();
 
 private:
-    bool step(std::string_view path, std::size_t index, std::size_t count);
+    bool step(std::string_view path, std::size_t index, std::size_t count) override;
 
     std::ostream& err_;
     bool onTerminal_;

@@ -33,17 +33,6 @@ public:
     std::vector<std::string> problems;
 };
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 TEST(DiaryCounterNames, KnownGroupsInWordsOthersAsWritten)
 {
     EXPECT_EQ(readableCounterName("SKILL/BALL"), "Skill: ball");
@@ -69,7 +58,7 @@ protected:
 TEST_F(DiaryViewerTest, TheWindowListsWhatTheCliPrintsAndEachDaysCounters)
 {
     ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
-    const std::vector<std::string> printed = linesOf(test::runCli({"diary", stick.rootPath()}).out);
+    const std::vector<std::string> printed = test::outputLines(test::runCli({"diary", stick.rootPath()}).out);
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
     EXPECT_TRUE(viewDiary(ui.messages, view));
     EXPECT_EQ(view.lines, printed);

@@ -15,4 +15,7 @@ struct CliRun {
 // Runs morvane-cli with `args`; the current directory is as it was afterwards.
 CliRun runCli(std::vector<std::string> args);
 
+// The lines of `output`, each without its line feed, as a window's list shows them.
+std::vector<std::string> outputLines(const std::string& output);
+
 }  // namespace morvane::test

@@ -22,20 +22,9 @@ protected:
     }
 };
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 TEST_F(DiaryWindowTest, ListsTheCliLinesAndShowsTheChosenDaysCounters)
 {
-    const std::vector<std::string> printed = linesOf(runCli({"diary", stick.rootPath()}).out);
+    const std::vector<std::string> printed = outputLines(runCli({"diary", stick.rootPath()}).out);
     startProgram();
     HWND dialog = openDiary();
     ASSERT_NE(dialog, nullptr);
