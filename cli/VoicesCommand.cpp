@@ -7,8 +7,8 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
-#include "cli/PcFileCopy.h"
 #include "cli/StickArgument.h"
+#include "pc/PcFileCopy.h"
 #include "pc/VoiceSlots.h"
 #include "stick/StickFileContent.h"
 
@@ -31,8 +31,14 @@ bool copyRecordings(const std::vector<VoiceSlot>& slots, const std::filesystem::
         if (!isRecorded(slot))
             continue;
         const StickFileContent content = readStickFileContent(voicePath(slot), kLargestRecording);
-        allCopied = content.outcome == StickFileContent::Outcome::Read &&
-                    writeFileOut(folder / utf8Path(slot.file), content.bytes, std::nullopt, err) && allCopied;
+        const std::filesystem::path target = folder / utf8Path(slot.file);
+        if (content.outcome != StickFileContent::Outcome::Read) {
+            err << "morvane-cli: cannot read " << slot.file << "; it was not copied\n";
+            allCopied = false;
+        } else if (!writeFileOut(target, content.bytes, std::nullopt)) {
+            err << "morvane-cli: cannot write " << utf8Text(target) << '\n';
+            allCopied = false;
+        }
     }
     return allCopied;
 }
