@@ -45,6 +45,7 @@ inline constexpr MenuItem kViewMenu[]{
     {"&Color Preferences", IDM_COLOR_PREFERENCES, true},
     {"&Human Faces", IDM_HUMAN_FACES, true},
     {"&Diary", IDM_DIARY, true},
+    {"&Photo Album", IDM_PHOTO_ALBUM, true},
     {"V&oice Recordings", IDM_VOICE_RECORDINGS, true},
 };
 

@@ -10,6 +10,7 @@
 #include "dialogs/ColorPreferencesViewer.h"
 #include "dialogs/DiaryViewer.h"
 #include "dialogs/HumanFacesViewer.h"
+#include "dialogs/PhotoAlbumViewer.h"
 #include "dialogs/SkillLevelsEditor.h"
 #include "dialogs/VoiceViewer.h"
 #include "dialogs/VolumePresetsEditor.h"
@@ -48,6 +49,10 @@ bool runStickCommand(int id, MainWindowContext& window)
         return true;
     case IDM_DIARY:
         viewDiary(window.services.messages, window.editors.diary);
+        return true;
+    case IDM_PHOTO_ALBUM:
+        viewPhotoAlbum({window.services.messages, window.services.saveDialog, window.services.progress},
+                       window.editors.photos);
         return true;
     case IDM_VOICE_RECORDINGS:
         viewVoiceRecordings({window.services.messages, window.services.saveDialog, window.services.player},

@@ -10,6 +10,7 @@
 #include "ui/DiaryDialogView.h"
 #include "ui/FaceDialogView.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/PhotoAlbumView.h"
 #include "ui/ProgressWindow.h"
 #include "ui/SaveDialog.h"
 #include "ui/SliderDialogView.h"
@@ -22,14 +23,15 @@
 
 namespace morvane {
 
-// The dialogs that the Skill Levels, Volume Presets, Color Preferences, Human Faces, Diary
-// and Voice Recordings commands show.
+// The dialogs that the Skill Levels, Volume Presets, Color Preferences, Human Faces, Diary,
+// Photo Album and Voice Recordings commands show.
 struct EditorViews {
     SliderDialogView& skillLevels;
     SliderDialogView& volumePresets;
     ColorDialogView& colorPreferences;
     FaceDialogView& humanFaces;
     DiaryDialogView& diary;
+    PhotoAlbumView& photos;
     VoiceDialogView& voices;
 };
 

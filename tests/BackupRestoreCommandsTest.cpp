@@ -41,6 +41,11 @@ public:
     void runModal(const DiaryRecords&) override {}
 };
 
+class NoPhotoView : public PhotoAlbumView {
+public:
+    void runModal(PhotoRecords&) override {}
+};
+
 class NoVoiceView : public VoiceDialogView {
 public:
     void runModal(VoiceRecords&) override {}
@@ -100,12 +105,13 @@ protected:
     NoColorView colors;
     NoFaceView faces;
     NoDiaryView diary;
+    NoPhotoView photos;
     NoVoiceView voices;
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
                                ui.waitCursor, ui.progress, ui.player},
                               tree,
                               list,
-                              {sliders, sliders, colors, faces, diary, voices}};
+                              {sliders, sliders, colors, faces, diary, photos, voices}};
 };
 
 TEST(SuggestedBackupName, NamesTheStickFolderOrDriveAndTheLocalTime)

@@ -72,6 +72,18 @@ private:
     test::UiLog& log_;
 };
 
+class LoggingPhotoView : public PhotoAlbumView {
+public:
+    explicit LoggingPhotoView(test::UiLog& log) : log_(log) {}
+    void runModal(PhotoRecords& album) override
+    {
+        log_.push_back("photo dialog: " + std::to_string(album.lines().size()) + " photos");
+    }
+
+private:
+    test::UiLog& log_;
+};
+
 class LoggingVoiceView : public VoiceDialogView {
 public:
     explicit LoggingVoiceView(test::UiLog& log) : log_(log) {}
@@ -153,12 +165,13 @@ protected:
     LoggingColorView colorView{ui.log};
     LoggingFaceView faceView{ui.log};
     LoggingDiaryView diaryView{ui.log};
+    LoggingPhotoView photoView{ui.log};
     LoggingVoiceView voiceView{ui.log};
     MainWindowContext context{{stick, ui.messages, ui.questions, ui.fileDialog, ui.saveDialog, ui.clipboard,
                                ui.waitCursor, ui.progress, ui.player},
                               tree,
                               list,
-                              {skillView, volumeView, colorView, faceView, diaryView, voiceView}};
+                              {skillView, volumeView, colorView, faceView, diaryView, photoView, voiceView}};
     Lines shownBefore;
 };
 
@@ -241,7 +254,7 @@ TEST_F(MainWindowCommandsTest, AfterARefusedOpenTheEditorsReadAndSaveTheOpenStic
     test::ScriptedSliderView skills{moveAndSave(10000)};
     test::ScriptedSliderView volume{moveAndSave(1)};
     MainWindowContext withScripts{
-        context.services, tree, list, {skills, volume, colorView, faceView, diaryView, voiceView}};
+        context.services, tree, list, {skills, volume, colorView, faceView, diaryView, photoView, voiceView}};
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, withScripts));
     EXPECT_TRUE(runStickCommand(IDM_VOLUME_PRESETS, withScripts));
     EXPECT_EQ(skills.opened, (test::SliderPositionList{10000, 5000, 7500, 2500}));
@@ -291,14 +304,14 @@ TEST_F(MainWindowCommandsTest, CopyPutsTheShownLinesOnTheClipboard)
 TEST_F(MainWindowCommandsTest, EachEditorAndViewerCommandShowsItsOwnDialog)
 {
     ASSERT_EQ(stickgen::writeSampleStick(first.dir()), std::nullopt);
-    for (int id :
-         {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES, IDM_DIARY, IDM_VOICE_RECORDINGS})
+    for (int id : {IDM_VOLUME_PRESETS, IDM_COLOR_PREFERENCES, IDM_HUMAN_FACES, IDM_DIARY, IDM_PHOTO_ALBUM,
+                   IDM_VOICE_RECORDINGS})
         EXPECT_TRUE(runStickCommand(id, context));
     EXPECT_TRUE(volumeView.opened);
     EXPECT_FALSE(skillView.opened);
     // The diary's table: title, empty line, two headings, 8 days, empty line, note.
     EXPECT_EQ(ui.log, (Lines{"colour dialog", "face dialog: 4 faces", "diary dialog: 14 lines",
-                             "voice dialog: 25 slots"}));
+                             "photo dialog: 6 photos", "voice dialog: 25 slots"}));
     EXPECT_EQ(list.lines(), shownBefore);
     // The skill editor's confirmation replaces the report in the window's list.
     EXPECT_TRUE(runStickCommand(IDM_SKILL_LEVELS, context));

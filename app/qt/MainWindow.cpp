@@ -23,9 +23,9 @@ namespace morvane::qt {
 MainWindow::MainWindow(const MainWindowServices& services)
     : treeView_(new QTreeWidget), listView_(new QListWidget), tree_(*treeView_), list_(*listView_),
       skillLevelsDialog_(this, kSkillLevelsDialogTexts), volumeDialog_(this, kVolumeDialogTexts),
-      colorDialog_(this), faceDialog_(this), diaryDialog_(this),
-      voiceDialog_(this), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_,
-                                   faceDialog_,        diaryDialog_,  voiceDialog_},
+      colorDialog_(this), faceDialog_(this), diaryDialog_(this), photoDialog_(this),
+      voiceDialog_(this), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_,
+                                   diaryDialog_,       photoDialog_,  voiceDialog_},
       context_{services, tree_, list_, editors_}
 {
     setWindowTitle("Morvane");

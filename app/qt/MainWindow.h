@@ -9,6 +9,7 @@
 #include "dialogs/qt/ColorPreferencesDialog.h"
 #include "dialogs/qt/DiaryDialog.h"
 #include "dialogs/qt/HumanFacesDialog.h"
+#include "dialogs/qt/PhotoAlbumDialog.h"
 #include "dialogs/qt/SliderDialog.h"
 #include "dialogs/qt/VoiceDialog.h"
 
@@ -38,6 +39,7 @@ private:
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
     DiaryDialog diaryDialog_;
+    PhotoAlbumDialog photoDialog_;
     VoiceDialog voiceDialog_;
     EditorViews editors_;
     MainWindowContext context_;

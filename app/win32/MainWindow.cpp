@@ -44,9 +44,9 @@ MainWindow::MainWindow(HINSTANCE instance, const MainWindowServices& services, O
     : instance_(instance), owner_(owner), icon_(loadProgramIcon(instance, SM_CXICON, SM_CYICON)),
       smallIcon_(loadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)), dialogHost_{instance, owner.window},
       skillLevelsDialog_(dialogHost_), volumeDialog_(dialogHost_), colorDialog_(dialogHost_),
-      faceDialog_(dialogHost_), diaryDialog_(dialogHost_),
-      voiceDialog_(dialogHost_), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_,
-                                          faceDialog_,        diaryDialog_,  voiceDialog_},
+      faceDialog_(dialogHost_), diaryDialog_(dialogHost_), photoDialog_(dialogHost_),
+      voiceDialog_(dialogHost_), editors_{skillLevelsDialog_, volumeDialog_, colorDialog_, faceDialog_,
+                                          diaryDialog_,       photoDialog_,  voiceDialog_},
       context_{services, tree_, list_, editors_}
 {
 }

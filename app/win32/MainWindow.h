@@ -11,6 +11,7 @@
 #include "dialogs/win32/ColorPreferencesDialog.h"
 #include "dialogs/win32/DiaryDialog.h"
 #include "dialogs/win32/HumanFacesDialog.h"
+#include "dialogs/win32/PhotoAlbumDialog.h"
 #include "dialogs/win32/SkillLevelsDialog.h"
 #include "dialogs/win32/VoiceDialog.h"
 #include "dialogs/win32/VolumePresetsDialog.h"
@@ -45,6 +46,7 @@ private:
     ColorPreferencesDialog colorDialog_;
     HumanFacesDialog faceDialog_;
     DiaryDialog diaryDialog_;
+    PhotoAlbumDialog photoDialog_;
     VoiceDialog voiceDialog_;
     EditorViews editors_;
     MainWindowContext context_;

@@ -76,7 +76,8 @@ private slots:
                  (QStringList{"&Back Up Stick...", "&Check Stick...", "&Restore from Backup..."}));
         QCOMPARE(textsOf(menus[2]->menu()->actions()), (QStringList{"&Skill Levels", "&Volume Presets"}));
         QCOMPARE(textsOf(menus[3]->menu()->actions()),
-                 (QStringList{"&Color Preferences", "&Human Faces", "&Diary", "V&oice Recordings"}));
+                 (QStringList{"&Color Preferences", "&Human Faces", "&Diary", "&Photo Album",
+                              "V&oice Recordings"}));
         for (const QAction* menu : menus)
             for (const QAction* item : menu->menu()->actions())
                 QCOMPARE(item->menuRole(), QAction::NoRole);

@@ -162,6 +162,7 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandWithItsAccessKey)
          {{L"&Color Preferences", IDM_COLOR_PREFERENCES},
           {L"&Human Faces", IDM_HUMAN_FACES},
           {L"&Diary", IDM_DIARY},
+          {L"&Photo Album", IDM_PHOTO_ALBUM},
           {L"V&oice Recordings", IDM_VOICE_RECORDINGS}}}};
     const auto text = [](HMENU menu, int position) {
         wchar_t buffer[64]{};

@@ -1,0 +1,208 @@
+// View > Photo Album in morvane on the sample stick: its lines are morvane-cli's, the
+// thumbnails and the opened photo are painted with the very pixels stb_image decodes, the
+// photo is scaled smoothly, Save Photos... copies as photos --out does, and a long album
+// decodes only the thumbnails in view.
+#include <QDir>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+#include <variant>
+
+#include "app/qt/ModalAnswers.h"
+#include "app/qt/MorvaneApp.h"
+#include "dialogs/qt/PhotoAlbumDialog.h"
+#include "pc/JpegPicture.h"
+#include "tests/qt/QtTestSupport.h"
+#include "tests/support/TempStick.h"
+#include "tools/stickgen/SampleStick.h"
+
+namespace morvane::test {
+
+using namespace morvane::qt;
+namespace {
+
+RgbImage decoded(const QString& path)
+{
+    const QByteArray bytes = fileBytes(path);
+    const std::variant<RgbImage, std::string> picture = decodeJpeg(std::span(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    return std::holds_alternative<RgbImage>(picture) ? std::get<RgbImage>(picture) : RgbImage{};
+}
+
+bool samePixels(const QImage& shot, QPoint at, const RgbImage& picture)
+{
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint8_t* rgb = picture.rgb.data() + (y * picture.width + x) * 3;
+            if (shot.pixel(at.x() + x, at.y() + y) != qRgb(rgb[0], rgb[1], rgb[2]))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether `picture` stands, pixel for pixel, somewhere within `area` of `shot`.
+bool showsPicture(const QImage& shot, const QRect& area, const RgbImage& picture)
+{
+    for (int top = area.top(); top + picture.height <= area.bottom() + 1; ++top) {
+        for (int left = area.left(); left + picture.width <= area.right() + 1; ++left) {
+            if (samePixels(shot, {left, top}, picture))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether some 2 x 2 block of `shot` holds more than one colour: a picture scaled to
+// twice its size by repeating pixels has none.
+bool blendsPixels(const QImage& shot)
+{
+    for (int y = 0; y + 1 < shot.height(); y += 2) {
+        for (int x = 0; x + 1 < shot.width(); x += 2) {
+            const QRgb corner = shot.pixel(x, y);
+            if (shot.pixel(x + 1, y) != corner || shot.pixel(x, y + 1) != corner ||
+                shot.pixel(x + 1, y + 1) != corner)
+                return true;
+        }
+    }
+    return false;
+}
+
+QImage grabbed(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// An album of `count` lines whose thumbnails note that they were asked for.
+class CountingAlbum final : public PhotoRecords {
+public:
+    explicit CountingAlbum(std::size_t count)
+        : thumbnail_{104, 80, std::vector<std::uint8_t>(104 * 80 * 3, 0x80)}
+    {
+        for (std::size_t n = 1; n <= count; ++n)
+            lines_.push_back("OWNER 2017-05-25 19:20:10 IMG" +
+                             QString::number(n).rightJustified(5, '0').toStdString() + ".JPG");
+    }
+    const std::vector<std::string>& lines() const override { return lines_; }
+    const std::vector<std::string>& problems() const override { return problems_; }
+    const RgbImage& thumbnail(std::size_t line) override
+    {
+        asked.insert(line);
+        return thumbnail_;
+    }
+    std::optional<RgbImage> photo(std::size_t) override { return std::nullopt; }
+    void savePhotos() override {}
+
+    std::set<std::size_t> asked;
+
+private:
+    std::vector<std::string> lines_;
+    std::vector<std::string> problems_;
+    RgbImage thumbnail_;
+};
+
+}  // namespace
+
+class PhotoAlbumWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowShowsTheCliLinesAndTheDecodedPixels()
+    {
+        CurrentDirectoryGuard guard;
+        TempStick stick;
+        QVERIFY(!stickgen::writeSampleStick(stick.dir()));
+        const QString root = QString::fromStdString(stick.rootPath());
+        const QStringList printed = QString::fromUtf8(runCli({"photos", root}).out).chopped(1).split('\n');
+        const RgbImage thumbnail = decoded(root + "/OPEN-R/APP/PC/PHOTO/THM00001.JPG");
+        const RgbImage photo = decoded(root + "/OPEN-R/APP/PC/PHOTO/IMG00001.JPG");
+        MorvaneApp app{{}};
+        QVERIFY(app.start(stick.rootPath()));
+
+        QStringList shown;
+        bool thumbnailShown = false;
+        bool openGreyed = false;
+        QString photoTitle;
+        QSize photoSize;
+        bool photoShown = false;
+        bool smooth = false;
+        answerNextModal([&](QDialog& dialog) {
+            auto* grid = dialog.findChild<QListView*>();
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                shown << grid->model()->index(row, 0).data().toString();
+            const QImage shot = grabbed(*grid->viewport());
+            thumbnailShown = showsPicture(shot, grid->visualRect(grid->model()->index(0, 0)), thumbnail);
+            openGreyed = !buttonLabelled(dialog, "Open")->isEnabled();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            answerNextModal([&](QDialog& window) {
+                photoTitle = window.windowTitle();
+                auto* area = window.findChild<QWidget*>("photo");
+                photoSize = area->size();
+                area->resize(416, 320);
+                photoShown = samePixels(grabbed(*area), {0, 0}, photo);
+                area->resize(832, 640);
+                smooth = blendsPixels(grabbed(*area));
+            });
+            clickButton(dialog, "Open");
+        });
+        menuAction(*app.mainWindow(), "&Photo Album")->trigger();
+        QCOMPARE(shown, printed);
+        QVERIFY(thumbnailShown);
+        QVERIFY(openGreyed);
+        QCOMPARE(photoTitle, printed[0]);
+        QCOMPARE(photoSize, QSize(624, 480));
+        QVERIFY(photoShown);
+        QVERIFY(smooth);
+    }
+
+    void savePhotosCopiesThemNamedAsTheCliNamesThem()
+    {
+        CurrentDirectoryGuard guard;
+        TempStick stick;
+        QVERIFY(!stickgen::writeSampleStick(stick.dir()));
+        const QString root = QString::fromStdString(stick.rootPath());
+        QTemporaryDir elsewhere;
+        QCOMPARE(runCli({"photos", root, "--out", elsewhere.filePath("by the cli")}).status, 0);
+        MorvaneApp app{{}};
+        QVERIFY(app.start(stick.rootPath()));
+        ModalAnswers answers;
+        answers.fileChoices = {elsewhere.filePath("by the window").toStdString()};
+        AnsweringModals answering(answers);
+        answerNextModal([](QDialog& dialog) { clickButton(dialog, "Save Photos..."); });
+        menuAction(*app.mainWindow(), "&Photo Album")->trigger();
+        QCOMPARE(answers.messages,
+                 std::vector<std::string>{"Copied 5 photos to " +
+                                          elsewhere.filePath("by the window").toStdString()});
+        const QStringList copies = QDir(elsewhere.filePath("by the cli")).entryList(QDir::Files);
+        QCOMPARE(QDir(elsewhere.filePath("by the window")).entryList(QDir::Files), copies);
+        for (const QString& copy : copies)
+            QCOMPARE(fileBytes(elsewhere.filePath("by the window/" + copy)),
+                     fileBytes(elsewhere.filePath("by the cli/" + copy)));
+    }
+
+    // A thousand photos: the first screen asks for a screenful of thumbnails, and
+    // scrolling to the end asks for the last ones, never for all.
+    void aLongAlbumDecodesOnlyTheThumbnailsInView()
+    {
+        CountingAlbum album(1000);
+        PhotoAlbumDialog view(nullptr);
+        std::size_t first = 0;
+        bool lastAsked = false;
+        answerNextModal([&](QDialog& dialog) {
+            auto* grid = dialog.findChild<QListView*>();
+            grabbed(*grid->viewport());
+            first = album.asked.size();
+            grid->scrollToBottom();
+            grabbed(*grid->viewport());
+            lastAsked = album.asked.contains(999);
+        });
+        view.runModal(album);
+        QVERIFY2(first > 0 && first <= 24, qPrintable(QString::number(first)));
+        QVERIFY(lastAsked);
+        QVERIFY2(album.asked.size() <= 48, qPrintable(QString::number(album.asked.size())));
+    }
+};
+
+}  // namespace morvane::test
+
+QTEST_MAIN(morvane::test::PhotoAlbumWindowTest)
+#include "PhotoAlbumWindowTest.moc"
