@@ -4,7 +4,9 @@
 # under Wine (null display driver) and saves docs/images/main-window.png (Summary shown),
 # about.png, and the editors' and viewers' dialogs: skill-levels.png, volume.png,
 # color-preferences.png, human-faces.png (a face selected), diary.png (the newest day
-# chosen), voice-recordings.png (a recording chosen) and progress.png (the progress window half-way). It also writes the pictures
+# chosen), photo-album.png (the first photo chosen), photo.png (that photo opened),
+# voice-recordings.png (a recording chosen) and progress.png (the progress window
+# half-way). It also writes the pictures
 # of morvane-cli's colors and faces commands for the same stick: colors.png and face-0.png
 # (the windows build's morvane-cli.exe, so this needs no native build). Prints the start-up figure twice: measured inside the
 # process (from its creation until the Summary is in the list) and as the wall-clock
@@ -13,7 +15,7 @@
 # native preset's morvane_qt_screenshots (configuring the preset if needed), writes the
 # sample stick to /tmp/Sticks/Sample and saves docs/images/qt-main-window.png, qt-about.png,
 # qt-skill-levels.png, qt-volume.png, qt-color-preferences.png, qt-human-faces.png,
-# qt-diary.png, qt-voice-recordings.png, qt-progress.png and qt-search.png (the search window probing a mount point).
+# qt-diary.png, qt-photo-album.png, qt-photo.png, qt-voice-recordings.png, qt-progress.png and qt-search.png (the search window probing a mount point).
 # Usage: scripts/screenshots.sh [BUILD_DIR] [NATIVE_BUILD_DIR]
 #        (defaults: build/windows and build/native)
 set -euo pipefail
@@ -64,7 +66,7 @@ for run in 1 2 3; do
     echo "whole wine run $run: $program ms to the Summary; morvane-cli.exe --version: $baseline ms"
 done
 echo "Wrote main-window.png, about.png, skill-levels.png, volume.png, color-preferences.png," \
-     "human-faces.png, diary.png, voice-recordings.png, progress.png, colors.png and face-0.png in docs/images"
+     "human-faces.png, diary.png, photo-album.png, photo.png, voice-recordings.png, progress.png, colors.png and face-0.png in docs/images"
 
 # The Qt program's pictures. The stick sits at the same place on every run, as above; the
 # built-in key pads are named in the About box whatever pads the user keeps.

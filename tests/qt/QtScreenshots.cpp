@@ -5,11 +5,13 @@
 // started on STICK as `morvane STICK` starts it, qt-main-window.png (the Summary shown),
 // qt-about.png, qt-skill-levels.png, qt-volume.png, qt-color-preferences.png,
 // qt-human-faces.png (a face selected), qt-diary.png (the newest day chosen),
+// qt-photo-album.png (the first photo chosen), qt-photo.png (that photo opened),
 // qt-voice-recordings.png (a recording chosen) and qt-progress.png (the progress window
 // half-way), printing each file's path. Every
 // window is closed with Escape, as Cancel closes it, so nothing is saved on the stick.
 #include <QApplication>
 #include <QDialog>
+#include <QListView>
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QTest>
@@ -92,6 +94,23 @@ void chooseNewestDay(QWidget& diary) { diary.findChild<QListWidget*>()->setCurre
 // The first recording, as a click on it leaves the window.
 void chooseFirstRecording(QWidget& voices) { voices.findChild<QListWidget*>()->setCurrentRow(0); }
 
+// The album with its first photo chosen, and that photo opened in its own window.
+bool capturePhotoAlbum(QWidget& mainWindow, const fs::path& outputDir)
+{
+    bool photoSaved = false;
+    const bool albumSaved =
+        captureModal(mainWindow, "&Photo Album", outputDir / "qt-photo-album.png", [&](QWidget& album) {
+            auto* grid = album.findChild<QListView*>();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            answerNextModal([&](QDialog& photo) {
+                photoSaved = save(photo, outputDir / "qt-photo.png");
+                QTest::keyClick(&photo, Qt::Key_Escape);
+            });
+            clickButton(album, "Open");
+        });
+    return albumSaved && photoSaved;
+}
+
 // The progress window as a check leaves it half-way, over the main window.
 bool captureProgress(const fs::path& png)
 {
@@ -121,6 +140,7 @@ bool captureProgram(const std::string& stick, const fs::path& outputDir)
            captureModal(window, "&Color Preferences", outputDir / "qt-color-preferences.png") &&
            captureModal(window, "&Human Faces", outputDir / "qt-human-faces.png", selectSecondFace) &&
            captureModal(window, "&Diary", outputDir / "qt-diary.png", chooseNewestDay) &&
+           capturePhotoAlbum(window, outputDir) &&
            captureModal(window, "V&oice Recordings", outputDir / "qt-voice-recordings.png",
                         chooseFirstRecording) &&
            captureProgress(outputDir / "qt-progress.png");

@@ -5,11 +5,15 @@
 //                                           skill-levels.png, volume.png,
 //                                           color-preferences.png, human-faces.png,
 //                                           diary.png (the newest day chosen),
+//                                           photo-album.png (the first photo chosen),
+//                                           photo.png (that photo opened),
 //                                           voice-recordings.png (a recording chosen) and
 //                                           progress.png (the progress window half-way)
 //   morvane_screenshots STICK               the timing only
 // The dialogs are only opened and closed, never saved, so the stick is left as it was.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +23,7 @@
 #include "app/win32/ProgressDialog.h"
 #include "dialogs/win32/DiaryDialogRes.h"
 #include "dialogs/win32/HumanFacesDialogRes.h"
+#include "dialogs/win32/PhotoAlbumDialogRes.h"
 #include "dialogs/win32/VoiceDialogRes.h"
 #include "tests/win32/GuiSession.h"
 #include "tests/win32/WindowCapture.h"
@@ -92,6 +97,32 @@ void chooseFirstRecording(HWND dialog)
                  reinterpret_cast<LPARAM>(list));
 }
 
+// The album with its first photo chosen, as a user's click leaves it.
+void chooseFirstPhoto(HWND dialog)
+{
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(GetDlgItem(dialog, IDC_PHOTO_LIST), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+}
+
+// The first photo opened from the album, in its own window.
+bool capturePhoto(GuiSession& session, const std::filesystem::path& png)
+{
+    PostMessageW(session.mainWindow(), WM_COMMAND, IDM_PHOTO_ALBUM, 0);
+    HWND album = session.waitForWindow(L"Photo Album");
+    if (album == nullptr)
+        return false;
+    chooseFirstPhoto(album);
+    PostMessageW(album, WM_COMMAND, IDC_PHOTO_OPEN, 0);
+    HWND photo = session.waitForWindow(L"OWNER 2017-05-25 19:20:10 IMG00001.JPG");
+    const bool captured = photo != nullptr && morvane::test::captureWindow(photo, png);
+    PostMessageW(photo, WM_COMMAND, IDCANCEL, 0);
+    morvane::test::waitUntil([&] { return !IsWindow(photo); });
+    PostMessageW(album, WM_COMMAND, IDCANCEL, 0);
+    return morvane::test::waitUntil([&] { return !IsWindow(album); }) && captured;
+}
+
 // The progress window as a check leaves it half-way, made on this thread.
 bool captureProgress(const std::filesystem::path& png)
 {
@@ -119,6 +150,9 @@ bool capturePictures(GuiSession& session, const std::filesystem::path& outputDir
            captureDialog(session, IDM_HUMAN_FACES, L"Human Face Identification Database",
                          outputDir / "human-faces.png", selectSecondFace) &&
            captureDialog(session, IDM_DIARY, L"Diary", outputDir / "diary.png", chooseNewestDay) &&
+           captureDialog(session, IDM_PHOTO_ALBUM, L"Photo Album", outputDir / "photo-album.png",
+                         chooseFirstPhoto) &&
+           capturePhoto(session, outputDir / "photo.png") &&
            captureDialog(session, IDM_VOICE_RECORDINGS, L"Voice Recordings",
                          outputDir / "voice-recordings.png", chooseFirstRecording) &&
            captureProgress(outputDir / "progress.png");
