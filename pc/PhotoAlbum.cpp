@@ -1,6 +1,7 @@
 #include "pc/PhotoAlbum.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <variant>
 
 #include "pc/FileIndex.h"
@@ -43,9 +44,42 @@ bool isPhotoName(const std::string& name)
     return upper.starts_with("IMG") && upper.ends_with(".JPG");
 }
 
-// The listed photos, each marked present when the folder holds it; what the folder holds
-// is left in `unlisted`.
-void readIndex(PhotoAlbum& album, std::vector<std::string>& unlisted)
+// The photos of the folder, found by name in any letter case; those the index lists are
+// marked so, and the rest are the unlisted ones.
+class FolderPhotos {
+public:
+    explicit FolderPhotos(std::vector<std::string> names) : names_(std::move(names)), listed_(names_.size())
+    {
+        for (std::size_t at = 0; at < names_.size(); ++at)
+            byName_.emplace(upperCase(names_[at]), at);
+    }
+    // Whether the folder holds `file`, which is then listed.
+    bool list(const std::string& file)
+    {
+        const auto found = byName_.find(upperCase(file));
+        if (found == byName_.end())
+            return false;
+        listed_[found->second] = true;
+        return true;
+    }
+    std::vector<std::string> unlisted() const
+    {
+        std::vector<std::string> names;
+        for (std::size_t at = 0; at < names_.size(); ++at) {
+            if (!listed_[at])
+                names.push_back(names_[at]);
+        }
+        return names;
+    }
+
+private:
+    std::vector<std::string> names_;
+    std::vector<bool> listed_;
+    std::unordered_map<std::string, std::size_t> byName_;
+};
+
+// The listed photos, each marked present when the folder holds it.
+void readIndex(PhotoAlbum& album, FolderPhotos& folder)
 {
     const StickFileContent content = readStickFileContent(kPhotoIndexPath, kLargestIndex);
     if (content.outcome == StickFileContent::Outcome::Missing)
@@ -60,13 +94,7 @@ void readIndex(PhotoAlbum& album, std::vector<std::string>& unlisted)
     for (FileIndexEntry& entry : index.entries) {
         AlbumPhoto photo{std::move(entry.category), std::move(entry.file), dashedDate(entry.date),
                          colonTime(entry.time), false};
-        const auto found = std::find_if(unlisted.begin(), unlisted.end(), [&](const std::string& name) {
-            return upperCase(name) == upperCase(photo.file);
-        });
-        if (isPlainFileName(photo.file) && found != unlisted.end()) {
-            photo.present = true;
-            unlisted.erase(found);
-        }
+        photo.present = isPlainFileName(photo.file) && folder.list(photo.file);
         album.photos.push_back(std::move(photo));
     }
 }
@@ -92,15 +120,16 @@ AlbumPhoto unlistedPhoto(std::string file, std::vector<std::string>& problems)
 
 std::optional<PhotoAlbum> readPhotoAlbum()
 {
-    const std::optional<std::vector<std::string>> folder = listStickFolder(kPhotoFolder);
-    std::vector<std::string> unlisted;
-    if (folder)
-        std::copy_if(folder->begin(), folder->end(), std::back_inserter(unlisted), isPhotoName);
+    const std::optional<std::vector<std::string>> listing = listStickFolder(kPhotoFolder);
+    std::vector<std::string> names;
+    if (listing)
+        std::copy_if(listing->begin(), listing->end(), std::back_inserter(names), isPhotoName);
+    FolderPhotos folder(std::move(names));
     PhotoAlbum album;
-    readIndex(album, unlisted);
-    if (!folder && album.photos.empty() && album.problems.empty())
+    readIndex(album, folder);
+    if (!listing && album.photos.empty() && album.problems.empty())
         return std::nullopt;
-    for (std::string& file : unlisted)
+    for (std::string& file : folder.unlisted())
         album.photos.push_back(unlistedPhoto(std::move(file), album.problems));
     return album;
 }

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# How long morvane's Photo Album window takes to show its first screen on a generated album
+# of 1,000 photos (the sample's first photo and thumbnail copied under a thousand names,
+# with an index listing them in three categories), against reading and decoding the
+# thumbnails of that screen alone, measured in the same process in alternating rounds
+# (bench/qt/PhotoAlbumCost.cpp, offscreen), with what the album's reading takes of it and
+# what decoding every thumbnail would. Prints Markdown table rows.
+# Usage: scripts/bench-photos.sh [BUILD_DIR]   (default build/native)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(cd "${1:-build/native}" && pwd)
+cost="$build/bench/morvane_photo_album_cost"
+[ -x "$cost" ] && [ -f "$build/sample-stick/MEMSTICK.IND" ] || { echo "build $build first" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+stick="$scratch/stick"
+cp -r "$build/sample-stick" "$stick"
+python3 - "$stick/OPEN-R/APP/PC" <<'PY'
+import os, shutil, sys
+pc = sys.argv[1]
+photos = os.path.join(pc, "PHOTO")
+photo = open(os.path.join(photos, "IMG00001.JPG"), "rb").read()
+thumbnail = open(os.path.join(photos, "THM00001.JPG"), "rb").read()
+shutil.rmtree(photos)
+os.mkdir(photos)
+entries = {"OWNER": [], "FAVORITE": [], "AUTONOMY": []}
+for n in range(1, 1001):
+    open(os.path.join(photos, f"IMG{n:05}.JPG"), "wb").write(photo)
+    open(os.path.join(photos, f"THM{n:05}.JPG"), "wb").write(thumbnail)
+    category = list(entries)[n % 3]
+    entries[category].append(f"<ENTRY><FILENAME>IMG{n:05}.JPG</FILENAME><DATE>20170525</DATE>"
+                             f"<TIME>{n // 3600 % 24:02}{n // 60 % 60:02}{n % 60:02}</TIME></ENTRY>\r\n")
+body = "".join(f'<PHOTO ID="{c}">\r\n' + "".join(e) + "</PHOTO>\r\n" for c, e in entries.items())
+with open(os.path.join(pc, "DIARY", "IMGFILES.XML"), "w", encoding="latin-1", newline="") as f:
+    f.write('<?xml version="1.0" encoding="iso-8859-1"?>\r\n<PHOTOLIST>\r\n<COMMON><VERSION>1.0</VERSION></COMMON>\r\n'
+            + body + "</PHOTOLIST>\r\n")
+PY
+
+read -r shown reading showing first every < <(QT_QPA_PLATFORM=offscreen "$cost" "$stick" 31 2>/dev/null)
+python3 - "$shown" "$reading" "$showing" "$first" "$every" <<'PY'
+import sys
+shown = sys.argv[1]
+reading, showing, first, every = map(float, sys.argv[2:])
+def row(name, a, b):
+    print(f"| {name} | {a:.2f} ms | {b:.2f} ms | {a / b:.2f} |")
+row(f"View > Photo Album to its first screen ({shown} thumbnails) / reading and decoding them alone",
+    reading + showing, first)
+row("of which reading the album's index and folder / the same baseline", reading, first)
+row("of which the window, from the album read to its first screen / the same baseline", showing, first)
+row("reading and decoding all 1,000 thumbnails / the whole first screen", every, reading + showing)
+PY
