@@ -26,10 +26,10 @@
 #include "app/qt/SaveDialog.h"
 #include "dialogs/PhotoAlbumViewer.h"
 #include "dialogs/qt/PhotoAlbumDialog.h"
-#include "ui/PhotoAlbumView.h"
 #include "pc/JpegPicture.h"
 #include "stick/OsFile.h"
 #include "stick/StickFileContent.h"
+#include "ui/PhotoAlbumView.h"
 
 namespace {
 
