@@ -14,15 +14,19 @@
 namespace morvane {
 namespace {
 
+constexpr std::size_t kThumbnailBytes = std::size_t{kThumbnailWidth} * kThumbnailHeight * 3;
+
+// Where pixel (x, y) of a picture `width` pixels wide starts in its bytes.
+std::ptrdiff_t pixelOffset(int x, int y, int width) { return (std::ptrdiff_t{y} * width + x) * 3; }
+
 // A light grey field framed in grey: the place of a thumbnail that cannot be shown.
 RgbImage emptyThumbnail()
 {
-    RgbImage empty{kThumbnailWidth, kThumbnailHeight, {}};
-    empty.rgb.assign(static_cast<std::size_t>(kThumbnailWidth * kThumbnailHeight * 3), 0xE0);
+    RgbImage empty{kThumbnailWidth, kThumbnailHeight, std::vector<std::uint8_t>(kThumbnailBytes, 0xE0)};
     for (int y = 0; y < kThumbnailHeight; ++y) {
         for (int x = 0; x < kThumbnailWidth; ++x) {
             if (x == 0 || y == 0 || x == kThumbnailWidth - 1 || y == kThumbnailHeight - 1)
-                std::fill_n(empty.rgb.begin() + (y * kThumbnailWidth + x) * 3, 3, std::uint8_t{0xA0});
+                std::fill_n(empty.rgb.begin() + pixelOffset(x, y, kThumbnailWidth), 3, std::uint8_t{0xA0});
         }
     }
     return empty;
@@ -34,15 +38,15 @@ RgbImage inThumbnailPlace(const RgbImage& picture)
 {
     if (picture.width == kThumbnailWidth && picture.height == kThumbnailHeight)
         return picture;
-    RgbImage placed{kThumbnailWidth, kThumbnailHeight, {}};
-    placed.rgb.assign(static_cast<std::size_t>(kThumbnailWidth * kThumbnailHeight * 3), 0xFF);
+    RgbImage placed{kThumbnailWidth, kThumbnailHeight, std::vector<std::uint8_t>(kThumbnailBytes, 0xFF)};
     const int left = (kThumbnailWidth - picture.width) / 2;
     const int top = (kThumbnailHeight - picture.height) / 2;
+    const int from = std::max(0, left);
+    const int to = std::min(kThumbnailWidth, left + picture.width);
     for (int y = std::max(0, top); y < std::min(kThumbnailHeight, top + picture.height); ++y) {
-        const int from = std::max(0, left);
-        const int to = std::min(kThumbnailWidth, left + picture.width);
-        std::copy_n(picture.rgb.begin() + ((y - top) * picture.width + (from - left)) * 3, (to - from) * 3,
-                    placed.rgb.begin() + (y * kThumbnailWidth + from) * 3);
+        std::copy_n(picture.rgb.begin() + pixelOffset(from - left, y - top, picture.width),
+                    std::ptrdiff_t{to - from} * 3,
+                    placed.rgb.begin() + pixelOffset(from, y, kThumbnailWidth));
     }
     return placed;
 }

@@ -57,7 +57,10 @@ void PhotoAlbumDialog::runModal(PhotoRecords& album)
     auto* save = new QPushButton("Save Photos...", &dialog);
     auto* done = new QPushButton("Done", &dialog);
     open->setEnabled(false);
-    done->setDefault(true);
+    // Enter opens the chosen photo: the grid passes the key on to the default button.
+    open->setDefault(true);
+    done->setAutoDefault(false);
+    save->setAutoDefault(false);
     const auto openChosen = [&album, grid, &dialog] {
         const QModelIndexList chosen = grid->selectionModel()->selectedIndexes();
         if (chosen.isEmpty())
@@ -68,7 +71,7 @@ void PhotoAlbumDialog::runModal(PhotoRecords& album)
     };
     QObject::connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, &dialog,
                      [grid, open] { open->setEnabled(grid->selectionModel()->hasSelection()); });
-    QObject::connect(grid, &QListView::activated, &dialog, openChosen);
+    QObject::connect(grid, &QListView::doubleClicked, &dialog, openChosen);
     QObject::connect(open, &QPushButton::clicked, &dialog, openChosen);
     QObject::connect(save, &QPushButton::clicked, &dialog, [&album] { album.savePhotos(); });
     QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);

@@ -65,7 +65,8 @@ INT_PTR PhotoAlbumDialog::onMessage(UINT message, WPARAM, LPARAM lParam)
     return TRUE;
 }
 
-// The list asks for what it paints, tells of a changed choice, and of a double click.
+// The list asks for what it paints, tells of a changed choice, and of a double click. Its
+// search by typed letters finds nothing: the lines all begin with a category.
 void PhotoAlbumDialog::onListNotify(const NMHDR& header)
 {
     if (header.code == LVN_GETDISPINFOW) {
@@ -81,6 +82,8 @@ void PhotoAlbumDialog::onListNotify(const NMHDR& header)
         EnableWindow(item(IDC_PHOTO_OPEN), chosenLine().has_value());
     } else if (header.code == LVN_ITEMACTIVATE) {
         openChosen();
+    } else if (header.code == LVN_ODFINDITEMW) {
+        SetWindowLongPtrW(window(), DWLP_MSGRESULT, -1);
     }
 }
 

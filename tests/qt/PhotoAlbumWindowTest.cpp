@@ -125,6 +125,7 @@ private slots:
         QSize photoSize;
         bool photoShown = false;
         bool smooth = false;
+        bool albumStillOpen = false;
         answerNextModal([&](QDialog& dialog) {
             auto* grid = dialog.findChild<QListView*>();
             for (int row = 0; row < grid->model()->rowCount(); ++row)
@@ -142,7 +143,9 @@ private slots:
                 area->resize(832, 640);
                 smooth = blendsPixels(grabbed(*area));
             });
-            clickButton(dialog, "Open");
+            // Enter opens the chosen photo, and only that: the album stays open.
+            QTest::keyClick(grid, Qt::Key_Return);
+            albumStillOpen = dialog.isVisible();
         });
         menuAction(*app.mainWindow(), "&Photo Album")->trigger();
         QCOMPARE(shown, printed);
@@ -152,6 +155,7 @@ private slots:
         QCOMPARE(photoSize, QSize(624, 480));
         QVERIFY(photoShown);
         QVERIFY(smooth);
+        QVERIFY(albumStillOpen);
     }
 
     void savePhotosCopiesThemNamedAsTheCliNamesThem()

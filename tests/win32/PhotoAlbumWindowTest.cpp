@@ -126,7 +126,8 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
 
     choose(list, 0);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHOTO_OPEN)));
-    PostMessageW(dialog, WM_COMMAND, IDC_PHOTO_OPEN, 0);
+    // Enter presses the default button, Open.
+    PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
     const std::wstring caption = widenCodePage(printed.substr(0, printed.find('\n')));
     HWND window = session.waitForWindow(caption);
     ASSERT_NE(window, nullptr);
@@ -138,6 +139,7 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     EXPECT_TRUE(blendsPixels(printClient(window)));
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(window); }));
+    EXPECT_TRUE(IsWindow(dialog));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
 }
