@@ -15,6 +15,7 @@
 #include "dialogs/qt/PhotoAlbumDialog.h"
 #include "pc/JpegPicture.h"
 #include "tests/qt/QtTestSupport.h"
+#include "tests/support/PaintedPicture.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
 
@@ -31,46 +32,17 @@ RgbImage decoded(const QString& path)
     return std::holds_alternative<RgbImage>(picture) ? std::get<RgbImage>(picture) : RgbImage{};
 }
 
-bool samePixels(const QImage& shot, QPoint at, const RgbImage& picture)
-{
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t* rgb = picture.rgb.data() + (y * picture.width + x) * 3;
-            if (shot.pixel(at.x() + x, at.y() + y) != qRgb(rgb[0], rgb[1], rgb[2]))
-                return false;
-        }
-    }
-    return true;
-}
-
-// Whether `picture` stands, pixel for pixel, somewhere within `area` of `shot`.
-bool showsPicture(const QImage& shot, const QRect& area, const RgbImage& picture)
-{
-    for (int top = area.top(); top + picture.height <= area.bottom() + 1; ++top) {
-        for (int left = area.left(); left + picture.width <= area.right() + 1; ++left) {
-            if (samePixels(shot, {left, top}, picture))
-                return true;
-        }
-    }
-    return false;
-}
-
-// Whether some 2 x 2 block of `shot` holds more than one colour: a picture scaled to
-// twice its size by repeating pixels has none.
-bool blendsPixels(const QImage& shot)
-{
-    for (int y = 0; y + 1 < shot.height(); y += 2) {
-        for (int x = 0; x + 1 < shot.width(); x += 2) {
-            const QRgb corner = shot.pixel(x, y);
-            if (shot.pixel(x + 1, y) != corner || shot.pixel(x, y + 1) != corner ||
-                shot.pixel(x + 1, y + 1) != corner)
-                return true;
-        }
-    }
-    return false;
-}
-
 QImage grabbed(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The colours of `shot` as the comparisons read them.
+auto pixelsOf(const QImage& shot)
+{
+    return [&shot](int x, int y) {
+        const QRgb colour = shot.pixel(x, y);
+        return rgbColor(static_cast<std::uint8_t>(qRed(colour)), static_cast<std::uint8_t>(qGreen(colour)),
+                        static_cast<std::uint8_t>(qBlue(colour)));
+    };
+}
 
 // An album of `count` lines whose thumbnails note that they were asked for.
 class CountingAlbum final : public PhotoRecords {
@@ -131,7 +103,10 @@ private slots:
             for (int row = 0; row < grid->model()->rowCount(); ++row)
                 shown << grid->model()->index(row, 0).data().toString();
             const QImage shot = grabbed(*grid->viewport());
-            thumbnailShown = showsPicture(shot, grid->visualRect(grid->model()->index(0, 0)), thumbnail);
+            const QRect first = grid->visualRect(grid->model()->index(0, 0));
+            thumbnailShown =
+                showsPicture(pixelsOf(shot),
+                             {first.left(), first.top(), first.right() + 1, first.bottom() + 1}, thumbnail);
             openGreyed = !buttonLabelled(dialog, "Open")->isEnabled();
             grid->setCurrentIndex(grid->model()->index(0, 0));
             answerNextModal([&](QDialog& window) {
@@ -139,9 +114,11 @@ private slots:
                 auto* area = window.findChild<QWidget*>("photo");
                 photoSize = area->size();
                 area->resize(416, 320);
-                photoShown = samePixels(grabbed(*area), {0, 0}, photo);
+                const QImage natural = grabbed(*area);
+                photoShown = samePixels(pixelsOf(natural), 0, 0, photo);
                 area->resize(832, 640);
-                smooth = blendsPixels(grabbed(*area));
+                const QImage scaled = grabbed(*area);
+                smooth = blendsPixels(pixelsOf(scaled), scaled.width(), scaled.height());
             });
             // Enter opens the chosen photo, and only that: the album stays open.
             QTest::keyClick(grid, Qt::Key_Return);

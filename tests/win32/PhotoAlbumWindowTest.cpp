@@ -14,6 +14,7 @@
 #include "dialogs/win32/PhotoAlbumDialogRes.h"
 #include "pc/JpegPicture.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/PaintedPicture.h"
 #include "tests/win32/FileDialogDriver.h"
 #include "tests/win32/ProgramOnStickCopy.h"
 #include "tests/win32/WindowCapture.h"
@@ -24,43 +25,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool samePixels(const cli::ImageCanvas& painted, int left, int top, const RgbImage& picture)
+// The colours of `painted` as the comparisons read them.
+auto pixelsOf(const cli::ImageCanvas& painted)
 {
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t* rgb = picture.rgb.data() + (y * picture.width + x) * 3;
-            if (painted.pixel(left + x, top + y) != rgbColor(rgb[0], rgb[1], rgb[2]))
-                return false;
-        }
-    }
-    return true;
-}
-
-// Whether `picture` stands, pixel for pixel, somewhere within `area` of `painted`.
-bool showsPicture(const cli::ImageCanvas& painted, const RECT& area, const RgbImage& picture)
-{
-    for (int top = area.top; top + picture.height <= area.bottom; ++top) {
-        for (int left = area.left; left + picture.width <= area.right; ++left) {
-            if (samePixels(painted, left, top, picture))
-                return true;
-        }
-    }
-    return false;
-}
-
-// Whether some 2 x 2 block holds more than one colour: a picture scaled to twice its size
-// by repeating pixels has none.
-bool blendsPixels(const cli::ImageCanvas& painted)
-{
-    for (int y = 0; y + 1 < painted.height(); y += 2) {
-        for (int x = 0; x + 1 < painted.width(); x += 2) {
-            const RgbColor corner = painted.pixel(x, y);
-            if (painted.pixel(x + 1, y) != corner || painted.pixel(x, y + 1) != corner ||
-                painted.pixel(x + 1, y + 1) != corner)
-                return true;
-        }
-    }
-    return false;
+    return [&painted](int x, int y) { return painted.pixel(x, y); };
 }
 
 SIZE clientSize(HWND window)
@@ -121,7 +89,9 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     EXPECT_EQ(shown, printed);
     RECT first{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    EXPECT_TRUE(showsPicture(printClient(list), first, thumbnail));
+    const cli::ImageCanvas painted = printClient(list);
+    EXPECT_TRUE(
+        showsPicture(pixelsOf(painted), {first.left, first.top, first.right, first.bottom}, thumbnail));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHOTO_OPEN)));
 
     choose(list, 0);
@@ -134,9 +104,11 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     EXPECT_EQ(clientSize(window).cx, 624);
     EXPECT_EQ(clientSize(window).cy, 480);
     setClientSize(window, 416, 320);
-    EXPECT_TRUE(samePixels(printClient(window), 0, 0, photo));
+    const cli::ImageCanvas natural = printClient(window);
+    EXPECT_TRUE(samePixels(pixelsOf(natural), 0, 0, photo));
     setClientSize(window, 832, 640);
-    EXPECT_TRUE(blendsPixels(printClient(window)));
+    const cli::ImageCanvas scaled = printClient(window);
+    EXPECT_TRUE(blendsPixels(pixelsOf(scaled), scaled.width(), scaled.height()));
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(window); }));
     EXPECT_TRUE(IsWindow(dialog));
