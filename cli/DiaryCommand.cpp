@@ -69,13 +69,14 @@ void printCsv(const Diary& diary, std::ostream& out)
     }
 }
 
-bool writeChart(const Diary& diary, const std::string& file, std::ostream& err)
+bool writeChart(const Diary& diary, const std::filesystem::path& file, std::string_view given,
+                std::ostream& err)
 {
     ImageCanvas picture({0, 0, kDiaryChartWidth, kDiaryChartHeight});
     drawDiaryChart(diary, picture);
-    if (writePngFile(picture.rgbBytes(), picture.width(), picture.height(), outputPath(file)))
+    if (writePngFile(picture.rgbBytes(), picture.width(), picture.height(), file))
         return true;
-    err << "morvane-cli: cannot write " << file << '\n';
+    err << "morvane-cli: cannot write " << given << '\n';
     return false;
 }
 
@@ -86,6 +87,10 @@ int runDiary(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("diary", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
+    const auto png = parsed->options.find("--png");
+    std::optional<std::filesystem::path> pngPath;
+    if (png != parsed->options.end())
+        pngPath = outputPath(png->second);
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
@@ -96,14 +101,15 @@ int runDiary(const CommandContext& context)
     }
     for (const std::string& problem : diary->problems)
         context.err << problem << '\n';
+    if (diary->days.empty() && !diary->problems.empty())
+        return kExitNotProduced;  // the index itself could not be read
     if (parsed->has("--csv")) {
         printCsv(*diary, context.out);
     } else {
         for (const std::string& line : diaryTableLines(*diary))
             context.out << line << '\n';
     }
-    const auto png = parsed->options.find("--png");
-    if (png != parsed->options.end() && !writeChart(*diary, png->second, context.err))
+    if (pngPath && !writeChart(*diary, *pngPath, png->second, context.err))
         return kExitNotProduced;
     return kExitOk;
 }

@@ -36,6 +36,10 @@ int runPhotos(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("photos", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
+    const auto out = parsed->options.find("--out");
+    std::optional<std::filesystem::path> outFolder;
+    if (out != parsed->options.end())
+        outFolder = outputPath(out->second);
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
@@ -46,10 +50,13 @@ int runPhotos(const CommandContext& context)
     }
     for (const std::string& problem : album->problems)
         context.err << problem << '\n';
+    if (album->photos.empty()) {
+        context.err << "No photos on this stick\n";
+        return kExitNotProduced;
+    }
     for (const AlbumPhoto& photo : album->photos)
         context.out << albumLine(photo) << '\n';
-    const auto out = parsed->options.find("--out");
-    if (out != parsed->options.end() && !copyPhotos(*album, outputPath(out->second), context.err))
+    if (outFolder && !copyPhotos(*album, *outFolder, context.err))
         return kExitNotProduced;
     return kExitOk;
 }

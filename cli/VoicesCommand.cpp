@@ -35,8 +35,9 @@ bool copyRecordings(const std::vector<VoiceSlot>& slots, const std::filesystem::
         if (content.outcome != StickFileContent::Outcome::Read) {
             err << "morvane-cli: cannot read " << slot.file << "; it was not copied\n";
             allCopied = false;
-        } else if (!writeFileOut(target, content.bytes, std::nullopt)) {
-            err << "morvane-cli: cannot write " << utf8Text(target) << '\n';
+        } else if (const std::optional<std::string> failure =
+                       writeFileOut(target, content.bytes, std::nullopt)) {
+            err << "morvane-cli: " << *failure << '\n';
             allCopied = false;
         }
     }
@@ -50,6 +51,10 @@ int runVoices(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("voices", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
+    const auto out = parsed->options.find("--out");
+    std::optional<std::filesystem::path> outFolder;
+    if (out != parsed->options.end())
+        outFolder = outputPath(out->second);
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
@@ -64,8 +69,7 @@ int runVoices(const CommandContext& context)
         else
             context.err << voiceProblem(slot) << '\n';
     }
-    const auto out = parsed->options.find("--out");
-    if (out != parsed->options.end() && !copyRecordings(*slots, outputPath(out->second), context.err))
+    if (outFolder && !copyRecordings(*slots, *outFolder, context.err))
         return kExitNotProduced;
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/XmlEvents.h"
+#include "pc/CalendarDate.h"
 #include "pc/XmlElementStack.h"
 
 namespace morvane {
@@ -11,6 +12,27 @@ namespace {
 bool allDigits(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The number written by the digits of `text` from `at`, `count` of them.
+int digitsAt(std::string_view text, std::size_t at, std::size_t count)
+{
+    int number = 0;
+    for (const char digit : text.substr(at, count))
+        number = number * 10 + (digit - '0');
+    return number;
+}
+
+bool isIndexDate(std::string_view date)
+{
+    return date.size() == 8 && allDigits(date) &&
+           isCalendarDate(digitsAt(date, 0, 4), digitsAt(date, 4, 2), digitsAt(date, 6, 2));
+}
+
+bool isIndexTime(std::string_view time)
+{
+    return time.size() == 6 && allDigits(time) &&
+           isTimeOfDay(digitsAt(time, 0, 2), digitsAt(time, 2, 2), digitsAt(time, 4, 2));
 }
 
 class IndexReader : public XmlElementStack {
@@ -73,16 +95,16 @@ bool isPlainFileName(std::string_view file)
 
 std::string dashedDate(std::string_view date)
 {
-    if (date.size() != 8 || !allDigits(date))
-        return std::string(date);
+    if (!isIndexDate(date))
+        return kUnknownDate;
     return std::string(date.substr(0, 4)) + "-" + std::string(date.substr(4, 2)) + "-" +
            std::string(date.substr(6, 2));
 }
 
 std::string colonTime(std::string_view time)
 {
-    if (time.size() != 6 || !allDigits(time))
-        return std::string(time);
+    if (!isIndexTime(time))
+        return kUnknownTime;
     return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2, 2)) + ":" +
            std::string(time.substr(4, 2));
 }

@@ -34,7 +34,20 @@ FileIndex readFileIndex(std::span<const std::uint8_t> xml);
 // not "." or "..". An index naming anything else names no file of the stick.
 bool isPlainFileName(std::string_view file);
 
-// "2017-05-31" of "20170531", "19:40:30" of "194030"; anything else as written.
+// Written in pieces, as "??" before "-" would read as a trigraph.
+inline constexpr char kUnknownDate[] = "????"
+                                       "-"
+                                       "??"
+                                       "-"
+                                       "??";
+inline constexpr char kUnknownTime[] = "??"
+                                       ":"
+                                       "??"
+                                       ":"
+                                       "??";
+
+// "2017-05-31" of "20170531", "19:40:30" of "194030"; kUnknownDate or kUnknownTime for
+// anything that is not a date of the calendar or a time of day written so.
 std::string dashedDate(std::string_view date);
 std::string colonTime(std::string_view time);
 

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <variant>
 
+#include "base/AsciiCase.h"
 #include "pc/FileIndex.h"
 #include "pc/PhotoCaptureTime.h"
 #include "stick/StickFileContent.h"
@@ -13,24 +14,6 @@ namespace morvane {
 namespace {
 
 constexpr std::uint64_t kLargestIndex = 4 << 20;
-// Written in pieces, as "??" before "-" would read as a trigraph.
-constexpr char kUnknownDate[] = "????"
-                                "-"
-                                "??"
-                                "-"
-                                "??";
-constexpr char kUnknownTime[] = "??"
-                                ":"
-                                "??"
-                                ":"
-                                "??";
-
-std::string upperCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return text;
-}
 
 std::string slashed(std::string path)
 {
@@ -40,7 +23,7 @@ std::string slashed(std::string path)
 
 bool isPhotoName(const std::string& name)
 {
-    const std::string upper = upperCase(name);
+    const std::string upper = asciiUpperCase(name);
     return upper.starts_with("IMG") && upper.ends_with(".JPG");
 }
 
@@ -51,12 +34,12 @@ public:
     explicit FolderPhotos(std::vector<std::string> names) : names_(std::move(names)), listed_(names_.size())
     {
         for (std::size_t at = 0; at < names_.size(); ++at)
-            byName_.emplace(upperCase(names_[at]), at);
+            byName_.emplace(asciiUpperCase(names_[at]), at);
     }
     // Whether the folder holds `file`, which is then listed.
     bool list(const std::string& file)
     {
-        const auto found = byName_.find(upperCase(file));
+        const auto found = byName_.find(asciiUpperCase(file));
         if (found == byName_.end())
             return false;
         listed_[found->second] = true;
@@ -127,10 +110,10 @@ std::optional<PhotoAlbum> readPhotoAlbum()
     FolderPhotos folder(std::move(names));
     PhotoAlbum album;
     readIndex(album, folder);
-    if (!listing && album.photos.empty() && album.problems.empty())
-        return std::nullopt;
     for (std::string& file : folder.unlisted())
         album.photos.push_back(unlistedPhoto(std::move(file), album.problems));
+    if (album.photos.empty() && album.problems.empty())
+        return std::nullopt;
     return album;
 }
 
@@ -145,7 +128,7 @@ std::string photoPath(const AlbumPhoto& photo) { return std::string(kPhotoFolder
 std::string thumbnailPath(const AlbumPhoto& photo)
 {
     std::string name = photo.file;
-    if (upperCase(name).starts_with("IMG"))
+    if (asciiUpperCase(name).starts_with("IMG"))
         name.replace(0, 3, name[0] == 'i' ? "thm" : "THM");
     return std::string(kPhotoFolder) + "\\" + name;
 }

@@ -27,8 +27,8 @@ struct PhotoAlbum {
     std::vector<std::string> problems;  // one line each, naming the file
 };
 
-// The album of the stick in the current directory; none when the stick has neither the
-// index nor the photo folder.
+// The album of the stick in the current directory; none when the stick holds no photo and
+// nothing of the album that could not be read.
 std::optional<PhotoAlbum> readPhotoAlbum();
 
 // "CATEGORY YYYY-MM-DD HH:MM:SS FILE", and " (missing)" for a photo that is not there.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/TextFormat.h"
+#include "pc/CalendarDate.h"
 
 namespace morvane {
 namespace {
@@ -22,10 +23,10 @@ std::variant<CaptureTime, std::string> timeFrom(std::span<const std::uint8_t> ti
 {
     CaptureTime captured{time[0] | time[1] << 8, time[2], time[3], time[4], time[5], time[6], time[7]};
     // The robot's clock counts from 2000 when it was reset; its century is the only one.
-    const bool sensible = captured.year >= 2000 && captured.year <= 2099 && captured.month >= 1 &&
-                          captured.month <= 12 && captured.day >= 1 && captured.day <= 31 &&
-                          captured.weekday <= 6 && captured.hour <= 23 && captured.minute <= 59 &&
-                          captured.second <= 59;
+    const bool sensible = captured.year >= 2000 && captured.year <= 2099 &&
+                          isCalendarDate(captured.year, captured.month, captured.day) &&
+                          captured.weekday <= 6 &&
+                          isTimeOfDay(captured.hour, captured.minute, captured.second);
     if (!sensible)
         return std::string("a capture time that is no time");
     return captured;

@@ -1,15 +1,13 @@
 #include "pc/VoiceSlots.h"
 
+#include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
 #include "stick/StickFolder.h"
 
 namespace morvane {
 namespace {
 
-bool isWaveName(const std::string& name)
-{
-    return name.size() > 4 && (name.ends_with(".WAV") || name.ends_with(".wav") || name.ends_with(".Wav"));
-}
+bool isWaveName(const std::string& name) { return name.size() > 4 && asciiUpperCase(name).ends_with(".WAV"); }
 
 }  // namespace
 

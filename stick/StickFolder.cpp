@@ -16,9 +16,11 @@ std::optional<std::vector<std::string>> listStickFolder(std::string_view relativ
     if (!std::filesystem::is_directory(folder, error))
         return std::nullopt;
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (entry.is_regular_file(error))
-            names.push_back(utf8Text(entry.path().filename()));
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        std::string name = utf8Text(entry.path().filename());
+        if (entry.is_regular_file(error) && name.find('\\') == std::string::npos)
+            names.push_back(std::move(name));
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

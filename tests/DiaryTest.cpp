@@ -80,9 +80,16 @@ TEST(FileIndex, NamesDatesAndTimes)
     for (const char* name : {"", ".", "..", "../GVAR", "..\\GVAR", "C:GVAR", "/etc/passwd"})
         EXPECT_FALSE(isPlainFileName(name)) << name;
     EXPECT_EQ(dashedDate("20170531"), "2017-05-31");
-    EXPECT_EQ(dashedDate("2017531"), "2017531");
+    EXPECT_EQ(dashedDate("20160229"), "2016-02-29");
+    EXPECT_EQ(dashedDate("20000229"), "2000-02-29");
     EXPECT_EQ(colonTime("194030"), "19:40:30");
-    EXPECT_EQ(colonTime("19403a"), "19403a");
+    EXPECT_EQ(colonTime("000000"), "00:00:00");
+    // Not dates or times of day: shown as unknown, never as written (a name is made of them).
+    for (const char* date :
+         {"2017531", "20170532", "20170229", "19000229", "20171301", "20170001", "../../x", "2017-05-31", ""})
+        EXPECT_EQ(dashedDate(date), "\?\?\?\?-\?\?-\?\?") << date;
+    for (const char* time : {"19403a", "240000", "196000", "194060", "19:40", ""})
+        EXPECT_EQ(colonTime(time), "\?\?:\?\?:\?\?") << time;
     EXPECT_TRUE(clockWasNotSet("20000102"));
     EXPECT_FALSE(clockWasNotSet("20170531"));
 }

@@ -11,7 +11,9 @@
 #include "pc/JpegPicture.h"
 #include "pc/PhotoCaptureTime.h"
 #include "pc/VoiceRecording.h"
+#include "stick/OsFile.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
 
@@ -54,6 +56,10 @@ TEST(PhotoCaptureTime, IsReadFromTheRobotsSegmentAfterTheJfifOne)
     Bytes thirteenth = kCapture;
     thirteenth[14] = 13;
     EXPECT_EQ(timeOf(kStart + kJfif + thirteenth), "a capture time that is no time");
+    Bytes thirtyFirstOfFebruary = kCapture;
+    thirtyFirstOfFebruary[14] = 2;
+    thirtyFirstOfFebruary[15] = 31;
+    EXPECT_EQ(timeOf(kStart + kJfif + thirtyFirstOfFebruary), "a capture time that is no time");
 }
 
 std::string pictureOf(const Bytes& jpeg)
@@ -207,6 +213,90 @@ TEST(PhotosAndVoicesCli, CopiesAreTheSticksBytesNamedAndDated)
     EXPECT_EQ(std::chrono::duration_cast<std::chrono::seconds>(fs::last_write_time(photo) - expected).count(),
               0);
 }
+
+// Copies land in the folder asked for, given relative to where the command was run, under
+// names the stick cannot steer elsewhere; a different file already there is kept, the same
+// one is left as it is, so copying again succeeds.
+TEST(PhotosAndVoicesCli, CopiesStayInTheChosenFolderAndKeepWhatIsThere)
+{
+    test::TempStick folder;
+    const fs::path stick = folder.dir() / "stick";
+    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+    const fs::path index = stick / "OPEN-R" / "APP" / "PC" / "DIARY" / "IMGFILES.XML";
+    std::string listed = fileText(index);
+    listed.replace(listed.find("20170525"), 8, "../../x");
+    std::ofstream(index, std::ios::binary) << listed;
+    const fs::path voices = stick / "OPEN-R" / "APP" / "PC" / "VOICE";
+    fs::rename(voices / "0021.WAV", voices / "0021.wAv");
+
+    test::CurrentDirectoryGuard guard;
+    ASSERT_TRUE(changeDirectory(utf8Text(folder.dir())));
+    fs::create_directories(folder.dir() / "out");
+    std::ofstream(folder.dir() / "out" / "2017-05-27_081500_IMG00002.JPG") << "the owner's own";
+    const test::CliRun photos = test::runCli({"photos", utf8Text(stick), "--out", "out"});
+    EXPECT_EQ(photos.status, 1);
+    EXPECT_NE(photos.out.find("OWNER \?\?\?\?-\?\?-\?\? 19:20:10 IMG00001.JPG\n"), std::string::npos)
+        << photos.out;
+    EXPECT_EQ(photos.err, "morvane-cli: cannot write " +
+                              utf8Text(folder.dir() / "out" / "2017-05-27_081500_IMG00002.JPG") +
+                              ": a different file of that name is there\n");
+    EXPECT_EQ(fileText(folder.dir() / "out" / "2017-05-27_081500_IMG00002.JPG"), "the owner's own");
+    EXPECT_TRUE(fs::exists(folder.dir() / "out" / "IMG00001.JPG"));  // undated, under its own name
+    EXPECT_TRUE(fs::exists(folder.dir() / "out" / "2017-05-28_120030_IMG00003.JPG"));
+    EXPECT_FALSE(fs::exists(folder.dir() / "x_192010_IMG00001.JPG"));
+    EXPECT_FALSE(fs::exists(stick / "out"));
+    std::size_t copies = 0;
+    for (const fs::directory_entry& copy : fs::directory_iterator(folder.dir() / "out"))
+        copies += copy.path().extension() == ".JPG" ? 1 : 0;
+    EXPECT_EQ(copies, 5u);  // four copied beside the owner's own; nothing half-written left
+
+    fs::remove(folder.dir() / "out" / "2017-05-27_081500_IMG00002.JPG");
+    EXPECT_EQ(test::runCli({"photos", utf8Text(stick), "--out", "out"}).status, 0);  // again, the same
+
+    const test::CliRun recordings = test::runCli({"voices", utf8Text(stick), "--out", "recordings"});
+    EXPECT_EQ(recordings.status, 0) << recordings.err;
+    EXPECT_NE(recordings.out.find("0021.wAv 20.0 recorded\n"), std::string::npos) << recordings.out;
+    EXPECT_TRUE(fs::exists(folder.dir() / "recordings" / "0021.wAv"));
+    EXPECT_FALSE(fs::exists(stick / "recordings"));
+}
+
+// A stick without a photo, or whose album cannot be read at all, has no photos to show.
+TEST(PhotosAndVoicesCli, NoPhotoIsNoAlbum)
+{
+    test::TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/SYSTEM/VERSION", "any");
+    stick.write("OPEN-R/APP/PC/PHOTO/README.TXT", "not a photo");
+    const test::CliRun empty = test::runCli({"photos", stick.rootPath()});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "No photos on this stick\n");
+
+    stick.write("OPEN-R/APP/PC/DIARY/IMGFILES.XML", "<PHOTOLIST><PHOTO ID=\"OWNER\">");
+    const test::CliRun broken = test::runCli({"photos", stick.rootPath()});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_EQ(broken.err,
+              "OPEN-R/APP/PC/DIARY/IMGFILES.XML: not well-formed XML (line 1)\nNo photos on this stick\n");
+}
+
+#ifndef _WIN32
+// A copy of a stick on a disk of this system may hold a name with '\\' in it, which no
+// stick path names: such a file is neither listed nor copied out of its folder.
+TEST(PhotosAndVoicesCli, ANameWithABackslashIsNoRecordingOfTheStick)
+{
+    test::TempStick folder;
+    const fs::path stick = folder.dir() / "stick";
+    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+    const fs::path voices = stick / "OPEN-R" / "APP" / "PC" / "VOICE";
+    fs::copy_file(voices / "0021.WAV", voices / "..\\..\\0099.WAV");
+    const test::CliRun recordings =
+        test::runCli({"voices", utf8Text(stick), "--out", utf8Text(folder.dir() / "a" / "b")});
+    EXPECT_EQ(recordings.status, 0) << recordings.err;
+    EXPECT_EQ(recordings.out.find("0099"), std::string::npos) << recordings.out;
+    EXPECT_FALSE(fs::exists(folder.dir() / "0099.WAV"));
+    EXPECT_TRUE(fs::exists(folder.dir() / "a" / "b" / "0021.WAV"));
+}
+#endif
 
 }  // namespace
 }  // namespace morvane

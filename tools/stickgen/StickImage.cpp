@@ -7,18 +7,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/AsciiCase.h"
 #include "base/Utf8Path.h"
 
 namespace morvane::stickgen {
 namespace {
-
-std::string upperCase(std::string_view name)
-{
-    std::string upper(name);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return upper;
-}
 
 std::optional<std::string> writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
@@ -44,8 +37,8 @@ std::filesystem::path diskPathOf(std::string_view stickPath)
     std::size_t start = 0;
     for (std::size_t end = stickPath.find('\\'); end != std::string_view::npos;
          start = end + 1, end = stickPath.find('\\', start))
-        path /= upperCase(stickPath.substr(start, end - start));
-    return path / upperCase(stickPath.substr(start));
+        path /= asciiUpperCase(stickPath.substr(start, end - start));
+    return path / asciiUpperCase(stickPath.substr(start));
 }
 
 std::optional<std::string> writeStickImage(const std::filesystem::path& directory,
