@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <tuple>
+#include <unordered_map>
 
+#include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
 
 namespace morvane {
@@ -43,6 +45,9 @@ DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
     case StickFileContent::Outcome::Read:
         entry.day = readDiaryDay(content.bytes);
         if (!entry.day.problem) {
+            if (entry.day.cut)
+                problems.push_back(named +
+                                   ": holds more values, or longer ones, than a day's; the first are shown");
             entry.state = DiaryEntry::State::Ok;
             return entry;
         }
@@ -72,8 +77,18 @@ std::optional<Diary> readDiary()
     FileIndex index = readFileIndex(content.bytes);
     if (index.problem)
         diary.problems.push_back(named + ": " + *index.problem);
-    for (FileIndexEntry& listed : index.entries)
-        diary.days.push_back(readDay(std::move(listed), diary.problems));
+    // A file the index lists again is the same day's: read once, its problems said once.
+    std::unordered_map<std::string, std::size_t> firstOfFile;
+    for (FileIndexEntry& listed : index.entries) {
+        const auto [first, isNew] = firstOfFile.emplace(asciiUpperCase(listed.file), diary.days.size());
+        if (isNew) {
+            diary.days.push_back(readDay(std::move(listed), diary.problems));
+        } else {
+            DiaryEntry again = diary.days[first->second];
+            again.listed = std::move(listed);
+            diary.days.push_back(std::move(again));
+        }
+    }
     std::stable_sort(diary.days.begin(), diary.days.end(), [](const DiaryEntry& a, const DiaryEntry& b) {
         return std::tie(a.listed.date, a.listed.time) < std::tie(b.listed.date, b.listed.time);
     });

@@ -12,15 +12,25 @@ class DayReader : public XmlElementStack {
 public:
     void ended(std::span<const XmlElement> path) override
     {
-        if (path.size() < 2 || path.back().hasChildren || day.fields.size() == kMostDiaryFields)
+        if (path.size() < 2 || path.back().hasChildren)
             return;
         std::string name = path[1].name;
         for (const XmlElement& element : path.subspan(2))
             name += "/" + element.name;
-        day.fields.push_back({std::move(name), std::string(trimmedText(path.back().text))});
+        const std::string_view text = trimmedText(path.back().text);
+        kept_ += name.size() + text.size();
+        if (name.size() > kLongestDiaryPath || kept_ > kMostDiaryFieldBytes ||
+            day.fields.size() == kMostDiaryFields) {
+            day.cut = true;
+            return;
+        }
+        day.fields.push_back({std::move(name), std::string(text)});
     }
 
     DiaryDay day;
+
+private:
+    std::size_t kept_ = 0;
 };
 
 }  // namespace

@@ -13,7 +13,12 @@
 
 namespace morvane {
 
-inline constexpr std::size_t kMostDiaryFields = 2000;
+// A day of the robot's holds some hundred values under short names, a few kilobytes in
+// all; what a day file holds beyond these bounds is left out and said so, so that a diary
+// of ten thousand days stays within memory whatever its files hold.
+inline constexpr std::size_t kMostDiaryFields = 500;
+inline constexpr std::size_t kMostDiaryFieldBytes = std::size_t{16} * 1024;  // paths and values
+inline constexpr std::size_t kLongestDiaryPath = 128;
 
 struct DiaryField {
     std::string path;  // the element's path below the root element, e.g. "SKILL/BALL"
@@ -23,6 +28,7 @@ struct DiaryField {
 struct DiaryDay {
     std::vector<DiaryField> fields;      // in the file's order
     std::optional<std::string> problem;  // the XML's fault, the fields before it kept
+    bool cut = false;                    // values were left out for the bounds above
 };
 
 DiaryDay readDiaryDay(std::span<const std::uint8_t> xml);

@@ -116,6 +116,36 @@ TEST(DiaryDay, EveryElementWithAValueIsKeptByItsPath)
     EXPECT_EQ(skillPercent(std::nullopt), "-");
 }
 
+// What a day file holds beyond a day's bounds is left out and said so; the rest is shown.
+TEST(DiaryDay, ValuesBeyondADaysBoundsAreLeftOut)
+{
+    std::string many;
+    for (int counter = 0; counter < 600; ++counter)
+        many += "<C" + std::to_string(counter) + ">1</C" + std::to_string(counter) + ">";
+    const DiaryDay crowded = readDiaryDay(bytesOf(dayFile(1234, "<MORE>" + many + "</MORE>")));
+    EXPECT_TRUE(crowded.cut);
+    EXPECT_EQ(crowded.fields.size(), 500u);
+    EXPECT_EQ(diaryValue(crowded, "SKILL/BALL"), "1234");
+
+    const std::string longName(200, 'N');
+    const DiaryDay named =
+        readDiaryDay(bytesOf(dayFile(1234, "<" + longName + ">5</" + longName + "><AFTER>6</AFTER>")));
+    EXPECT_TRUE(named.cut);
+    EXPECT_EQ(diaryValue(named, longName), std::nullopt);
+    EXPECT_EQ(diaryValue(named, "AFTER"), "6");
+
+    const std::string longValue(4000, '7');
+    std::string heavy;
+    for (int counter = 0; counter < 5; ++counter)
+        heavy += "<V" + std::to_string(counter) + ">" + longValue + "</V" + std::to_string(counter) + ">";
+    const DiaryDay weighty = readDiaryDay(bytesOf(dayFile(1234, heavy)));
+    EXPECT_TRUE(weighty.cut);
+    EXPECT_EQ(diaryValue(weighty, "V3"), longValue);
+    EXPECT_EQ(diaryValue(weighty, "V4"), std::nullopt);  // past 16 KB of names and values
+
+    EXPECT_FALSE(readDiaryDay(bytesOf(dayFile(1234))).cut);
+}
+
 // A diary of four listed days: one compressed and named in lower case, one missing, one not
 // well-formed, one escaping its folder; the index out of order.
 class DiaryOnStickTest : public ::testing::Test {
@@ -184,10 +214,37 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
         << table.out;
     EXPECT_LT(table.out.find("2017-06-02"), table.out.find("2017-06-01"));
 
+    stick.write("OPEN-R/APP/PC/DIARY/AIFILES.XML", "<FILELIST><ENTRY>");
+    const test::CliRun broken = test::runCli({"diary", stick.rootPath(), "--csv"});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_EQ(broken.err, "OPEN-R/APP/PC/DIARY/AIFILES.XML: not well-formed XML (line 1)\n");
+
     stick.remove("OPEN-R/APP/PC/DIARY/AIFILES.XML");
     const test::CliRun none = test::runCli({"diary", stick.rootPath()});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "No diary on this stick\n");
+}
+
+// An index that lists a file again gives the same day again, read once: what could not be
+// read of it is said once.
+TEST_F(DiaryOnStickTest, AFileListedTwiceIsOneDayReadOnce)
+{
+    stick.write("OPEN-R/APP/PC/DIARY/AIFILES.XML",
+                "<FILELIST>" + entry("AI170602.XML", "20170602", "200000") +
+                    entry("AI170603.XML", "20170603", "090000") +
+                    entry("ai170602.xml", "20170607", "080000") +
+                    entry("AI170603.XML", "20170608", "090000") + "</FILELIST>");
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    const std::optional<Diary> diary = readDiary();
+    ASSERT_TRUE(diary);
+    ASSERT_EQ(diary->days.size(), 4u);
+    EXPECT_EQ(diary->days[2].listed.file, "ai170602.xml");
+    EXPECT_EQ(diary->days[2].listed.date, "20170607");
+    EXPECT_EQ(diaryValue(diary->days[2].day, "SKILL/BALL"), "1300");
+    EXPECT_EQ(diary->days[3].state, DiaryEntry::State::Unreadable);
+    EXPECT_EQ(diary->problems,
+              std::vector<std::string>{"OPEN-R/APP/PC/DIARY/AI170603.XML: not well-formed XML (line 1)"});
 }
 
 // The chart's lines, at pixels worked out here from its layout: a plot from (10, 10) to
