@@ -227,7 +227,9 @@ TEST(PhotosAndVoicesCli, CopiesStayInTheChosenFolderAndKeepWhatIsThere)
     listed.replace(listed.find("20170525"), 8, "../../x");
     std::ofstream(index, std::ios::binary) << listed;
     const fs::path voices = stick / "OPEN-R" / "APP" / "PC" / "VOICE";
-    fs::rename(voices / "0021.WAV", voices / "0021.wAv");
+    const std::string recording = fileText(voices / "0021.WAV");
+    fs::remove(voices / "0021.WAV");  // then written anew: a rename may keep the old letter case
+    std::ofstream(voices / "0021.wAv", std::ios::binary) << recording;
 
     test::CurrentDirectoryGuard guard;
     ASSERT_TRUE(changeDirectory(utf8Text(folder.dir())));
