@@ -74,10 +74,28 @@ TEST(XmlEvents, ADocumentThatIsNotWellFormedSaysWhere)
     EXPECT_EQ(cut.trace, "<DIARYSRC><SKILL><BALL>12</BALL>");
 }
 
+// Deeper than the 256 levels a reader may stop at by default.
+TEST(XmlEvents, DeepNestingIsRead)
+{
+    std::string deep;
+    for (int level = 0; level < 300; ++level)
+        deep += "<E>";
+    for (int level = 0; level < 300; ++level)
+        deep += "</E>";
+    EXPECT_EQ(read(deep).fault, std::nullopt);
+}
+
 TEST(XmlEvents, AnUnknownEncodingOrADocumentTypeIsRefused)
 {
-    EXPECT_EQ(read("<?xml version=\"1.0\" encoding=\"x-robot\"?><A/>").fault,
-              "an encoding that cannot be read (line 1)");
+    // Only what every system's reader takes alike: UTF-8 and ISO-8859-1.
+    for (const std::string_view refused :
+         {std::string_view("<?xml version=\"1.0\" encoding=\"x-robot\"?><A/>"),
+          std::string_view("<?xml version='1.0' encoding='US-ASCII'?><A/>"),
+          std::string_view("<?xml version=\"1.0\" encoding=\"windows-1252\"?><A/>"),
+          std::string_view("\xFF\xFE<\0A\0/\0>\0", 10), std::string_view("<\0A\0/\0>\0", 8)})
+        EXPECT_EQ(read(refused).fault, "an encoding that cannot be read (line 1)") << refused;
+    EXPECT_EQ(read("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?><A>\xc3\xa9</A>").trace,
+              "<A>\xc3\xa9</A>");
     // Entities of the document's own, such as the "billion laughs", never expand.
     const Read laughs = read("<?xml version=\"1.0\"?>\n<!DOCTYPE A [<!ENTITY a \"aaaaaaaaaa\">"
                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n<A>&b;</A>");

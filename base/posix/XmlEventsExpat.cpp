@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/XmlDeclaration.h"
 #include "base/XmlEvents.h"
 
 namespace morvane {
@@ -57,6 +58,9 @@ std::string fault(const Reading& reading)
 
 std::optional<std::string> readXml(std::span<const std::uint8_t> document, XmlEvents& events)
 {
+    if (!hasReadableEncoding(
+            std::string_view(reinterpret_cast<const char*>(document.data()), document.size())))
+        return std::string("an encoding that cannot be read (line 1)");
     XML_Parser parser = XML_ParserCreate(nullptr);
     if (parser == nullptr)
         return std::string("not well-formed XML (line 0)");

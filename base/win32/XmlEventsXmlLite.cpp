@@ -12,6 +12,7 @@
 #include <cctype>
 #include <vector>
 
+#include "base/XmlDeclaration.h"
 #include "base/XmlEvents.h"
 #include "base/win32/WideText.h"
 
@@ -85,44 +86,14 @@ XmlFault fault(HRESULT result, IXmlReader& reader)
     return {kNotWellFormed, where};
 }
 
-bool sameName(std::string_view name, std::string_view lowerCase)
-{
-    return std::equal(name.begin(), name.end(), lowerCase.begin(), lowerCase.end(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
-// The encoding a document's XML declaration names ("" for none), and where the declaration
-// ends; none when the document has no declaration.
-struct Declaration {
-    std::size_t end;
-    std::string_view encoding;
-};
-
-std::optional<Declaration> declarationOf(std::string_view text)
-{
-    if (!text.starts_with("<?xml") || text.size() < 6 ||
-        std::string_view(" \t\r\n").find(text[5]) == std::string_view::npos)
-        return std::nullopt;
-    const std::size_t end = text.find("?>");
-    if (end == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view inside = text.substr(0, end);
-    const std::size_t encoding = inside.find("encoding");
-    const std::size_t quote = inside.find_first_of("\"'", encoding);
-    const std::size_t close = quote == std::string_view::npos ? quote : inside.find(inside[quote], quote + 1);
-    if (encoding == std::string_view::npos || close == std::string_view::npos)
-        return Declaration{end + 2, {}};
-    return Declaration{end + 2, inside.substr(quote + 1, close - quote - 1)};
-}
-
 // The document as XmlLite is given it. The robot writes its XML in ISO-8859-1, which
 // XmlLite reads only where the system lends it a converter (Wine's knows UTF-8 and UTF-16
 // alone): such a document is handed over in UTF-8, its declaration saying so; every other
 // one as it stands. Lines keep their numbers.
 std::string forXmlLite(std::string_view text)
 {
-    const std::optional<Declaration> declaration = declarationOf(text);
-    if (!declaration || !sameName(declaration->encoding, "iso-8859-1"))
+    const std::optional<XmlDeclaration> declaration = xmlDeclarationOf(text);
+    if (!declaration || !isEncodingName(declaration->encoding, "iso-8859-1"))
         return std::string(text);
     const std::size_t name = static_cast<std::size_t>(declaration->encoding.data() - text.data());
     std::string converted = std::string(text.substr(0, name)) + "UTF-8";
@@ -186,6 +157,7 @@ std::optional<XmlFault> readWithXmlLite(std::string_view text, XmlEvents& events
         FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader.object), nullptr)))
         return XmlFault{"not well-formed XML: the system's XML reader cannot be used", 1};
     reader.object->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
+    reader.object->SetProperty(XmlReaderProperty_MaxElementDepth, 0);  // no limit, as in expat
     reader.object->SetInput(stream.object);
     std::vector<XmlAttribute> attributes;
     XmlNodeType type = XmlNodeType_None;
@@ -230,6 +202,8 @@ std::optional<XmlFault> readWithXmlLite(std::string_view text, XmlEvents& events
 std::optional<std::string> readXml(std::span<const std::uint8_t> document, XmlEvents& events)
 {
     const std::string_view text(reinterpret_cast<const char*>(document.data()), document.size());
+    if (!hasReadableEncoding(text))
+        return XmlFault{"an encoding that cannot be read", 1}.text();
     const std::size_t end = text.find_last_of('>') + 1;  // 0 when there is none
     const std::optional<XmlFault> found =
         end == 0 ? XmlFault{kNotWellFormed, 1} : readWithXmlLite(text.substr(0, end), events);
