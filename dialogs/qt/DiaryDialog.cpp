@@ -11,6 +11,7 @@
 
 #include "dialogs/qt/ImageCanvas.h"
 #include "dialogs/qt/PixelPicture.h"
+#include "dialogs/qt/ProblemBox.h"
 #include "dialogs/qt/QtText.h"
 #include "pc/DiaryChart.h"
 
@@ -42,14 +43,6 @@ PixelPicture* chart(const DiaryRecords& diary, QWidget* dialog)
     return picture;
 }
 
-QString problemText(const DiaryRecords& diary)
-{
-    QStringList lines;
-    for (const std::string& problem : diary.problems())
-        lines << qtText(problem);
-    return lines.join('\n');
-}
-
 }  // namespace
 
 // The days over the chart and the problems, the counters at the right with "Done" below.
@@ -61,7 +54,7 @@ void DiaryDialog::runModal(const DiaryRecords& diary)
     QListWidget* days = fixedPitchList(&dialog, kDiaryChartWidth, 160);
     days->addItems(qtLines(diary.lines()));
     QListWidget* counters = fixedPitchList(&dialog, 300, 160);
-    auto* problems = new QLabel(problemText(diary), &dialog);
+    QPlainTextEdit* problems = problemBox(diary.problems(), &dialog);
     auto* done = new QPushButton("Done", &dialog);
     done->setDefault(true);
     QObject::connect(days, &QListWidget::currentRowChanged, &dialog, [&diary, counters](int row) {

@@ -5,13 +5,13 @@
 
 #include <QDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/qt/AlbumListModel.h"
 #include "dialogs/qt/PhotoWindow.h"
+#include "dialogs/qt/ProblemBox.h"
 #include "dialogs/qt/QtText.h"
 
 namespace morvane::qt {
@@ -19,14 +19,6 @@ namespace {
 
 // Room for a thumbnail and three lines of its text under it.
 constexpr QSize kGridCell(168, 144);
-
-QString problemText(const PhotoRecords& album)
-{
-    QStringList lines;
-    for (const std::string& problem : album.problems())
-        lines << qtText(problem);
-    return lines.join('\n');
-}
 
 QListView* thumbnailGrid(PhotoRecords& album, QWidget* dialog)
 {
@@ -81,7 +73,7 @@ void PhotoAlbumDialog::runModal(PhotoRecords& album)
     buttons->addWidget(save);
     buttons->addStretch();
     layout->addLayout(buttons, 0, 1);
-    layout->addWidget(new QLabel(problemText(album), &dialog), 1, 0);
+    layout->addWidget(problemBox(album.problems(), &dialog), 1, 0);
     layout->addWidget(done, 1, 1, Qt::AlignBottom);
     dialog.exec();
 }

@@ -10,20 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/ProblemBox.h"
 #include "dialogs/qt/QtText.h"
 
 namespace morvane::qt {
-namespace {
-
-QString problemText(const VoiceRecords& voices)
-{
-    QStringList lines;
-    for (const std::string& problem : voices.problems())
-        lines << qtText(problem);
-    return lines.join('\n');
-}
-
-}  // namespace
 
 // The slots at the left, the buttons at the right, what could not be read below.
 void VoiceDialog::runModal(VoiceRecords& voices)
@@ -60,7 +50,7 @@ void VoiceDialog::runModal(VoiceRecords& voices)
     buttons->addWidget(save);
     buttons->addStretch();
     grid->addLayout(buttons, 1, 1);
-    grid->addWidget(new QLabel(problemText(voices), &dialog), 4, 0);
+    grid->addWidget(problemBox(voices.problems(), &dialog), 4, 0);
     grid->addWidget(done, 4, 1, Qt::AlignBottom);
     dialog.exec();
 }

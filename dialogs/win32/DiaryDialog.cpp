@@ -7,6 +7,7 @@
 #include "base/win32/WideText.h"
 #include "dialogs/win32/DeviceContextCanvas.h"
 #include "dialogs/win32/DiaryDialogRes.h"
+#include "dialogs/win32/ProblemBox.h"
 #include "pc/DiaryChart.h"
 
 namespace morvane::win32 {
@@ -47,10 +48,7 @@ void DiaryDialog::onInit()
     SendMessageW(item(IDC_DIARY_DAYS), WM_SETFONT, fixed, FALSE);
     SendMessageW(item(IDC_DIARY_COUNTERS), WM_SETFONT, fixed, FALSE);
     fillList(item(IDC_DIARY_DAYS), diary_->lines());
-    std::string problems;
-    for (const std::string& problem : diary_->problems())
-        problems += (problems.empty() ? "" : "\n") + problem;
-    SetWindowTextW(item(IDC_DIARY_PROBLEMS), widenCodePage(problems).c_str());
+    showProblems(item(IDC_DIARY_PROBLEMS), diary_->problems());
     SetWindowPos(item(IDC_DIARY_CHART), nullptr, 0, 0, kDiaryChartWidth, kDiaryChartHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowSubclass(item(IDC_DIARY_CHART), chartProc, 0, reinterpret_cast<DWORD_PTR>(this));

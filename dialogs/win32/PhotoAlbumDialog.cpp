@@ -6,6 +6,7 @@
 #include "dialogs/win32/DibPicture.h"
 #include "dialogs/win32/PhotoAlbumDialogRes.h"
 #include "dialogs/win32/PhotoWindow.h"
+#include "dialogs/win32/ProblemBox.h"
 
 namespace morvane::win32 {
 namespace {
@@ -38,10 +39,7 @@ void PhotoAlbumDialog::onInit()
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
     SendMessageW(list, LVM_SETICONSPACING, 0, MAKELPARAM(kItemWidth, kItemHeight));
     SendMessageW(list, LVM_SETITEMCOUNT, texts_.size(), LVSICF_NOINVALIDATEALL);
-    std::string problems;
-    for (const std::string& problem : album_->problems())
-        problems += (problems.empty() ? "" : "\n") + problem;
-    SetWindowTextW(item(IDC_PHOTO_PROBLEMS), widenCodePage(problems).c_str());
+    showProblems(item(IDC_PHOTO_PROBLEMS), album_->problems());
 }
 
 void PhotoAlbumDialog::onCommand(int id)

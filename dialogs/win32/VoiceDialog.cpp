@@ -2,6 +2,7 @@
 #include "dialogs/win32/VoiceDialog.h"
 
 #include "base/win32/WideText.h"
+#include "dialogs/win32/ProblemBox.h"
 #include "dialogs/win32/VoiceDialogRes.h"
 
 namespace morvane::win32 {
@@ -21,10 +22,7 @@ void VoiceDialog::onInit()
     SendMessageW(slots, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
     for (const std::string& line : voices_->lines())
         SendMessageW(slots, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenCodePage(line).c_str()));
-    std::string problems;
-    for (const std::string& problem : voices_->problems())
-        problems += (problems.empty() ? "" : "\n") + problem;
-    SetWindowTextW(item(IDC_VOICE_PROBLEMS), widenCodePage(problems).c_str());
+    showProblems(item(IDC_VOICE_PROBLEMS), voices_->problems());
 }
 
 // "Play" and "Save As..." work on the chosen slot; Done and Escape end the window.

@@ -4,6 +4,8 @@
 // decodes only the thumbnails in view.
 #include <QDir>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,12 +49,15 @@ auto pixelsOf(const QImage& shot)
 // An album of `count` lines whose thumbnails note that they were asked for.
 class CountingAlbum final : public PhotoRecords {
 public:
-    explicit CountingAlbum(std::size_t count)
+    explicit CountingAlbum(std::size_t count, std::size_t problems = 0)
         : thumbnail_{104, 80, std::vector<std::uint8_t>(104 * 80 * 3, 0x80)}
     {
         for (std::size_t n = 1; n <= count; ++n)
             lines_.push_back("OWNER 2017-05-25 19:20:10 IMG" +
                              QString::number(n).rightJustified(5, '0').toStdString() + ".JPG");
+        for (std::size_t n = 1; n <= problems; ++n)
+            problems_.push_back("OPEN-R/APP/PC/PHOTO/IMG" +
+                                QString::number(n).rightJustified(5, '0').toStdString() + ".JPG: cut short");
     }
     const std::vector<std::string>& lines() const override { return lines_; }
     const std::vector<std::string>& problems() const override { return problems_; }
@@ -180,6 +185,35 @@ private slots:
         QVERIFY2(first > 0 && first <= 24, qPrintable(QString::number(first)));
         QVERIFY(lastAsked);
         QVERIFY2(album.asked.size() <= 48, qPrintable(QString::number(album.asked.size())));
+    }
+
+    // Three hundred problems can all be read in a box that scrolls, and the window stays
+    // on the screen; without any, no box is shown.
+    void manyProblemsScrollInsideTheWindow()
+    {
+        CountingAlbum troubled(10, 300);
+        PhotoAlbumDialog view(nullptr);
+        QStringList lines;
+        int height = 0;
+        int screenHeight = 0;
+        answerNextModal([&](QDialog& dialog) {
+            auto* box = dialog.findChild<QPlainTextEdit*>("problems");
+            QVERIFY(box->isVisible());
+            lines = box->toPlainText().split('\n');
+            height = dialog.frameGeometry().height();
+            screenHeight = dialog.screen()->availableGeometry().height();
+        });
+        view.runModal(troubled);
+        QCOMPARE(lines.size(), 300);
+        QCOMPARE(lines.back(), QString("OPEN-R/APP/PC/PHOTO/IMG00300.JPG: cut short"));
+        QVERIFY2(height <= screenHeight, qPrintable(QString::number(height)));
+
+        CountingAlbum untroubled(10);
+        bool boxShown = true;
+        answerNextModal(
+            [&](QDialog& dialog) { boxShown = dialog.findChild<QPlainTextEdit*>("problems")->isVisible(); });
+        view.runModal(untroubled);
+        QVERIFY(!boxShown);
     }
 };
 

@@ -93,6 +93,7 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     EXPECT_TRUE(
         showsPicture(pixelsOf(painted), {first.left, first.top, first.right, first.bottom}, thumbnail));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHOTO_OPEN)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PHOTO_PROBLEMS)));  // none to show
 
     choose(list, 0);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHOTO_OPEN)));
@@ -144,12 +145,16 @@ TEST_F(PhotoAlbumWindowTest, SavePhotosCopiesThemNamedAsTheCliNamesThem)
 
 // Five hundred photos: the list asks for a screenful of thumbnails, and scrolling to the
 // end for the last ones, never for all. Each asked for takes a place in the image list.
+// Forty unlisted photos cut short are forty problems, every one of them in a box that
+// scrolls.
 TEST_F(PhotoAlbumWindowTest, ALongAlbumDecodesOnlyTheThumbnailsInView)
 {
     std::vector<stickgen::IndexEntry> entries;
     for (int n = 10000; n < 10500; ++n)
         entries.push_back({"IMG" + std::to_string(n) + ".JPG", "20170601", "120000"});
     stick.write("OPEN-R/APP/PC/DIARY/IMGFILES.XML", stickgen::photoIndexXml({{"AUTONOMY", entries}}));
+    for (int n = 20000; n < 20040; ++n)
+        stick.write("OPEN-R/APP/PC/PHOTO/IMG" + std::to_string(n) + ".JPG", "\xFF\xD8");
     startProgram();
     HWND dialog = openDialog(IDM_PHOTO_ALBUM, L"Photo Album");
     ASSERT_NE(dialog, nullptr);
@@ -169,6 +174,16 @@ TEST_F(PhotoAlbumWindowTest, ALongAlbumDecodesOnlyTheThumbnailsInView)
     const int scrolled = asked();
     EXPECT_GT(scrolled, first);
     EXPECT_LE(scrolled, 48);
+
+    HWND problems = GetDlgItem(dialog, IDC_PHOTO_PROBLEMS);
+    EXPECT_TRUE(IsWindowVisible(problems));
+    EXPECT_NE(GetWindowLongPtrW(problems, GWL_STYLE) & WS_VSCROLL, 0);
+    std::wstring text(4096, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(problems, text.data(), static_cast<int>(text.size()))));
+    EXPECT_EQ(SendMessageW(problems, EM_GETLINECOUNT, 0, 0), 40);
+    EXPECT_TRUE(text.starts_with(L"OPEN-R/APP/PC/PHOTO/IMG20000.JPG: cut short\r\n")) << toCodePage(text);
+    EXPECT_TRUE(text.ends_with(L"\r\nOPEN-R/APP/PC/PHOTO/IMG20039.JPG: cut short")) << toCodePage(text);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
 }
