@@ -75,6 +75,10 @@ struct CopyOutcome {
     std::vector<std::string> failures;
 };
 
+// A message box shows this many reasons at most, so that it fits the screen when every
+// copy failed (a full disk); the rest are counted.
+constexpr std::size_t kFailuresShown = 10;
+
 // "Copied 5 photos to FOLDER", or how many of them, why the others are not, and that the
 // owner cancelled.
 std::string copiedMessage(const CopyOutcome& outcome, const std::string& folder)
@@ -85,8 +89,10 @@ std::string copiedMessage(const CopyOutcome& outcome, const std::string& folder)
     message += " to " + folder;
     if (outcome.cancelled)
         message += "; the copying was cancelled";
-    for (const std::string& failure : outcome.failures)
-        message += "\n" + failure;
+    for (std::size_t shown = 0; shown < outcome.failures.size() && shown < kFailuresShown; ++shown)
+        message += "\n" + outcome.failures[shown];
+    if (outcome.failures.size() > kFailuresShown)
+        message += "\nand " + std::to_string(outcome.failures.size() - kFailuresShown) + " more not copied";
     return message;
 }
 

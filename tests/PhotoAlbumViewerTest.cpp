@@ -4,6 +4,7 @@
 // does, under the progress window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -169,6 +170,26 @@ TEST_F(PhotoAlbumViewerTest, CancelAndUnreadablePhotosAreTold)
               Lines{"Copied 1 of 5 photos to " + utf8Text(folder) +
                     "; the copying was cancelled\ncannot read IMG00002.JPG; it was not copied"});
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+// Twelve photos that cannot be written (the folder chosen is a file): the message gives
+// ten reasons and counts the rest, so it fits the screen.
+TEST_F(PhotoAlbumViewerTest, AFailureForEveryPhotoIsToldInAMessageThatFits)
+{
+    const std::vector<std::uint8_t> photo = stick.read(photoFile("IMG00001.JPG"));
+    for (int n = 10; n < 17; ++n)
+        stick.write(photoFile(("IMG000" + std::to_string(n) + ".JPG").c_str()), photo);
+    const fs::path notAFolder = elsewhere.dir() / "a file";
+    std::ofstream(notAFolder) << "the owner's";
+    ui.saveDialog.choices = {utf8Text(notAFolder)};
+    window.press = [](PhotoRecords& album) { album.savePhotos(); };
+    EXPECT_TRUE(view());
+    ASSERT_EQ(ui.messages.shown.size(), 1u);
+    const std::string& message = ui.messages.shown[0];
+    EXPECT_TRUE(message.starts_with("Copied 0 of 12 photos to " + utf8Text(notAFolder) + "\ncannot write "))
+        << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 11);
+    EXPECT_TRUE(message.ends_with("IMG00014.JPG\nand 2 more not copied")) << message;
 }
 
 TEST(PictureFit, ThePictureFillsTheBoxInItsProportionsCentred)
