@@ -11,6 +11,11 @@
 #include "app/qt/ModalAnswers.h"
 
 namespace morvane::qt {
+namespace {
+
+constexpr std::size_t kRecordingsKept = 8;
+
+}  // namespace
 
 DesktopSoundPlayer::DesktopSoundPlayer() = default;
 
@@ -22,13 +27,16 @@ bool DesktopSoundPlayer::play(std::span<const std::uint8_t> wave)
         answers->played.emplace_back(wave.begin(), wave.end());
         return true;
     }
-    playing_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/morvane-XXXXXX.wav");
-    if (!playing_->open() ||
-        playing_->write(reinterpret_cast<const char*>(wave.data()), static_cast<qint64>(wave.size())) !=
-            static_cast<qint64>(wave.size()))
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/morvane-XXXXXX.wav");
+    if (!file->open() || file->write(reinterpret_cast<const char*>(wave.data()),
+                                     static_cast<qint64>(wave.size())) != static_cast<qint64>(wave.size()))
         return false;
-    playing_->flush();
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(playing_->fileName()));
+    file->flush();
+    const QUrl url = QUrl::fromLocalFile(file->fileName());
+    played_.push_back(std::move(file));
+    if (played_.size() > kRecordingsKept)
+        played_.pop_front();
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace morvane::qt

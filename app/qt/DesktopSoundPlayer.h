@@ -2,6 +2,7 @@
 // temporary WAV file, which the desktop opens.
 #pragma once
 
+#include <deque>
 #include <memory>
 
 #include "ui/SoundPlayer.h"
@@ -17,7 +18,10 @@ public:
     bool play(std::span<const std::uint8_t> wave) override;
 
 private:
-    std::unique_ptr<QTemporaryFile> playing_;  // kept until the next one, for the player to read
+    // The last recordings played, kept for the desktop's player, which opens a file some time
+    // after it is asked to and may be asked for the next before it has; removed with the
+    // player, or when more were played since.
+    std::deque<std::unique_ptr<QTemporaryFile>> played_;
 };
 
 }  // namespace morvane::qt
