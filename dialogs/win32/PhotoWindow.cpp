@@ -2,6 +2,7 @@
 // it, so that sizing it does not flicker through an erased background.
 #include "dialogs/win32/PhotoWindow.h"
 
+#include "base/win32/CentreOverOwner.h"
 #include "dialogs/win32/PhotoAlbumDialogRes.h"
 #include "ui/PictureFit.h"
 
@@ -26,6 +27,7 @@ void PhotoWindow::onInit()
                        static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)));
     SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER);
+    centreOverOwner(window());  // again, at the size it now has
 }
 
 INT_PTR PhotoWindow::onMessage(UINT message, WPARAM wParam, LPARAM)

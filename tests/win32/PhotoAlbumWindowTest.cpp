@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <variant>
 
@@ -104,6 +105,12 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(clientSize(window).cx, 624);
     EXPECT_EQ(clientSize(window).cy, 480);
+    RECT album{};
+    RECT opened{};
+    GetWindowRect(dialog, &album);
+    GetWindowRect(window, &opened);
+    // Centred over the album at the size it opened with, or kept on the screen.
+    EXPECT_LE(std::abs((album.left + album.right) - (opened.left + opened.right)), 2);
     setClientSize(window, 416, 320);
     const cli::ImageCanvas natural = printClient(window);
     EXPECT_TRUE(samePixels(pixelsOf(natural), 0, 0, photo));
