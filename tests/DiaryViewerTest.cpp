@@ -11,6 +11,7 @@
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
+#include "ui/MakeRoom.h"
 
 namespace morvane {
 namespace {
@@ -32,6 +33,21 @@ public:
     std::vector<std::vector<std::string>> counters;  // of each day line, top down
     std::vector<std::string> problems;
 };
+
+// The Diary window's controls, placed in pixels as 8-point dialog units come to at 96 dots
+// per inch, around a chart slot of 549 x 274 pixels that the chart makes 640 x 320.
+TEST(MadeRoom, ControlsBesideAndBelowTheChartMoveAndThoseAlongItStretch)
+{
+    const PixelRect slot{10, 177, 559, 451};
+    const PixelRect grown{10, 177, 650, 497};
+    EXPECT_EQ(madeRoom({570, 21, 785, 453}, slot, grown), (PixelRect{661, 21, 876, 499}));    // counters
+    EXPECT_EQ(madeRoom({10, 21, 559, 171}, slot, grown), (PixelRect{10, 21, 650, 171}));      // days
+    EXPECT_EQ(madeRoom({10, 459, 559, 489}, slot, grown), (PixelRect{10, 505, 650, 535}));    // problems
+    EXPECT_EQ(madeRoom({709, 463, 784, 484}, slot, grown), (PixelRect{800, 509, 875, 530}));  // Done
+    EXPECT_EQ(madeRoom({10, 6, 100, 19}, slot, grown), (PixelRect{10, 6, 100, 19}));          // "Days:"
+    // A chart smaller than its slot draws the others in by as much.
+    EXPECT_EQ(madeRoom({709, 463, 784, 484}, slot, {10, 177, 500, 400}), (PixelRect{650, 412, 725, 433}));
+}
 
 TEST(DiaryCounterNames, KnownGroupsInWordsOthersAsWritten)
 {

@@ -4,11 +4,13 @@
 
 #include <commctrl.h>
 
+#include "base/win32/CentreOverOwner.h"
 #include "base/win32/WideText.h"
 #include "dialogs/win32/DeviceContextCanvas.h"
 #include "dialogs/win32/DiaryDialogRes.h"
 #include "dialogs/win32/ProblemBox.h"
 #include "pc/DiaryChart.h"
+#include "ui/MakeRoom.h"
 
 namespace morvane::win32 {
 namespace {
@@ -31,6 +33,15 @@ void fillList(HWND list, const std::vector<std::string>& lines)
     SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
 }
 
+// Where `control` lies in its dialog's client area.
+PixelRect clientRect(HWND control)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
 }  // namespace
 
 DiaryDialog::DiaryDialog(const DialogHost& host) : ModalDialog(host, IDD_DIARY) {}
@@ -49,9 +60,29 @@ void DiaryDialog::onInit()
     SendMessageW(item(IDC_DIARY_COUNTERS), WM_SETFONT, fixed, FALSE);
     fillList(item(IDC_DIARY_DAYS), diary_->lines());
     showProblems(item(IDC_DIARY_PROBLEMS), diary_->problems());
-    SetWindowPos(item(IDC_DIARY_CHART), nullptr, 0, 0, kDiaryChartWidth, kDiaryChartHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    growChart();
     SetWindowSubclass(item(IDC_DIARY_CHART), chartProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The chart is made 640 x 320 pixels, and the controls beside and below it and the window
+// move or stretch by as much as it grew (or shrank) from its slot in dialog units.
+void DiaryDialog::growChart()
+{
+    const PixelRect slot = clientRect(item(IDC_DIARY_CHART));
+    const PixelRect grown{slot.left, slot.top, slot.left + kDiaryChartWidth, slot.top + kDiaryChartHeight};
+    for (HWND control = GetWindow(window(), GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        const PixelRect moved =
+            control == item(IDC_DIARY_CHART) ? grown : madeRoom(clientRect(control), slot, grown);
+        SetWindowPos(control, nullptr, moved.left, moved.top, moved.width(), moved.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left + grown.right - slot.right,
+                 frame.bottom - frame.top + grown.bottom - slot.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    centreOverOwner(window());  // again, at the size it now has
 }
 
 // A day chosen in the list shows its counters; the headings and the note show none.

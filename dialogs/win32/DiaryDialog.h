@@ -15,6 +15,7 @@ public:
 private:
     void onInit() override;
     void onNotification(int id, int code) override;
+    void growChart();
     void showCounters(std::size_t day);
     static LRESULT CALLBACK chartProc(HWND chart, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR subclassId, DWORD_PTR self);

@@ -48,6 +48,20 @@ TEST_F(DiaryWindowTest, TheChartAreaPaintsTheChartPixelForPixel)
     startProgram();
     HWND dialog = openDiary();
     ASSERT_NE(dialog, nullptr);
+    // Nothing lies over the chart, and the window holds every control.
+    const auto placeOf = [dialog](int id) {
+        RECT place{};
+        GetWindowRect(GetDlgItem(dialog, id), &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    const RECT chart = placeOf(IDC_DIARY_CHART);
+    EXPECT_GE(placeOf(IDC_DIARY_COUNTERS).left, chart.right);
+    EXPECT_GE(placeOf(IDC_DIARY_PROBLEMS).top, chart.bottom);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_LE(placeOf(IDOK).right, client.right);
+    EXPECT_LE(placeOf(IDOK).bottom, client.bottom);
     const cli::ImageCanvas painted = printClient(GetDlgItem(dialog, IDC_DIARY_CHART));
     ASSERT_EQ(painted.width(), kDiaryChartWidth);
     ASSERT_EQ(painted.height(), kDiaryChartHeight);
