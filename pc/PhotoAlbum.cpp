@@ -82,14 +82,31 @@ void readIndex(PhotoAlbum& album, FolderPhotos& folder)
     }
 }
 
+std::variant<CaptureTime, std::string> captureTimeOf(const StickFileContent& content)
+{
+    if (content.outcome != StickFileContent::Outcome::Read)
+        return std::string("cannot be read");
+    return readCaptureTime(content.bytes);
+}
+
+// The robot writes the capture time just after the JFIF segment, so the start of a photo
+// holds it: only that is read, which spares reading every photo of a slow stick whole
+// before the album opens. A photo that does not show it there is read whole.
+std::variant<CaptureTime, std::string> unlistedCaptureTime(const std::string& path)
+{
+    constexpr std::size_t kStartRead = std::size_t{64} * 1024;
+    const StickFileContent start = readStickFileStart(path, kStartRead);
+    std::variant<CaptureTime, std::string> time = captureTimeOf(start);
+    if (std::holds_alternative<CaptureTime>(time) ||
+        (start.bytes.size() < kStartRead && !start.bytes.empty()))
+        return time;
+    return captureTimeOf(readStickFileContent(path, kLargestPhoto));
+}
+
 AlbumPhoto unlistedPhoto(std::string file, std::vector<std::string>& problems)
 {
     AlbumPhoto photo{"UNLISTED", std::move(file), kUnknownDate, kUnknownTime, true};
-    const StickFileContent content = readStickFileContent(photoPath(photo), kLargestPhoto);
-    const std::variant<CaptureTime, std::string> time =
-        content.outcome == StickFileContent::Outcome::Read
-            ? readCaptureTime(content.bytes)
-            : std::variant<CaptureTime, std::string>(std::string("cannot be read"));
+    const std::variant<CaptureTime, std::string> time = unlistedCaptureTime(photoPath(photo));
     if (const auto* captured = std::get_if<CaptureTime>(&time)) {
         photo.date = captured->dateText();
         photo.time = captured->timeText();

@@ -31,4 +31,17 @@ StickFileContent readStickFileContent(std::string_view relativePath, std::uint64
     return content;
 }
 
+StickFileContent readStickFileStart(std::string_view relativePath, std::size_t count)
+{
+    StickFileContent content;
+    std::unique_ptr<StickStream> stream = StickStream::open(relativePath, "rb");
+    if (!stream)
+        return content;
+    content.bytes.resize(count);
+    content.bytes.resize(stream->read(content.bytes.data(), count));
+    content.outcome = StickStream::close(std::move(stream)) ? StickFileContent::Outcome::Read
+                                                            : StickFileContent::Outcome::Unreadable;
+    return content;
+}
+
 }  // namespace morvane

@@ -2,6 +2,7 @@
 // size is learned first, so a file of any size never makes an allocation beyond the limit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -17,5 +18,9 @@ struct StickFileContent {
 // The file at `relativePath` (stick path rules: relative to the current directory, names in
 // any letter case), if it holds at most `limit` bytes.
 StickFileContent readStickFileContent(std::string_view relativePath, std::uint64_t limit);
+
+// The first `count` bytes of the file at `relativePath`, or all of it when it is shorter,
+// for a reader that finds what it needs near a file's start.
+StickFileContent readStickFileStart(std::string_view relativePath, std::size_t count);
 
 }  // namespace morvane

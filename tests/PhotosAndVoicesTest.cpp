@@ -262,6 +262,27 @@ TEST(PhotosAndVoicesCli, CopiesStayInTheChosenFolderAndKeepWhatIsThere)
     EXPECT_FALSE(fs::exists(stick / "recordings"));
 }
 
+// An unlisted photo is dated by its capture time wherever that stands, also past a large
+// segment of another program's before it; one without is said to be so.
+TEST(PhotosAndVoicesCli, UnlistedPhotosAreDatedByTheirCaptureTime)
+{
+    test::TempStick stick;
+    stick.writeMarker();
+    stick.write("OPEN-R/SYSTEM/VERSION", "any");
+    Bytes large{0xFF, 0xE1, 0xFF, 0xFF};
+    large.resize(large.size() + 0xFFFD, 'x');
+    const Bytes late = kStart + kJfif + large + large + kCapture + kScan;
+    stick.write("OPEN-R/APP/PC/PHOTO/IMG00007.JPG", late);
+    stick.write("OPEN-R/APP/PC/PHOTO/IMG00008.JPG", kStart + kJfif + kCapture + kScan);
+    stick.write("OPEN-R/APP/PC/PHOTO/IMG00009.JPG", kStart + kJfif + kScan);
+    const test::CliRun photos = test::runCli({"photos", stick.rootPath()});
+    EXPECT_EQ(photos.status, 0);
+    EXPECT_EQ(photos.out,
+              "UNLISTED 2017-03-28 19:20:10 IMG00007.JPG\nUNLISTED 2017-03-28 19:20:10 IMG00008.JPG\n"
+              "UNLISTED \?\?\?\?-\?\?-\?\? \?\?:\?\?:\?\? IMG00009.JPG\n");
+    EXPECT_EQ(photos.err, "OPEN-R/APP/PC/PHOTO/IMG00009.JPG: no capture-time segment\n");
+}
+
 // A stick without a photo, or whose album cannot be read at all, has no photos to show.
 TEST(PhotosAndVoicesCli, NoPhotoIsNoAlbum)
 {
