@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
 #include "base/XmlEvents.h"
 #include "pc/CalendarDate.h"
 #include "pc/XmlElementStack.h"
@@ -33,6 +34,18 @@ bool isIndexTime(std::string_view time)
 {
     return time.size() == 6 && allDigits(time) &&
            isTimeOfDay(digitsAt(time, 0, 2), digitsAt(time, 2, 2), digitsAt(time, 4, 2));
+}
+
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with or without an extension, in any
+// letter case: Windows opens the device of that name in any folder, and reading the console
+// would wait for the keyboard.
+bool isDeviceName(std::string_view file)
+{
+    const std::string stem = asciiUpperCase(file.substr(0, file.find('.')));
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL")
+        return true;
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+           stem[3] <= '9';
 }
 
 class IndexReader : public XmlElementStack {
@@ -90,7 +103,7 @@ FileIndex readFileIndex(std::span<const std::uint8_t> xml)
 bool isPlainFileName(std::string_view file)
 {
     return !file.empty() && file != "." && file != ".." &&
-           file.find_first_of("/\\:") == std::string_view::npos;
+           file.find_first_of("/\\:") == std::string_view::npos && !isDeviceName(file);
 }
 
 std::string dashedDate(std::string_view date)

@@ -31,7 +31,8 @@ struct FileIndex {
 FileIndex readFileIndex(std::span<const std::uint8_t> xml);
 
 // Whether `file` is a plain name that stays in the index's folder: no separator, no drive,
-// not "." or "..". An index naming anything else names no file of the stick.
+// not "." or "..", no device of Windows (CON, COM1, ...). An index naming anything else
+// names no file of the stick.
 bool isPlainFileName(std::string_view file);
 
 // Written in pieces, as "??" before "-" would read as a trigraph.

@@ -77,7 +77,10 @@ TEST(FileIndex, MoreThanTenThousandEntriesKeepTheFirst)
 TEST(FileIndex, NamesDatesAndTimes)
 {
     EXPECT_TRUE(isPlainFileName("AI170531.XML"));
-    for (const char* name : {"", ".", "..", "../GVAR", "..\\GVAR", "C:GVAR", "/etc/passwd"})
+    EXPECT_TRUE(isPlainFileName("CONTENTS.XML"));
+    EXPECT_TRUE(isPlainFileName("COM0.XML"));
+    for (const char* name : {"", ".", "..", "../GVAR", "..\\GVAR", "C:GVAR", "/etc/passwd", "CON", "con.xml",
+                             "Nul", "AUX.XML", "prn", "COM1", "lpt9.txt"})
         EXPECT_FALSE(isPlainFileName(name)) << name;
     EXPECT_EQ(dashedDate("20170531"), "2017-05-31");
     EXPECT_EQ(dashedDate("20160229"), "2016-02-29");
