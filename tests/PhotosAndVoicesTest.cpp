@@ -269,8 +269,11 @@ TEST(PhotosAndVoicesCli, UnlistedPhotosAreDatedByTheirCaptureTime)
     test::TempStick stick;
     stick.writeMarker();
     stick.write("OPEN-R/SYSTEM/VERSION", "any");
-    Bytes large{0xFF, 0xE1, 0xFF, 0xFF};
-    large.resize(large.size() + 0xFFFD, 'x');
+    Bytes large(4 + 0xFFFD, 'x');  // an APP1 segment of the largest length
+    large[0] = 0xFF;
+    large[1] = 0xE1;
+    large[2] = 0xFF;
+    large[3] = 0xFF;
     const Bytes late = kStart + kJfif + large + large + kCapture + kScan;
     stick.write("OPEN-R/APP/PC/PHOTO/IMG00007.JPG", late);
     stick.write("OPEN-R/APP/PC/PHOTO/IMG00008.JPG", kStart + kJfif + kCapture + kScan);
