@@ -76,7 +76,7 @@ std::optional<std::size_t> headerSize(std::span<const std::uint8_t> file)
 // Inflates the raw deflate data at the start of `data`, appending to `content` without
 // letting it grow past `limit`. Answers how many bytes of `data` the deflate data took.
 std::optional<std::size_t> inflateInto(std::span<const std::uint8_t> data, std::vector<std::uint8_t>& content,
-                                       std::size_t limit)
+                                       std::size_t limit, bool& beyondLimit)
 {
     z_stream stream{};
     if (inflateInit2(&stream, kRawDeflateWindow) != Z_OK)
@@ -90,7 +90,8 @@ std::optional<std::size_t> inflateInto(std::span<const std::uint8_t> data, std::
         stream.avail_out = static_cast<uInt>(chunk.size());
         status = inflate(&stream, Z_NO_FLUSH);
         const std::size_t produced = chunk.size() - stream.avail_out;
-        if (content.size() + produced > limit)
+        beyondLimit = content.size() + produced > limit;
+        if (beyondLimit)
             status = Z_MEM_ERROR;
         else
             content.insert(content.end(), chunk.begin(),
@@ -116,13 +117,14 @@ std::uint32_t crcOf(std::span<const std::uint8_t> bytes)
 
 // Decodes the member at the start of `file` onto `content`; answers the member's size.
 std::optional<std::size_t> gunzipMember(std::span<const std::uint8_t> file,
-                                        std::vector<std::uint8_t>& content, std::size_t limit)
+                                        std::vector<std::uint8_t>& content, std::size_t limit,
+                                        bool& beyondLimit)
 {
     const std::optional<std::size_t> header = headerSize(file);
     if (!header)
         return std::nullopt;
     const std::size_t start = content.size();
-    const std::optional<std::size_t> data = inflateInto(file.subspan(*header), content, limit);
+    const std::optional<std::size_t> data = inflateInto(file.subspan(*header), content, limit, beyondLimit);
     if (!data || file.size() - *header - *data < kTrailerSize)
         return std::nullopt;
     const std::span<const std::uint8_t> trailer = file.subspan(*header + *data, kTrailerSize);
@@ -167,9 +169,17 @@ std::optional<std::vector<std::uint8_t>> gzipHeaderOf(std::span<const std::uint8
 
 std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file, std::size_t limit)
 {
+    bool beyondLimit = false;
+    return gunzip(file, limit, beyondLimit);
+}
+
+std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file, std::size_t limit,
+                                                bool& beyondLimit)
+{
+    beyondLimit = false;
     std::vector<std::uint8_t> content;
     do {
-        const std::optional<std::size_t> member = gunzipMember(file, content, limit);
+        const std::optional<std::size_t> member = gunzipMember(file, content, limit, beyondLimit);
         if (!member)
             return std::nullopt;
         file = file.subspan(*member);

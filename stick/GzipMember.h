@@ -30,6 +30,10 @@ std::optional<std::vector<std::uint8_t>> gzipHeaderOf(std::span<const std::uint8
 // beyond `limit` bytes.
 std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file,
                                                 std::size_t limit = kMaxStickFileContent);
+// The same; `beyondLimit` says whether none came of content beyond `limit`, which is found
+// as soon as that much is inflated, so a reader's own limit bounds the work too.
+std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file, std::size_t limit,
+                                                bool& beyondLimit);
 
 // One member holding `content` behind `header` (as gzipHeaderOf gives it).
 std::vector<std::uint8_t> gzipMember(std::span<const std::uint8_t> header,

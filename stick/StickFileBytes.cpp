@@ -37,7 +37,7 @@ std::optional<std::vector<std::uint8_t>> readRest(OsFile& file, std::vector<std:
 
 }  // namespace
 
-std::optional<StickFileBytes> StickFileBytes::open(std::string_view path)
+std::optional<StickFileBytes> StickFileBytes::open(std::string_view path, std::size_t contentLimit)
 {
     std::optional<OsFile> file = OsFile::openExisting(path);
     if (!file)
@@ -51,11 +51,12 @@ std::optional<StickFileBytes> StickFileBytes::open(std::string_view path)
         return StickFileBytes(std::move(*file), Form::Plain, {});
     }
     std::optional<std::vector<std::uint8_t>> content;
+    bool beyondLimit = false;
     if (std::optional<std::vector<std::uint8_t>> compressed =
             readRest(*file, std::move(start), kMaxCompressedFile))
-        content = gunzip(*compressed);
+        content = gunzip(*compressed, std::min(contentLimit, kMaxStickFileContent), beyondLimit);
     if (!content)
-        return StickFileBytes(std::move(*file), Form::Unreadable, {});
+        return StickFileBytes(std::move(*file), beyondLimit ? Form::TooLarge : Form::Unreadable, {});
     return StickFileBytes(std::move(*file), Form::Decompressed, std::move(*content));
 }
 
@@ -63,7 +64,7 @@ std::optional<std::size_t> StickFileBytes::read(void* buffer, std::size_t count)
 {
     if (form_ == Form::Plain)
         return file_.read(buffer, count);
-    if (form_ == Form::Unreadable || !file_.isOpen())
+    if (form_ == Form::Unreadable || form_ == Form::TooLarge || !file_.isOpen())
         return std::nullopt;
     const auto size = static_cast<std::int64_t>(content_.size());
     const std::size_t available = position_ < size ? static_cast<std::size_t>(size - position_) : 0;
@@ -78,7 +79,7 @@ std::optional<std::int64_t> StickFileBytes::seek(std::int64_t offset, int origin
 {
     if (form_ == Form::Plain)
         return file_.seek(offset, origin);
-    if (form_ == Form::Unreadable || !file_.isOpen())
+    if (form_ == Form::Unreadable || form_ == Form::TooLarge || !file_.isOpen())
         return std::nullopt;
     return seekInContent(offset, origin);
 }

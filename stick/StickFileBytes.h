@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stick/GzipMember.h"
 #include "stick/OsFile.h"
 
 namespace morvane {
@@ -17,10 +18,14 @@ namespace morvane {
 class StickFileBytes {
 public:
     // Opens an existing file (stick path rules as for OsFile); none when it does not
-    // open. A compressed file that is damaged, or larger than any stick file, opens all
-    // the same but cannot be read: every read and seek fails, so it is never taken in
-    // part.
-    static std::optional<StickFileBytes> open(std::string_view path);
+    // open. A compressed file that is damaged, or whose content is larger than
+    // `contentLimit` (no stick file is larger than the default), opens all the same but
+    // cannot be read: every read and seek fails, so it is never taken in part.
+    static std::optional<StickFileBytes> open(std::string_view path,
+                                              std::size_t contentLimit = kMaxStickFileContent);
+
+    // Whether the file is compressed and its content larger than the limit it was opened with.
+    bool tooLarge() const { return form_ == Form::TooLarge; }
 
     // One read of up to `count` bytes; the number delivered (0 at the end), or none.
     std::optional<std::size_t> read(void* buffer, std::size_t count);
@@ -32,7 +37,7 @@ public:
     bool close() { return file_.close(); }
 
 private:
-    enum class Form { Plain, Decompressed, Unreadable };
+    enum class Form { Plain, Decompressed, Unreadable, TooLarge };
 
     StickFileBytes(OsFile file, Form form, std::vector<std::uint8_t> content)
         : file_(std::move(file)), form_(form), content_(std::move(content))

@@ -1,5 +1,6 @@
 #include "stick/StickFileContent.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -10,10 +11,12 @@ namespace morvane {
 StickFileContent readStickFileContent(std::string_view relativePath, std::uint64_t limit)
 {
     StickFileContent content;
-    std::unique_ptr<StickStream> stream = StickStream::open(relativePath, "rb");
+    std::unique_ptr<StickStream> stream = StickStream::open(
+        relativePath, "rb", static_cast<std::size_t>(std::min<std::uint64_t>(limit, kMaxStickFileContent)));
     if (!stream)
         return content;
-    content.outcome = StickFileContent::Outcome::Unreadable;
+    content.outcome = stream->contentTooLarge() ? StickFileContent::Outcome::TooLarge
+                                                : StickFileContent::Outcome::Unreadable;
     const bool measured = stream->seek(0, SEEK_END);
     const std::optional<std::int64_t> size = stream->tell();
     if (measured && size && *size >= 0 && stream->seek(0, SEEK_SET)) {

@@ -10,11 +10,12 @@
 
 namespace morvane {
 
-std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, std::string_view mode)
+std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, std::string_view mode,
+                                               std::size_t contentLimit)
 {
     if (mode != "rb" && mode != "rt")
         return nullptr;
-    std::optional<StickFileBytes> bytes = StickFileBytes::open(relativePath);
+    std::optional<StickFileBytes> bytes = StickFileBytes::open(relativePath, contentLimit);
     if (!bytes)
         return nullptr;
     return std::unique_ptr<StickStream>(new StickStream(std::move(*bytes), mode == "rt"));

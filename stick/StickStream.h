@@ -20,8 +20,10 @@ namespace morvane {
 // (decompressed) file in both modes.
 class StickStream {
 public:
-    // Opens an existing file; nullptr when it is missing or the mode is not "rb"/"rt".
-    static std::unique_ptr<StickStream> open(std::string_view relativePath, std::string_view mode);
+    // Opens an existing file; nullptr when it is missing or the mode is not "rb"/"rt". A
+    // compressed file is read only when its content is within `contentLimit`.
+    static std::unique_ptr<StickStream> open(std::string_view relativePath, std::string_view mode,
+                                             std::size_t contentLimit = kMaxStickFileContent);
 
     StickStream(const StickStream&) = delete;
     StickStream& operator=(const StickStream&) = delete;
@@ -37,6 +39,8 @@ public:
     void ungetChar(char c);
     bool seek(std::int64_t offset, int origin);
     std::optional<std::int64_t> tell();
+    // Whether the file is compressed and its content beyond the limit it was opened with.
+    bool contentTooLarge() const { return bytes_.tooLarge(); }
     // Closes the stream; answers whether the close succeeded.
     static bool close(std::unique_ptr<StickStream> stream);
 

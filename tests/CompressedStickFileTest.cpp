@@ -10,6 +10,7 @@
 
 #include "stick/GzipMember.h"
 #include "stick/StickFile.h"
+#include "stick/StickFileContent.h"
 #include "stick/StickFileSave.h"
 #include "stick/StickStream.h"
 #include "tests/support/InStickDirectory.h"
@@ -109,6 +110,32 @@ TEST(GzipMemberTest, ContentBeyondTheLimitIsRefused)
     const Bytes largest(16777216, 'x');
     EXPECT_EQ(gunzip(stickgen::gzipCompressed(largest, "BIG"))->size(), largest.size());
     EXPECT_EQ(gunzip(stickgen::gzipCompressed(Bytes(16777217, 'x'), "BIG")), std::nullopt);
+
+    bool beyondLimit = false;
+    EXPECT_EQ(gunzip(kMember, 7, beyondLimit), std::nullopt);
+    EXPECT_TRUE(beyondLimit);
+    Bytes damaged = kMember;
+    damaged[kMember.size() - 1] ^= 0x01;
+    EXPECT_EQ(gunzip(damaged, 8, beyondLimit), std::nullopt);
+    EXPECT_FALSE(beyondLimit) << "damaged, not too large";
+}
+
+// A whole file read within a limit of its reader's: a compressed file is refused as too
+// large once its content passes that limit, as a plain one is by its size.
+TEST_F(CompressedStickFileTest, AReadersLimitRefusesLargerCompressedContent)
+{
+    stick.write("HUGE.XML", stickgen::gzipCompressed(Bytes(17 * 1024 * 1024, 'x'), "HUGE.XML"));
+    EXPECT_EQ(readStickFileContent("HUGE.XML", 1024 * 1024).outcome, StickFileContent::Outcome::TooLarge)
+        << "beyond every stick file too, yet refused for the reader's limit";
+    stick.write("DAY.XML", stickgen::gzipCompressed(Bytes(2 * 1024 * 1024, 'x'), "DAY.XML"));
+    EXPECT_EQ(readStickFileContent("DAY.XML", 1024 * 1024).outcome, StickFileContent::Outcome::TooLarge);
+    const StickFileContent whole = readStickFileContent("DAY.XML", 2 * 1024 * 1024);
+    EXPECT_EQ(whole.outcome, StickFileContent::Outcome::Read);
+    EXPECT_EQ(whole.bytes.size(), 2u * 1024 * 1024);
+    Bytes damaged = kMember;
+    damaged[kMember.size() - 1] ^= 0x01;
+    stick.write("BAD.XML", damaged);
+    EXPECT_EQ(readStickFileContent("BAD.XML", 1024).outcome, StickFileContent::Outcome::Unreadable);
 }
 
 // "robot" behind an extra field of five bytes and no other optional field, so that the
