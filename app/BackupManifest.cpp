@@ -16,7 +16,9 @@ std::optional<ManifestEntry> parseLine(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    if (line.size() < kDigestLength + 3 || line[kDigestLength] != ' ' ||
+    // A path ending in a carriage return could not be written back: its line would read as
+    // a CR LF line end.
+    if (line.size() < kDigestLength + 3 || line.ends_with('\r') || line[kDigestLength] != ' ' ||
         (line[kDigestLength + 1] != ' ' && line[kDigestLength + 1] != '*'))
         return std::nullopt;
     std::string digest(line.substr(0, kDigestLength));

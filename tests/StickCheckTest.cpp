@@ -32,8 +32,11 @@ TEST(BackupManifest, ReadsSha256sumsLinesAndStopsAtTheFirstThatDoesNotParse)
     ASSERT_EQ(parsed.entries.size(), 1u);
     EXPECT_EQ(parsed.entries[0].digest, kEmpty);
     EXPECT_EQ(parsed.entries[0].path, "MEMSTICK.IND");
-    // A digit too few, one blank, no path, a letter that is no hexadecimal digit.
+    // A digit too few, one blank, no path, a letter that is no hexadecimal digit, a path
+    // ending in a carriage return.
     for (const char* bad : {"3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855  X\n",
+                            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855 *\r\r\n",
+                            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855  X\r\r\n",
                             "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855 X\n",
                             "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855  \n",
                             "x3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855  X\n"})

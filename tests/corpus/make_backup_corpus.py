@@ -5,8 +5,8 @@ backup_manifest/   sha256sum's format: per file 64 lower-case hexadecimal digits
                    blanks and the path with '/' between its parts, LF-ended. A manifest
                    as a backup writes it (paths with blanks and UTF-8 letters), one in
                    binary mode ('*' before the path) with CR LF lines and upper-case
-                   digits, one whose second line has a digit too few, an empty one, and
-                   binary bytes.
+                   digits, one whose second line has a digit too few, one whose path ends
+                   in a carriage return before the CR LF, an empty one, and binary bytes.
 
 The output is the same on every run.
 
@@ -24,6 +24,7 @@ def manifest_seeds():
         "as_written": written.encode("utf-8"),
         "binary_mode_crlf": f"{EMPTY.upper()} *MEMSTICK.IND\r\n{ABC} *OPEN-R/APP/abc.txt\r\n".encode(),
         "digit_missing": f"{EMPTY}  MEMSTICK.IND\n{ABC[1:]}  OPEN-R/APP/abc.txt\n".encode(),
+        "path_ending_in_cr": f"{EMPTY.upper()} *\r\r\nba81t\r\n".encode(),
         "empty": b"",
         "binary": bytes((i * 151 + 7) & 0xFF for i in range(200)),
     }
