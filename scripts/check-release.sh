@@ -139,7 +139,10 @@ step "installer, silent, in a fresh Wine prefix"
 wine "dist/$zip_name-setup.exe" /S
 installed=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Morvane)
 [ -f "$installed/morvane-cli.exe" ] || fail "the installer put no morvane-cli.exe in %LOCALAPPDATA%\\Programs\\Morvane"
-[ "$(version_of wine "$installed/morvane-cli.exe")" = "morvane-cli $version" ] || fail "installed --version"
+# What the installed program said, on each stream, and how it ended, for the failure's line.
+said=$(version_of wine "$installed/morvane-cli.exe" 2>"$scratch/version-errors") && ended=0 || ended=$?
+[ "$said" = "morvane-cli $version" ] \
+    || fail "installed --version said \"$said\", ended with status $ended; errors: $(cat "$scratch/version-errors")"
 shortcut=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk)
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
