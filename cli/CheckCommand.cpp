@@ -25,9 +25,7 @@ int runCheck(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("check", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
-    std::optional<std::filesystem::path> against;
-    if (const auto option = parsed->options.find("--against"); option != parsed->options.end())
-        against = outputPath(option->second);
+    const std::optional<std::filesystem::path> against = pathOption(*parsed, "--against");
     StreamMessages messages(context.err);
     if (!enterCommandLineDirectory(parsed->positionals[0], messages))
         return kExitStickError;

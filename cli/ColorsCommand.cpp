@@ -65,10 +65,7 @@ int runColors(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("colors", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
-    const auto png = parsed->options.find("--png");
-    std::optional<std::filesystem::path> pngPath;
-    if (png != parsed->options.end())
-        pngPath = outputPath(png->second);
+    const std::optional<std::filesystem::path> pngPath = pathOption(*parsed, "--png");
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
@@ -77,7 +74,7 @@ int runColors(const CommandContext& context)
     if (!viewColorPreferences(messages, view))
         return kExitNotProduced;
     if (!view.pngWritten) {
-        context.err << "morvane-cli: cannot write " << png->second << '\n';
+        context.err << "morvane-cli: cannot write " << parsed->options.at("--png") << '\n';
         return kExitNotProduced;
     }
     return kExitOk;

@@ -87,10 +87,7 @@ int runDiary(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("diary", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
-    const auto png = parsed->options.find("--png");
-    std::optional<std::filesystem::path> pngPath;
-    if (png != parsed->options.end())
-        pngPath = outputPath(png->second);
+    const std::optional<std::filesystem::path> pngPath = pathOption(*parsed, "--png");
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
@@ -109,7 +106,7 @@ int runDiary(const CommandContext& context)
         for (const std::string& line : diaryTableLines(*diary))
             context.out << line << '\n';
     }
-    if (pngPath && !writeChart(*diary, *pngPath, png->second, context.err))
+    if (pngPath && !writeChart(*diary, *pngPath, parsed->options.at("--png"), context.err))
         return kExitNotProduced;
     return kExitOk;
 }

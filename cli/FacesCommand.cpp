@@ -62,10 +62,7 @@ int runFaces(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("faces", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
-    const auto png = parsed->options.find("--png");
-    std::optional<std::filesystem::path> pngDirectory;
-    if (png != parsed->options.end())
-        pngDirectory = outputPath(png->second);
+    const std::optional<std::filesystem::path> pngDirectory = pathOption(*parsed, "--png");
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;

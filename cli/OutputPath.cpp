@@ -12,4 +12,12 @@ std::filesystem::path outputPath(std::string_view path)
     return error ? given : absolute;
 }
 
+std::optional<std::filesystem::path> pathOption(const ParsedArgs& parsed, std::string_view name)
+{
+    const auto given = parsed.options.find(name);
+    if (given == parsed.options.end())
+        return std::nullopt;
+    return outputPath(given->second);
+}
+
 }  // namespace morvane::cli

@@ -36,10 +36,7 @@ int runPhotos(const CommandContext& context)
     const std::optional<ParsedArgs> parsed = parseCommandArgs("photos", context.args, kOptions, context.err);
     if (!parsed)
         return kExitUsage;
-    const auto out = parsed->options.find("--out");
-    std::optional<std::filesystem::path> outFolder;
-    if (out != parsed->options.end())
-        outFolder = outputPath(out->second);
+    const std::optional<std::filesystem::path> outFolder = pathOption(*parsed, "--out");
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
