@@ -8,7 +8,7 @@
 
 namespace morvane {
 
-class FileProgress : public BackupProgress, public CheckProgress, public RestoreProgress {
+class FileProgress : public BackupProgress, public ReadProgress, public RestoreProgress {
 public:
     bool copying(std::string_view path, std::size_t index, std::size_t count) final
     {

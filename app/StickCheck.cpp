@@ -43,7 +43,7 @@ std::string CheckProblem::line() const
 }
 
 CheckResult checkStick(const std::filesystem::path& stick,
-                       const std::optional<std::vector<ManifestEntry>>& manifest, CheckProgress& progress,
+                       const std::optional<std::vector<ManifestEntry>>& manifest, ReadProgress& progress,
                        TreeReading& reading)
 {
     CheckResult result;

@@ -2,14 +2,13 @@
 // and, against a backup's manifest, what changed, went missing or was added.
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/BackupManifest.h"
+#include "stick/ReadProgress.h"
 #include "stick/TreeReading.h"
 
 namespace morvane {
@@ -23,19 +22,6 @@ struct CheckProblem {
     std::string line() const;
 };
 
-// Told before each file is read; answers false to cancel the check.
-class CheckProgress {
-public:
-    virtual ~CheckProgress() = default;
-    virtual bool reading(std::string_view path, std::size_t index, std::size_t count) = 0;
-};
-
-// A check that nobody watches or cancels.
-class UnwatchedCheck : public CheckProgress {
-public:
-    bool reading(std::string_view, std::size_t, std::size_t) override { return true; }
-};
-
 struct CheckResult {
     enum class Outcome { Done, Cancelled, StickUnreadable };
     Outcome outcome = Outcome::Done;
@@ -47,7 +33,7 @@ struct CheckResult {
 // matched without regard to letter case. A backup's own two files are neither read nor
 // counted.
 CheckResult checkStick(const std::filesystem::path& stick,
-                       const std::optional<std::vector<ManifestEntry>>& manifest, CheckProgress& progress,
+                       const std::optional<std::vector<ManifestEntry>>& manifest, ReadProgress& progress,
                        TreeReading& reading = systemTreeReading());
 
 // The manifest of the backup at `backup`: none when there is none (the backup is

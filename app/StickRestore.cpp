@@ -37,7 +37,7 @@ std::string hardwareIdText(std::uint32_t id) { return formatText("%08X", static_
 }  // namespace
 
 std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
-                                         std::vector<ManifestEntry>& manifest, CheckProgress& progress,
+                                         std::vector<ManifestEntry>& manifest, ReadProgress& progress,
                                          TreeReading& reading)
 {
     const std::string name = "The backup " + utf8Text(backup);
@@ -72,7 +72,7 @@ std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const S
 }
 
 std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEntry>& manifest,
-                                                    CheckProgress& progress, TreeReading& reading)
+                                                    ReadProgress& progress, TreeReading& reading)
 {
     const std::filesystem::path stick = utf8Path(currentDirectory().value_or("."));
     std::map<std::string, std::string> onStick;  // folded path -> the stick's spelling

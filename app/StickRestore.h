@@ -20,7 +20,7 @@ namespace morvane {
 // incomplete), its manifest is damaged, a file of it is changed, missing or unreadable, or
 // `progress`, told of each file read, cancelled. A good manifest goes to `manifest`.
 std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
-                                         std::vector<ManifestEntry>& manifest, CheckProgress& progress,
+                                         std::vector<ManifestEntry>& manifest, ReadProgress& progress,
                                          TreeReading& reading = systemTreeReading());
 
 // Why the backup is not this stick's, naming both, or none: it comes from another robot
@@ -37,7 +37,7 @@ struct RestoreStep {
 // in the current directory, or differs there, and each file only on the stick. `progress`
 // is told of each stick file read; none when it cancelled.
 std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEntry>& manifest,
-                                                    CheckProgress& progress,
+                                                    ReadProgress& progress,
                                                     TreeReading& reading = systemTreeReading());
 
 // Told before each file is written; answers false to stop before it.

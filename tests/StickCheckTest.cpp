@@ -51,7 +51,7 @@ protected:
     problems(const std::optional<std::vector<ManifestEntry>>& manifest = std::nullopt,
              TreeReading& reading = systemTreeReading())
     {
-        UnwatchedCheck quiet;
+        UnwatchedReading quiet;
         std::vector<std::string> lines;
         for (const CheckProblem& problem : checkStick(stick, manifest, quiet, reading).problems)
             lines.push_back(problem.line());

@@ -118,7 +118,7 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     const std::string digest = "0000000000000000000000000000000000000000000000000000000000000000";
     EXPECT_FALSE(restoreFile(backupDir, "CUSTOM/COMMENTS.INI", digest));
     std::vector<ManifestEntry> manifest;
-    UnwatchedCheck quiet;
+    UnwatchedReading quiet;
     ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
     const auto entry = std::find_if(manifest.begin(), manifest.end(),
                                     [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
