@@ -13,6 +13,7 @@
 #include "reports/ScrambledVarFile.h"
 #include "stick/Detection.h"
 #include "stick/StickFile.h"
+#include "stick/StickPath.h"
 #include "stick/StickPaths.h"
 
 namespace morvane {
@@ -33,12 +34,6 @@ std::optional<std::vector<std::uint8_t>> fileBytes(const StickRoot& stick, const
         bytes.push_back(byte);
     StickFile::close(std::move(file));
     return bytes;
-}
-
-std::string slashed(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
 }
 
 // Why a scrambled file fits none of `layouts` (the one whose magic it has decides), or "".
@@ -65,13 +60,13 @@ void checkVariableFiles(const StickRoot& stick, std::vector<FormatDefect>& defec
     for (const auto& [path, layouts] : scrambled) {
         if (const auto bytes = fileBytes(stick, path))
             if (std::string reason = scrambledDefect(*bytes, layouts); !reason.empty())
-                defects.push_back({slashed(path), reason});
+                defects.push_back({slashedStickPath(path), reason});
     }
     if (const auto bytes = fileBytes(stick, kFlashVarPath)) {
         if (bytes->size() < kFlashVarFileSize)
-            defects.push_back({slashed(kFlashVarPath), "size"});
+            defects.push_back({slashedStickPath(kFlashVarPath), "size"});
         else if (!std::equal(bytes->begin(), bytes->begin() + 4, "FVAR"))
-            defects.push_back({slashed(kFlashVarPath), "magic"});
+            defects.push_back({slashedStickPath(kFlashVarPath), "magic"});
     }
 }
 
@@ -85,7 +80,8 @@ std::vector<FormatDefect> checkStickFormats(const StickRoot& stick)
     StickRoot detected;
     detected.rootPath = stick.rootPath;
     if (std::optional<std::string> refusal = detectSoftware(detected); refusal && defects.empty())
-        defects.push_back({slashed(kApplicationVersionPath), refusal->substr(0, refusal->find('\n'))});
+        defects.push_back(
+            {slashedStickPath(kApplicationVersionPath), refusal->substr(0, refusal->find('\n'))});
     checkVariableFiles(stick, defects);
     std::sort(defects.begin(), defects.end(),
               [](const FormatDefect& a, const FormatDefect& b) { return a.path < b.path; });

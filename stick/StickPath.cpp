@@ -2,6 +2,8 @@
 // the relative path untouched.
 #include "stick/StickPath.h"
 
+#include <algorithm>
+
 namespace morvane {
 
 std::string joinStickPath(std::string_view rootPath, std::string_view relativePath)
@@ -11,6 +13,12 @@ std::string joinStickPath(std::string_view rootPath, std::string_view relativePa
         joined += '\\';
     joined += relativePath;
     return joined;
+}
+
+std::string slashedStickPath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// Joining a stick-relative path onto the stick root.
+// Joining a stick-relative path onto the stick root, and writing one as messages show it.
 #pragma once
 
 #include <cstddef>
@@ -11,5 +11,8 @@ namespace morvane {
 inline constexpr std::size_t kMaxStickPath = 255;
 
 std::string joinStickPath(std::string_view rootPath, std::string_view relativePath);
+
+// A stick path as messages show it, with '/' between its parts ("OPEN-R/APP/PC/VOICE/0000.WAV").
+std::string slashedStickPath(std::string path);
 
 }  // namespace morvane
