@@ -24,6 +24,28 @@ EditorServices editorServices(MainWindowContext& window, SliderDialogView& view)
     return {window.services.messages, view, window.list, window.services.stick, systemFileOperations()};
 }
 
+// The viewers of the robot's PC folder read the stick before their windows open, in the
+// progress window when that takes long.
+void showDiary(MainWindowContext& window)
+{
+    ViewerReading reading(window.services.progress, "Diary");
+    viewDiary(window.services.messages, reading, window.editors.diary);
+}
+
+void showPhotoAlbum(MainWindowContext& window)
+{
+    ViewerReading reading(window.services.progress, "Photo Album");
+    viewPhotoAlbum({window.services.messages, window.services.saveDialog, window.services.progress}, reading,
+                   window.editors.photos);
+}
+
+void showVoiceRecordings(MainWindowContext& window)
+{
+    ViewerReading reading(window.services.progress, "Voice Recordings");
+    viewVoiceRecordings({window.services.messages, window.services.saveDialog, window.services.player},
+                        reading, window.editors.voices);
+}
+
 }  // namespace
 
 bool runStickCommand(int id, MainWindowContext& window)
@@ -48,15 +70,13 @@ bool runStickCommand(int id, MainWindowContext& window)
         viewHumanFaces(window.services.messages, window.editors.humanFaces);
         return true;
     case IDM_DIARY:
-        viewDiary(window.services.messages, window.editors.diary);
+        showDiary(window);
         return true;
     case IDM_PHOTO_ALBUM:
-        viewPhotoAlbum({window.services.messages, window.services.saveDialog, window.services.progress},
-                       window.editors.photos);
+        showPhotoAlbum(window);
         return true;
     case IDM_VOICE_RECORDINGS:
-        viewVoiceRecordings({window.services.messages, window.services.saveDialog, window.services.player},
-                            window.editors.voices);
+        showVoiceRecordings(window);
         return true;
     case IDM_BACK_UP_STICK:
         backUpOpenStick(window);

@@ -12,6 +12,7 @@
 #include "cli/ImageCanvas.h"
 #include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
+#include "cli/TerminalProgress.h"
 #include "pc/Diary.h"
 #include "pc/DiaryChart.h"
 #include "pc/DiaryTable.h"
@@ -91,7 +92,10 @@ int runDiary(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
-    const std::optional<Diary> diary = readDiary();
+    std::optional<Diary> diary;
+    if (!readShowingProgress(context.err, context.errIsTerminal, "reading the diary",
+                             [&diary](ReadProgress& progress) { diary = readDiary(progress); }))
+        return kExitNotProduced;
     if (!diary) {
         context.err << "No diary on this stick\n";
         return kExitNotProduced;

@@ -7,6 +7,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
+#include "cli/TerminalProgress.h"
 #include "pc/PhotoAlbum.h"
 #include "pc/PhotoCopy.h"
 
@@ -40,7 +41,10 @@ int runPhotos(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
-    const std::optional<PhotoAlbum> album = readPhotoAlbum();
+    std::optional<PhotoAlbum> album;
+    if (!readShowingProgress(context.err, context.errIsTerminal, "reading the album",
+                             [&album](ReadProgress& progress) { album = readPhotoAlbum(progress); }))
+        return kExitNotProduced;
     if (!album) {
         context.err << "No photos on this stick\n";
         return kExitNotProduced;

@@ -49,4 +49,17 @@ bool TerminalProgress::step(std::string_view path, std::size_t index, std::size_
     return !interrupted();
 }
 
+bool readShowingProgress(std::ostream& err, bool onTerminal, std::string_view doing,
+                         const std::function<void(ReadProgress&)>& read)
+{
+    {
+        TerminalProgress progress(err, onTerminal, doing);
+        read(progress);
+    }
+    if (!TerminalProgress::interrupted())
+        return true;
+    err << "morvane-cli: the reading was cancelled\n";
+    return false;
+}
+
 }  // namespace morvane::cli

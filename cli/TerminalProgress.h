@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "app/FileProgress.h"
+#include "stick/ReadProgress.h"
 
 namespace morvane::cli {
 
@@ -32,5 +34,10 @@ private:
     std::size_t shownWidth_ = 0;
     void (*previousHandler_)(int);
 };
+
+// Runs `read`, a reading of the stick, with its progress shown as TerminalProgress shows
+// it, "DOING i/n: PATH"; false, after saying so on `err`, when Ctrl+C stopped it.
+bool readShowingProgress(std::ostream& err, bool onTerminal, std::string_view doing,
+                         const std::function<void(ReadProgress&)>& read);
 
 }  // namespace morvane::cli

@@ -8,6 +8,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
+#include "cli/TerminalProgress.h"
 #include "pc/PcFileCopy.h"
 #include "pc/VoiceSlots.h"
 #include "stick/StickFileContent.h"
@@ -55,7 +56,10 @@ int runVoices(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
-    const std::optional<std::vector<VoiceSlot>> slots = readVoiceSlots();
+    std::optional<std::vector<VoiceSlot>> slots;
+    if (!readShowingProgress(context.err, context.errIsTerminal, "reading the recordings",
+                             [&slots](ReadProgress& progress) { slots = readVoiceSlots(progress); }))
+        return kExitNotProduced;
     if (!slots) {
         context.err << "No voice recordings on this stick\n";
         return kExitNotProduced;

@@ -36,9 +36,11 @@ std::vector<std::string> DiaryModel::counterLines(std::size_t day) const
 
 void DiaryModel::drawChart(Canvas& canvas) const { drawDiaryChart(diary_, canvas); }
 
-bool viewDiary(UserMessages& messages, DiaryDialogView& view)
+bool viewDiary(UserMessages& messages, ViewerReading& reading, DiaryDialogView& view)
 {
-    std::optional<Diary> diary = readDiary();
+    std::optional<Diary> diary = readDiary(reading);
+    if (!reading.finish())
+        return false;
     if (!diary) {
         messages.showMessage("No diary on this stick");
         return false;

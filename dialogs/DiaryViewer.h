@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "dialogs/ViewerReading.h"
 #include "pc/Diary.h"
 #include "ui/DiaryDialogView.h"
 #include "ui/UserMessages.h"
@@ -24,8 +25,8 @@ private:
     std::vector<std::string> lines_;
 };
 
-// Reads the diary of the open stick and shows `view` over it; false, after its message,
-// when the stick has none.
-bool viewDiary(UserMessages& messages, DiaryDialogView& view);
+// Reads the diary of the open stick, through `reading`, and shows `view` over it; false,
+// after its message, when the stick has none, and false when Cancel stopped the reading.
+bool viewDiary(UserMessages& messages, ViewerReading& reading, DiaryDialogView& view);
 
 }  // namespace morvane

@@ -165,9 +165,11 @@ void PhotoAlbumModel::savePhotos()
     services_.messages.showMessage(copiedMessage(outcome, *folder));
 }
 
-bool viewPhotoAlbum(const PhotoServices& services, PhotoAlbumView& view)
+bool viewPhotoAlbum(const PhotoServices& services, ViewerReading& reading, PhotoAlbumView& view)
 {
-    std::optional<PhotoAlbum> album = readPhotoAlbum();
+    std::optional<PhotoAlbum> album = readPhotoAlbum(reading);
+    if (!reading.finish())
+        return false;
     if (!album) {
         services.messages.showMessage("No photos on this stick");
         return false;

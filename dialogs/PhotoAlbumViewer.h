@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "dialogs/ViewerReading.h"
 #include "pc/PhotoAlbum.h"
 #include "ui/PhotoAlbumView.h"
 #include "ui/ProgressWindow.h"
@@ -36,8 +37,8 @@ private:
     PhotoServices services_;
 };
 
-// Reads the album of the open stick and shows `view` over it; false, after its message,
-// when the stick has no photos.
-bool viewPhotoAlbum(const PhotoServices& services, PhotoAlbumView& view);
+// Reads the album of the open stick, through `reading`, and shows `view` over it; false,
+// after its message, when the stick has no photos, and false when Cancel stopped the reading.
+bool viewPhotoAlbum(const PhotoServices& services, ViewerReading& reading, PhotoAlbumView& view);
 
 }  // namespace morvane

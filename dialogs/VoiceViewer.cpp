@@ -46,9 +46,11 @@ void VoiceModel::saveAs(std::size_t line)
         services_.messages.showMessage("Cannot write " + *target + "; nothing was written");
 }
 
-bool viewVoiceRecordings(const VoiceServices& services, VoiceDialogView& view)
+bool viewVoiceRecordings(const VoiceServices& services, ViewerReading& reading, VoiceDialogView& view)
 {
-    std::optional<std::vector<VoiceSlot>> slots = readVoiceSlots();
+    std::optional<std::vector<VoiceSlot>> slots = readVoiceSlots(reading);
+    if (!reading.finish())
+        return false;
     if (!slots) {
         services.messages.showMessage("No voice recordings on this stick");
         return false;

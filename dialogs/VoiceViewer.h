@@ -1,6 +1,7 @@
 // The Voice Recordings command: the robot's voice slots in their window.
 #pragma once
 
+#include "dialogs/ViewerReading.h"
 #include "pc/VoiceSlots.h"
 #include "ui/SaveDialog.h"
 #include "ui/SoundPlayer.h"
@@ -34,8 +35,9 @@ private:
     VoiceServices services_;
 };
 
-// Reads the voice slots of the open stick and shows `view` over them; false, after its
-// message, when the stick has no voice folder.
-bool viewVoiceRecordings(const VoiceServices& services, VoiceDialogView& view);
+// Reads the voice slots of the open stick, through `reading`, and shows `view` over them;
+// false, after its message, when the stick has no voice folder, and false when Cancel
+// stopped the reading.
+bool viewVoiceRecordings(const VoiceServices& services, ViewerReading& reading, VoiceDialogView& view);
 
 }  // namespace morvane

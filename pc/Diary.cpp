@@ -8,6 +8,7 @@
 
 #include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
+#include "stick/StickPath.h"
 
 namespace morvane {
 namespace {
@@ -15,17 +16,13 @@ namespace {
 constexpr std::uint64_t kLargestIndex = 4 << 20;
 constexpr std::uint64_t kLargestDay = 1 << 20;
 
-std::string slashed(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
+std::string dayPath(const FileIndexEntry& listed) { return std::string(kDiaryFolder) + "\\" + listed.file; }
 
 DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
 {
     DiaryEntry entry{std::move(listed), DiaryEntry::State::Missing, {}};
-    const std::string path = std::string(kDiaryFolder) + "\\" + entry.listed.file;
-    const std::string named = slashed(path);
+    const std::string path = dayPath(entry.listed);
+    const std::string named = slashedStickPath(path);
     if (!isPlainFileName(entry.listed.file)) {
         problems.push_back("the diary index names \"" + entry.listed.file +
                            "\", which is no file of its folder");
@@ -61,13 +58,13 @@ DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
 
 }  // namespace
 
-std::optional<Diary> readDiary()
+std::optional<Diary> readDiary(ReadProgress& progress)
 {
     const StickFileContent content = readStickFileContent(kDiaryIndexPath, kLargestIndex);
     if (content.outcome == StickFileContent::Outcome::Missing)
         return std::nullopt;
     Diary diary;
-    const std::string named = slashed(kDiaryIndexPath);
+    const std::string named = slashedStickPath(kDiaryIndexPath);
     if (content.outcome != StickFileContent::Outcome::Read) {
         diary.problems.push_back(named + (content.outcome == StickFileContent::Outcome::TooLarge
                                               ? ": larger than 4 MB, not read"
@@ -79,7 +76,10 @@ std::optional<Diary> readDiary()
         diary.problems.push_back(named + ": " + *index.problem);
     // A file the index lists again is the same day's: read once, its problems said once.
     std::unordered_map<std::string, std::size_t> firstOfFile;
-    for (FileIndexEntry& listed : index.entries) {
+    for (std::size_t at = 0; at < index.entries.size(); ++at) {
+        FileIndexEntry& listed = index.entries[at];
+        if (!progress.reading(slashedStickPath(dayPath(listed)), at, index.entries.size()))
+            break;
         const auto [first, isNew] = firstOfFile.emplace(asciiUpperCase(listed.file), diary.days.size());
         if (isNew) {
             diary.days.push_back(readDay(std::move(listed), diary.problems));

@@ -8,6 +8,7 @@
 
 #include "pc/DiaryDay.h"
 #include "pc/FileIndex.h"
+#include "stick/ReadProgress.h"
 
 namespace morvane {
 
@@ -27,7 +28,9 @@ struct Diary {
 };
 
 // The diary of the stick in the current directory; none when the stick has no index.
-std::optional<Diary> readDiary();
+// `progress` is told of each day file before it is read; when it answers false the reading
+// stops there, with the days read until then.
+std::optional<Diary> readDiary(ReadProgress& progress);
 
 // "ok", "missing" or "unreadable".
 const char* diaryStateName(DiaryEntry::State state);

@@ -9,17 +9,12 @@
 #include "pc/PhotoCaptureTime.h"
 #include "stick/StickFileContent.h"
 #include "stick/StickFolder.h"
+#include "stick/StickPath.h"
 
 namespace morvane {
 namespace {
 
 constexpr std::uint64_t kLargestIndex = 4 << 20;
-
-std::string slashed(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 bool isPhotoName(const std::string& name)
 {
@@ -68,12 +63,12 @@ void readIndex(PhotoAlbum& album, FolderPhotos& folder)
     if (content.outcome == StickFileContent::Outcome::Missing)
         return;
     if (content.outcome != StickFileContent::Outcome::Read) {
-        album.problems.push_back(slashed(kPhotoIndexPath) + ": cannot be read");
+        album.problems.push_back(slashedStickPath(kPhotoIndexPath) + ": cannot be read");
         return;
     }
     FileIndex index = readFileIndex(content.bytes);
     if (index.problem)
-        album.problems.push_back(slashed(kPhotoIndexPath) + ": " + *index.problem);
+        album.problems.push_back(slashedStickPath(kPhotoIndexPath) + ": " + *index.problem);
     for (FileIndexEntry& entry : index.entries) {
         AlbumPhoto photo{std::move(entry.category), std::move(entry.file), dashedDate(entry.date),
                          colonTime(entry.time), false};
@@ -111,14 +106,14 @@ AlbumPhoto unlistedPhoto(std::string file, std::vector<std::string>& problems)
         photo.date = captured->dateText();
         photo.time = captured->timeText();
     } else {
-        problems.push_back(slashed(photoPath(photo)) + ": " + std::get<std::string>(time));
+        problems.push_back(slashedStickPath(photoPath(photo)) + ": " + std::get<std::string>(time));
     }
     return photo;
 }
 
 }  // namespace
 
-std::optional<PhotoAlbum> readPhotoAlbum()
+std::optional<PhotoAlbum> readPhotoAlbum(ReadProgress& progress)
 {
     const std::optional<std::vector<std::string>> listing = listStickFolder(kPhotoFolder);
     std::vector<std::string> names;
@@ -127,8 +122,13 @@ std::optional<PhotoAlbum> readPhotoAlbum()
     FolderPhotos folder(std::move(names));
     PhotoAlbum album;
     readIndex(album, folder);
-    for (std::string& file : folder.unlisted())
-        album.photos.push_back(unlistedPhoto(std::move(file), album.problems));
+    std::vector<std::string> unlisted = folder.unlisted();
+    for (std::size_t at = 0; at < unlisted.size(); ++at) {
+        const std::string path = std::string(kPhotoFolder) + "\\" + unlisted[at];
+        if (!progress.reading(slashedStickPath(path), at, unlisted.size()))
+            break;
+        album.photos.push_back(unlistedPhoto(std::move(unlisted[at]), album.problems));
+    }
     if (album.photos.empty() && album.problems.empty())
         return std::nullopt;
     return album;

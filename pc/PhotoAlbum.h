@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "stick/ReadProgress.h"
+
 namespace morvane {
 
 inline constexpr char kPhotoIndexPath[] = "OPEN-R\\APP\\PC\\DIARY\\IMGFILES.XML";
@@ -28,8 +30,10 @@ struct PhotoAlbum {
 };
 
 // The album of the stick in the current directory; none when the stick holds no photo and
-// nothing of the album that could not be read.
-std::optional<PhotoAlbum> readPhotoAlbum();
+// nothing of the album that could not be read. `progress` is told of each unlisted photo
+// before its capture time is read; when it answers false the reading stops there, with the
+// photos read until then.
+std::optional<PhotoAlbum> readPhotoAlbum(ReadProgress& progress);
 
 // "CATEGORY YYYY-MM-DD HH:MM:SS FILE", and " (missing)" for a photo that is not there.
 std::string albumLine(const AlbumPhoto& photo);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pc/VoiceRecording.h"
+#include "stick/ReadProgress.h"
 
 namespace morvane {
 
@@ -22,7 +23,9 @@ struct VoiceSlot {
 };
 
 // The slots of the stick in the current directory; none when it has no voice folder.
-std::optional<std::vector<VoiceSlot>> readVoiceSlots();
+// `progress` is told of each slot before its file is read; when it answers false the
+// reading stops there, with the slots read until then.
+std::optional<std::vector<VoiceSlot>> readVoiceSlots(ReadProgress& progress);
 
 // "FILE SECONDS recorded" or "FILE SECONDS empty"; none for a slot that could not be read.
 std::optional<std::string> voiceLine(const VoiceSlot& slot);

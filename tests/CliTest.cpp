@@ -211,6 +211,24 @@ TEST(CliProgress, ATerminalSeesEachFileAndCtrlCStopsAtTheNext)
     EXPECT_EQ(file.str(), "");
 }
 
+// The viewers' commands read the stick under the same progress line; Ctrl+C during the
+// reading ends the command with a line that says so.
+TEST(CliProgress, AReadingShowsItsFilesAndSaysWhenCtrlCStoppedIt)
+{
+    std::ostringstream terminal;
+    EXPECT_TRUE(cli::readShowingProgress(terminal, true, "reading the diary", [](ReadProgress& progress) {
+        EXPECT_TRUE(progress.reading("AI.XML", 0, 1));
+    }));
+    EXPECT_EQ(terminal.str(), "\rreading the diary 1/1: AI.XML\r" + std::string(29, ' ') + "\r");
+
+    std::ostringstream file;
+    EXPECT_FALSE(cli::readShowingProgress(file, false, "reading the album", [](ReadProgress& progress) {
+        std::raise(SIGINT);
+        EXPECT_FALSE(progress.reading("IMG00001.JPG", 0, 1));
+    }));
+    EXPECT_EQ(file.str(), "morvane-cli: the reading was cancelled\n");
+}
+
 // The sample stick scrambled with a random pad set, which a pads file of its own holds.
 class CliKeyPads : public ::testing::Test {
 protected:

@@ -11,6 +11,7 @@
 #include "stick/OsFile.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/CurrentDirectoryGuard.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/GzipFile.h"
 
@@ -172,12 +173,13 @@ protected:
 
     test::TempStick stick;
     test::CurrentDirectoryGuard guard;
+    test::ScriptedReading reading;
 };
 
 TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
 {
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
-    const std::optional<Diary> diary = readDiary();
+    const std::optional<Diary> diary = readDiary(reading);
     ASSERT_TRUE(diary);
     ASSERT_EQ(diary->days.size(), 5u);
     EXPECT_EQ(diary->days[0].listed.file, "AI170601.XML");
@@ -193,6 +195,23 @@ TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
                   "OPEN-R/APP/PC/DIARY/AI170603.XML: not well-formed XML (line 1)",
                   "OPEN-R/APP/PC/DIARY/AI170604.XML: listed in the diary index, not on the stick",
                   "the diary index names \"../../DATA/P/GVAR\", which is no file of its folder"}));
+}
+
+// Each listed file is told to the progress before it is read, in the index's order; a
+// reading stopped there keeps the days read until then.
+TEST_F(DiaryOnStickTest, TheProgressIsToldOfEachDayAndCanStopTheReading)
+{
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    reading.stopAt = "OPEN-R/APP/PC/DIARY/AI170603.XML";
+    const std::optional<Diary> diary = readDiary(reading);
+    ASSERT_TRUE(diary);
+    EXPECT_EQ(reading.read, (test::UiLog{"reading 1/5 OPEN-R/APP/PC/DIARY/AI170602.XML",
+                                         "reading 2/5 OPEN-R/APP/PC/DIARY/AI170601.XML",
+                                         "reading 3/5 OPEN-R/APP/PC/DIARY/AI170603.XML"}));
+    ASSERT_EQ(diary->days.size(), 2u);
+    EXPECT_EQ(diary->days[0].listed.file, "AI170601.XML");
+    EXPECT_EQ(diary->days[1].listed.file, "AI170602.XML");
+    EXPECT_TRUE(diary->problems.empty());
 }
 
 TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
@@ -239,7 +258,7 @@ TEST_F(DiaryOnStickTest, AFileListedTwiceIsOneDayReadOnce)
                     entry("ai170602.xml", "20170607", "080000") +
                     entry("AI170603.XML", "20170608", "090000") + "</FILELIST>");
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
-    const std::optional<Diary> diary = readDiary();
+    const std::optional<Diary> diary = readDiary(reading);
     ASSERT_TRUE(diary);
     ASSERT_EQ(diary->days.size(), 4u);
     EXPECT_EQ(diary->days[2].listed.file, "ai170602.xml");
@@ -273,7 +292,7 @@ TEST_F(DiaryOnStickTest, TheChartDrawsTheReadDaysFromLeftToRight)
 {
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
     PixelLog chart;
-    drawDiaryChart(*readDiary(), chart);
+    drawDiaryChart(*readDiary(reading), chart);
     const RgbColor walk = rgbColor(133, 153, 0);
     EXPECT_EQ(chart.at(11, 11), walk);   // 100% on the first day read
     EXPECT_EQ(chart.at(628, 11), walk);  // and on the second, at the right

@@ -1,7 +1,10 @@
 // The Diary command against a scripted window: the model's lines are morvane-cli's, a list
 // line leads to its day, the counters carry readable names, and a stick without a diary
-// gets the message alone.
+// gets the message alone; a long reading shows in the progress window, whose Cancel opens
+// no window.
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "dialogs/DiaryViewer.h"
 #include "pc/DiaryCounterNames.h"
@@ -76,7 +79,9 @@ TEST_F(DiaryViewerTest, TheWindowListsWhatTheCliPrintsAndEachDaysCounters)
     ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
     const std::vector<std::string> printed = test::outputLines(test::runCli({"diary", stick.rootPath()}).out);
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
-    EXPECT_TRUE(viewDiary(ui.messages, view));
+    ViewerReading reading(ui.progress, "Diary", std::chrono::hours(1));
+    EXPECT_TRUE(viewDiary(ui.messages, reading, view));
+    EXPECT_TRUE(ui.log.empty());  // read before the progress window was due
     EXPECT_EQ(view.lines, printed);
     EXPECT_TRUE(view.problems.empty());
     ASSERT_EQ(view.counters.size(), 8u);
@@ -94,9 +99,35 @@ TEST_F(DiaryViewerTest, AStickWithoutADiaryGetsTheMessageAlone)
 {
     stick.writeMarker();
     ASSERT_TRUE(changeDirectory(stick.rootPath()));
-    EXPECT_FALSE(viewDiary(ui.messages, view));
+    ViewerReading reading(ui.progress, "Diary");
+    EXPECT_FALSE(viewDiary(ui.messages, reading, view));
     EXPECT_FALSE(view.shown);
     EXPECT_EQ(ui.log, std::vector<std::string>{"message: No diary on this stick"});
+}
+
+// A reading that takes longer than the progress window's patience (here none) shows each day
+// file in it; the window closes before the Diary window opens, and Cancel opens none.
+TEST_F(DiaryViewerTest, ALongReadingIsShownInTheProgressWindowAndCanBeCancelled)
+{
+    ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    ViewerReading reading(ui.progress, "Diary", std::chrono::milliseconds(0));
+    EXPECT_TRUE(viewDiary(ui.messages, reading, view));
+    EXPECT_TRUE(view.shown);
+    ASSERT_EQ(ui.log.size(), 10u);
+    EXPECT_EQ(ui.log.front(), "progress open Diary");
+    EXPECT_EQ(ui.log[1], "progress 1/8 OPEN-R/APP/PC/DIARY/AI170528.XML");  // in the index's order
+    EXPECT_EQ(ui.log.back(), "progress closed");
+
+    ui.log.clear();
+    view.shown = false;
+    ui.progress.cancelAt = "OPEN-R/APP/PC/DIARY/AI000101.XML";
+    ViewerReading cancelled(ui.progress, "Diary", std::chrono::milliseconds(0));
+    EXPECT_FALSE(viewDiary(ui.messages, cancelled, view));
+    EXPECT_FALSE(view.shown);
+    EXPECT_EQ(ui.log, (test::UiLog{"progress open Diary", "progress 1/8 OPEN-R/APP/PC/DIARY/AI170528.XML",
+                                   "progress 2/8 OPEN-R/APP/PC/DIARY/AI170525.XML",
+                                   "progress 3/8 OPEN-R/APP/PC/DIARY/AI000101.XML", "progress closed"}));
 }
 
 }  // namespace

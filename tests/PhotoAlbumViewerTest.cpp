@@ -4,6 +4,8 @@
 // does, under the progress window.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -50,10 +52,12 @@ std::array<int, 3> pixel(const RgbImage& image, int x, int y)
 class PhotoAlbumViewerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt); }
-    bool view()
+    // The album read and shown; the progress window is due after `patience`.
+    bool view(std::chrono::milliseconds patience = std::chrono::hours(1))
     {
         EXPECT_TRUE(changeDirectory(stick.rootPath()));
-        return viewPhotoAlbum({ui.messages, ui.saveDialog, ui.progress}, window);
+        ViewerReading reading(ui.progress, "Photo Album", patience);
+        return viewPhotoAlbum({ui.messages, ui.saveDialog, ui.progress}, reading, window);
     }
     static std::string photoFile(const char* name) { return std::string("OPEN-R/APP/PC/PHOTO/") + name; }
 
@@ -63,6 +67,21 @@ protected:
     test::ScriptedUi ui;
     PressingPhotoView window;
 };
+
+// Of the album only the unlisted photos are read one by one, each shown in the progress window
+// once it is due; its Cancel opens no window.
+TEST_F(PhotoAlbumViewerTest, UnlistedPhotosShowInTheProgressWindowWhoseCancelOpensNoWindow)
+{
+    EXPECT_TRUE(view(std::chrono::milliseconds(0)));
+    EXPECT_EQ(ui.log, (Lines{"progress open Photo Album", "progress 1/1 OPEN-R/APP/PC/PHOTO/IMG00006.JPG",
+                             "progress closed"}));
+    window.lines.clear();
+    ui.log.clear();
+    ui.progress.cancelAt = "OPEN-R/APP/PC/PHOTO/IMG00006.JPG";
+    EXPECT_FALSE(view(std::chrono::milliseconds(0)));
+    EXPECT_TRUE(window.lines.empty());
+    EXPECT_EQ(ui.log.back(), "progress closed");
+}
 
 TEST_F(PhotoAlbumViewerTest, ShowsTheCliLinesAndDecodesOnlyWhatIsAskedFor)
 {

@@ -3,6 +3,7 @@
 // chose, and each failure is a message.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -46,7 +47,12 @@ public:
 class VoiceViewerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt); }
-    bool view() { return viewVoiceRecordings({ui.messages, ui.saveDialog, ui.player}, window); }
+    // The slots read and shown; the progress window is due after `patience`.
+    bool view(std::chrono::milliseconds patience = std::chrono::hours(1))
+    {
+        ViewerReading reading(ui.progress, "Voice Recordings", patience);
+        return viewVoiceRecordings({ui.messages, ui.saveDialog, ui.player}, reading, window);
+    }
     fs::path voice(const char* file) const { return stick.dir() / "OPEN-R" / "APP" / "PC" / "VOICE" / file; }
 
     test::TempStick stick;
@@ -55,6 +61,19 @@ protected:
     test::ScriptedUi ui;
     PressingVoiceView window;
 };
+
+// Each slot is shown in the progress window once it is due; its Cancel opens no window.
+TEST_F(VoiceViewerTest, SlotsShowInTheProgressWindowWhoseCancelOpensNoWindow)
+{
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    ui.progress.cancelAt = "OPEN-R/APP/PC/VOICE/0002.WAV";
+    EXPECT_FALSE(view(std::chrono::milliseconds(0)));
+    EXPECT_TRUE(window.lines.empty());
+    EXPECT_EQ(ui.log, (std::vector<std::string>{
+                          "progress open Voice Recordings", "progress 1/25 OPEN-R/APP/PC/VOICE/0000.WAV",
+                          "progress 2/25 OPEN-R/APP/PC/VOICE/0001.WAV",
+                          "progress 3/25 OPEN-R/APP/PC/VOICE/0002.WAV", "progress closed"}));
+}
 
 TEST_F(VoiceViewerTest, PlayAndSaveAsWorkOnTheSticksFiles)
 {

@@ -106,7 +106,8 @@ Opening openWindow(const morvane::PhotoServices& services, TimedView& view)
     FirstScreenWatch watch(view, opening);
     QApplication::instance()->installEventFilter(&watch);
     const Clock::time_point start = Clock::now();
-    morvane::viewPhotoAlbum(services, view);
+    morvane::ViewerReading albumReading(services.progress, "Photo Album");
+    morvane::viewPhotoAlbum(services, albumReading, view);
     opening.reading = std::chrono::duration<double, std::milli>(view.albumRead - start).count();
     QApplication::instance()->removeEventFilter(&watch);
     return opening;
@@ -134,7 +135,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const int rounds = argc > 2 ? std::stoi(argv[2]) : 9;
-    const std::optional<morvane::PhotoAlbum> album = morvane::readPhotoAlbum();
+    morvane::UnwatchedReading unwatched;
+    const std::optional<morvane::PhotoAlbum> album = morvane::readPhotoAlbum(unwatched);
     if (!album)
         return 1;
     morvane::qt::MessageBoxMessages messages;

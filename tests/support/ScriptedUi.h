@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "stick/ReadProgress.h"
 #include "ui/Clipboard.h"
 #include "ui/FileOpenDialog.h"
 #include "ui/ProgressWindow.h"
@@ -110,6 +111,20 @@ public:
 
 private:
     UiLog& log_;
+};
+
+// Logs "reading N/COUNT PATH" (N from 1) and keeps it in `read`; stops the reading at the
+// file `stopAt`.
+class ScriptedReading : public ReadProgress {
+public:
+    bool reading(std::string_view path, std::size_t index, std::size_t count) override
+    {
+        read.push_back("reading " + std::to_string(index + 1) + "/" + std::to_string(count) + " " +
+                       std::string(path));
+        return !stopAt || path != *stopAt;
+    }
+    std::optional<std::string> stopAt;
+    UiLog read;
 };
 
 // Logs "played N bytes" and keeps the recording; answers `canPlay`.

@@ -66,7 +66,8 @@ TEST_F(DiaryWindowTest, TheChartAreaPaintsTheChartPixelForPixel)
     ASSERT_EQ(painted.width(), kDiaryChartWidth);
     ASSERT_EQ(painted.height(), kDiaryChartHeight);
     cli::ImageCanvas expected({0, 0, kDiaryChartWidth, kDiaryChartHeight});
-    drawDiaryChart(*readDiary(), expected);
+    UnwatchedReading unwatched;
+    drawDiaryChart(*readDiary(unwatched), expected);
     int differing = 0;
     for (int y = 0; y < kDiaryChartHeight; ++y)
         for (int x = 0; x < kDiaryChartWidth; ++x)
