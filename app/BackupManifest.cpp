@@ -1,5 +1,5 @@
-// A path may hold blanks and any letters but no line feed; the manifest of a backup lists
-// its files once each, so a line is the whole record.
+// A path may hold blanks and any letters but no line feed, and must stay below the backup's
+// folder; the manifest of a backup lists its files once each, so a line is the whole record.
 #include "app/BackupManifest.h"
 
 #include <algorithm>
@@ -12,6 +12,25 @@ constexpr std::size_t kDigestLength = 64;
 
 bool isHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 
+// Whether `path` stays below the folder it is joined to, on every system: parts between '/'
+// that are neither empty, "." nor "..", and no '\\' or ':', which Windows reads as a
+// separator or a drive and which no name on the stick's file system holds. A manifest
+// naming any other path could make a restore write outside the stick.
+bool staysBelowRoot(std::string_view path)
+{
+    if (path.find_first_of("\\:") != std::string_view::npos)
+        return false;
+    while (true) {
+        const std::size_t end = path.find('/');
+        const std::string_view part = path.substr(0, end);
+        if (part.empty() || part == "." || part == "..")
+            return false;
+        if (end == std::string_view::npos)
+            return true;
+        path.remove_prefix(end + 1);
+    }
+}
+
 std::optional<ManifestEntry> parseLine(std::string_view line)
 {
     if (line.ends_with('\r'))
@@ -22,11 +41,12 @@ std::optional<ManifestEntry> parseLine(std::string_view line)
         (line[kDigestLength + 1] != ' ' && line[kDigestLength + 1] != '*'))
         return std::nullopt;
     std::string digest(line.substr(0, kDigestLength));
-    if (!std::all_of(digest.begin(), digest.end(), isHexDigit))
+    const std::string_view path = line.substr(kDigestLength + 2);
+    if (!std::all_of(digest.begin(), digest.end(), isHexDigit) || !staysBelowRoot(path))
         return std::nullopt;
     std::transform(digest.begin(), digest.end(), digest.begin(),
                    [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return ManifestEntry{std::move(digest), std::string(line.substr(kDigestLength + 2))};
+    return ManifestEntry{std::move(digest), std::string(path)};
 }
 
 }  // namespace

@@ -43,6 +43,16 @@ TEST(BackupManifest, ReadsSha256sumsLinesAndStopsAtTheFirstThatDoesNotParse)
         EXPECT_EQ(parseBackupManifest(kEmpty + "  A\n" + bad).badLine, 2u) << bad;
 }
 
+// A path that would lead a restore out of the stick, on any system, is a line that does not
+// parse: the backup is then damaged, and nothing is written.
+TEST(BackupManifest, APathThatLeavesTheStickDoesNotParse)
+{
+    for (const char* path : {"../x", "OPEN-R/../../x", "..", "OPEN-R/./x", "./x", "/etc/passwd", "OPEN-R//x",
+                             "OPEN-R/", "OPEN-R\\..\\..\\x", "C:/x", "C:x", "OPEN-R/x:stream"})
+        EXPECT_EQ(parseBackupManifest(kEmpty + "  A\n" + kAbc + "  " + path + "\n").badLine, 2u) << path;
+    EXPECT_EQ(parseBackupManifest(kAbc + "  ..hidden/x..y/.z\n").badLine, 0u);
+}
+
 class StickCheckTest : public ::testing::Test {
 protected:
     StickCheckTest() { EXPECT_EQ(stickgen::writeSampleStick(stick), std::nullopt); }

@@ -6,7 +6,8 @@ backup_manifest/   sha256sum's format: per file 64 lower-case hexadecimal digits
                    as a backup writes it (paths with blanks and UTF-8 letters), one in
                    binary mode ('*' before the path) with CR LF lines and upper-case
                    digits, one whose second line has a digit too few, one whose path ends
-                   in a carriage return before the CR LF, an empty one, and binary bytes.
+                   in a carriage return before the CR LF, one whose path leads out of the
+                   stick, an empty one, and binary bytes.
 
 The output is the same on every run.
 
@@ -25,6 +26,7 @@ def manifest_seeds():
         "binary_mode_crlf": f"{EMPTY.upper()} *MEMSTICK.IND\r\n{ABC} *OPEN-R/APP/abc.txt\r\n".encode(),
         "digit_missing": f"{EMPTY}  MEMSTICK.IND\n{ABC[1:]}  OPEN-R/APP/abc.txt\n".encode(),
         "path_ending_in_cr": f"{EMPTY.upper()} *\r\r\nba81t\r\n".encode(),
+        "path_leaving_the_stick": f"{EMPTY}  MEMSTICK.IND\n{ABC}  OPEN-R/../../x\n".encode(),
         "empty": b"",
         "binary": bytes((i * 151 + 7) & 0xFF for i in range(200)),
     }
