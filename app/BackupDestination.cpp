@@ -1,17 +1,26 @@
 // Both folders are compared as the system resolves them, links and "..", so that a
-// destination named through a link into the stick is still inside it.
+// destination named through a link into the stick is still inside it; then as the file
+// system tells which folder a name is.
 #include "app/BackupDestination.h"
 
-#include <algorithm>
 #include <system_error>
 
 namespace morvane {
 namespace {
 
-// Whether `inner` is `outer` or lies below it, part by part.
+// Whether `inner` is `outer` or lies below it: a folder on the way up from `inner` is the
+// folder `outer`, as the file system tells, so that a name in other letter case (Windows, a
+// stick's FAT) or a second name of the same folder counts as well as the same spelling.
 bool within(const std::filesystem::path& inner, const std::filesystem::path& outer)
 {
-    return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first == outer.end();
+    std::error_code error;
+    for (std::filesystem::path at = inner; !at.empty(); at = at.parent_path()) {
+        if (at == outer || std::filesystem::equivalent(at, outer, error))
+            return true;
+        if (at == at.parent_path())
+            break;
+    }
+    return false;
 }
 
 std::filesystem::path resolved(const std::filesystem::path& path)

@@ -78,7 +78,9 @@ std::string notesText(const std::vector<std::string>& aboutStick, const std::vec
 bool writeWhole(const std::filesystem::path& path, const std::string& text, FileOperations& files)
 {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    return replaceFileAtomically(utf8Text(path), std::span(bytes, text.size()), files) == SaveOutcome::Saved;
+    // The destination is the computer's own folder: its path is taken as it stands.
+    return replaceNativeFileAtomically(utf8Text(path), std::span(bytes, text.size()), files) ==
+           SaveOutcome::Saved;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "base/Utf8Path.h"
-#include "stick/FileOperations.h"
+#include "stick/AtomicFile.h"
 
 namespace morvane {
 namespace {
@@ -30,20 +30,6 @@ Existing existingFile(const std::filesystem::path& target, std::span<const std::
     return file && same ? Existing::Same : Existing::Other;
 }
 
-bool writeWhole(const std::filesystem::path& target, std::span<const std::uint8_t> bytes)
-{
-    FileOperations& files = systemFileOperations();
-    const std::string part = utf8Text(target) + ".part";
-    const std::optional<FileOperations::Handle> file = files.create(part);
-    if (!file)
-        return false;
-    const bool written = files.write(*file, bytes);
-    if (files.close(*file) && written && files.rename(part, utf8Text(target)))
-        return true;
-    files.remove(part);
-    return false;
-}
-
 }  // namespace
 
 std::optional<std::string> writeFileOut(const std::filesystem::path& target,
@@ -55,7 +41,8 @@ std::optional<std::string> writeFileOut(const std::filesystem::path& target,
     const Existing existing = existingFile(target, bytes);
     if (existing == Existing::Other)
         return "cannot write " + utf8Text(target) + ": a different file of that name is there";
-    if (existing == Existing::None && !writeWhole(target, bytes))
+    if (existing == Existing::None &&
+        replaceNativeFileAtomically(utf8Text(target), bytes) != SaveOutcome::Saved)
         return "cannot write " + utf8Text(target);
     if (modified)
         std::filesystem::last_write_time(target, *modified, error);

@@ -23,13 +23,26 @@ SaveOutcome replaceFileAtomically(std::string_view path, std::span<const std::ui
         path, [&](FileOperations::Handle file) { return files.write(file, bytes); }, files);
 }
 
+SaveOutcome replaceNativeFileAtomically(const std::string& target, std::span<const std::uint8_t> bytes,
+                                        FileOperations& files)
+{
+    return replaceNativeFileAtomically(
+        target, [&](FileOperations::Handle file) { return files.write(file, bytes); }, files);
+}
+
 // The content is flushed and the file closed whatever happened, before the rename.
 SaveOutcome replaceFileAtomically(std::string_view path,
                                   const std::function<bool(FileOperations::Handle)>& fill,
                                   FileOperations& files)
 {
     // Resolved like every stick path, so an existing "fvar" is replaced, not joined by "FVAR".
-    const std::string target = nativeStickPath(path);
+    return replaceNativeFileAtomically(nativeStickPath(path), fill, files);
+}
+
+SaveOutcome replaceNativeFileAtomically(const std::string& target,
+                                        const std::function<bool(FileOperations::Handle)>& fill,
+                                        FileOperations& files)
+{
     const std::string temporary = temporaryPathFor(target);
     const std::optional<FileOperations::Handle> file = files.create(temporary);
     if (!file)

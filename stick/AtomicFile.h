@@ -30,6 +30,14 @@ SaveOutcome replaceFileAtomically(std::string_view path,
                                   const std::function<bool(FileOperations::Handle)>& fill,
                                   FileOperations& files = systemFileOperations());
 
+// The same two for a file of the computer's own, `target` a native path in UTF-8 taken as
+// it stands (a backup's own files, a photo copied out): no stick path rules apply.
+SaveOutcome replaceNativeFileAtomically(const std::string& target, std::span<const std::uint8_t> bytes,
+                                        FileOperations& files = systemFileOperations());
+SaveOutcome replaceNativeFileAtomically(const std::string& target,
+                                        const std::function<bool(FileOperations::Handle)>& fill,
+                                        FileOperations& files = systemFileOperations());
+
 // The folder, as a full native path in UTF-8, in which a save of stick path `path` makes
 // its temporary file.
 std::string temporaryFolderFor(std::string_view path);

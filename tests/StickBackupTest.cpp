@@ -2,6 +2,7 @@
 // a destination that fills up or is refused, Cancel, and morvane-cli backup's output.
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -172,6 +173,38 @@ TEST_F(StickBackupTest, ADestinationMustBeNewOrEmptyAndApartFromTheStick)
     EXPECT_EQ(unsuitableBackupDestination(folder.dir() / "outer" / "stick", folder.dir() / "outer"),
               "the stick lies inside the destination");
 }
+
+#ifdef _WIN32
+// Windows names a folder in any letter case, the drive's too: the stick's folder spelt
+// otherwise is still the stick.
+TEST_F(StickBackupTest, TheSticksFolderInOtherLetterCaseIsTheStick)
+{
+    EXPECT_EQ(unsuitableBackupDestination(stick, folder.dir() / "STICK" / "open-r" / "new"),
+              "the destination lies inside the stick");
+    std::wstring lowerDrive = stick.wstring();
+    lowerDrive[0] = static_cast<wchar_t>(std::towlower(lowerDrive[0]));
+    std::wstring upperDrive = lowerDrive;
+    upperDrive[0] = static_cast<wchar_t>(std::towupper(upperDrive[0]));
+    EXPECT_EQ(unsuitableBackupDestination(fs::path(lowerDrive), fs::path(upperDrive) / "new"),
+              "the destination lies inside the stick");
+}
+#else
+// A backslash is a letter of a name here: a destination named with one takes the backup's
+// own files too, not a folder that the name would be on a stick.
+TEST_F(StickBackupTest, ADestinationNamedWithABackslashHoldsTheWholeBackup)
+{
+    fs::create_directories(folder.dir() / "backup");
+    const fs::path named = folder.dir() / "backup\\x";
+    fs::create_directories(folder.dir() / "backup" / "x");
+    EXPECT_EQ(backUpStick(stick, named, {"Stick: the test's"}, progress, systemTreeReading(),
+                          systemFileOperations())
+                  .outcome,
+              BackupResult::Outcome::Done);
+    EXPECT_TRUE(fs::exists(named / "MORVANE-BACKUP.sha256"));
+    EXPECT_TRUE(fs::exists(named / "MORVANE-BACKUP.txt"));
+    EXPECT_TRUE(fs::is_empty(folder.dir() / "backup" / "x"));
+}
+#endif
 
 using test::CliRun;
 using test::runCli;
