@@ -2,17 +2,15 @@
 // onto the stick, file by file, each atomically.
 #include <array>
 
-#include "app/StickOpening.h"
 #include "app/StickRestore.h"
 #include "base/Utf8Path.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
-#include "cli/StreamMessages.h"
+#include "cli/StickArgument.h"
 #include "cli/TerminalProgress.h"
 #include "stick/Detection.h"
-#include "stick/OsFile.h"
 
 namespace morvane::cli {
 namespace {
@@ -60,13 +58,11 @@ int runRestore(const CommandContext& context)
         context.err << *damage << "; nothing was written\n";
         return kExitNotProduced;
     }
-    StreamMessages messages(context.err);
-    if (!enterCommandLineDirectory(parsed->positionals[1], messages))
-        return kExitStickError;
+    // Only a stick that opens is written to: a folder mistyped for it never gets the files.
     StickRoot stick, fromBackup;
-    stick.rootPath = currentDirectory().value_or(std::string());
+    if (!openStickArgument(parsed->positionals[1], stick, context.err))
+        return kExitStickError;
     fromBackup.rootPath = utf8Text(backup);
-    detectSoftware(stick);
     detectSoftware(fromBackup);
     if (const std::optional<std::string> other = otherRobotOrSoftware(fromBackup, stick);
         other && !parsed->has("--force")) {

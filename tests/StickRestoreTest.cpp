@@ -95,6 +95,19 @@ TEST_F(StickRestoreTest, AnIncompleteDamagedOrOtherRobotsBackupIsRefused)
                   " holds no MORVANE-BACKUP.sha256: it is incomplete; nothing was written\n");
 }
 
+// A folder that does not open as a stick (an empty one, mistyped for the stick) gets none of
+// the backup's files; the command says why, as every command given a refused stick does.
+TEST_F(StickRestoreTest, AFolderThatIsNoStickIsRefusedAndLeftAlone)
+{
+    const fs::path elsewhere = folder.dir() / "elsewhere";
+    fs::create_directories(elsewhere);
+    const test::CliRun run = runCli({"restore", backup, utf8Text(elsewhere)});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("Stick Open Error: ")) << run.err;
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
 // Failing operations and a backup file that no longer matches its digest leave the stick's
 // file as it was, with no temporary file; a folder the stick spells in lower case is used.
 TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
