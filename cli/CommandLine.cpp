@@ -15,6 +15,21 @@ const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view n
     return it == specs.end() ? nullptr : &*it;
 }
 
+// The value of the option at args[at]: after its '=' ("--name=VALUE", `equals` its place),
+// or the next argument ("--name VALUE", `at` then moved onto it). None when it is missing
+// or empty: an empty --out would name the current folder, which by then is the stick.
+std::optional<std::string> optionValue(std::span<const std::string> args, std::size_t& at, std::size_t equals)
+{
+    std::string value;
+    if (equals != std::string::npos)
+        value = args[at].substr(equals + 1);
+    else if (at + 1 < args.size())
+        value = args[++at];
+    if (value.empty())
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 std::optional<ParsedArgs> parseArgs(std::span<const std::string> args, std::span<const OptionSpec> specs,
@@ -40,14 +55,14 @@ std::optional<ParsedArgs> parseArgs(std::span<const std::string> args, std::span
                 return std::nullopt;
             }
             parsed.options[name] = "";
-        } else if (equals != std::string::npos) {
-            parsed.options[name] = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            parsed.options[name] = args[++i];
-        } else {
+            continue;
+        }
+        std::optional<std::string> value = optionValue(args, i, equals);
+        if (!value) {
             error = "option '" + name + "' needs a value";
             return std::nullopt;
         }
+        parsed.options[name] = std::move(*value);
     }
     return parsed;
 }

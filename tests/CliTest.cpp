@@ -142,7 +142,10 @@ TEST(CliUsage, UsageErrorsExitWith64AndOneLine)
                                                                   {"scan", "x"},
                                                                   {"report", "versions"},
                                                                   {"report", "everything", "a"},
-                                                                  {"report", "all", "a", "--crlf=yes"}}) {
+                                                                  {"report", "all", "a", "--crlf=yes"},
+                                                                  {"photos", "a", "--out="},
+                                                                  {"voices", "a", "--out", ""},
+                                                                  {"check", "a", "--against"}}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.status, 64) << testing::PrintToString(args);
         EXPECT_EQ(run.out, "");
