@@ -2,6 +2,7 @@
 #include "reports/FlashVarFile.h"
 
 #include "base/ByteReaders.h"
+#include "stick/StickFileContent.h"
 #include "stick/StickFileSave.h"
 
 namespace morvane {
@@ -43,10 +44,19 @@ bool readFlashVars(std::unique_ptr<StickStream> stream, FlashVars& vars)
 
 // Written through a temporary file and a rename: truncating FVAR in place would lose the
 // robot's maturity and skills if the save broke off halfway. A compressed FVAR stays
-// compressed.
+// compressed, and bytes after the variables, which this program does not know, are kept;
+// an FVAR that cannot be read again whole is not replaced.
 SaveOutcome writeFlashVars(const FlashVars& vars, FileOperations& files)
 {
-    return saveStickFile(kFlashVarPath, encodeFlashVars(vars), files);
+    const StickFileContent old = readStickFileContent(kFlashVarPath, kMaxStickFileContent);
+    if (old.outcome == StickFileContent::Outcome::TooLarge ||
+        old.outcome == StickFileContent::Outcome::Unreadable)
+        return SaveOutcome::Failed;
+    const std::array<std::uint8_t, kFlashVarFileSize> owned = encodeFlashVars(vars);
+    std::vector<std::uint8_t> content(owned.begin(), owned.end());
+    if (old.bytes.size() > kFlashVarFileSize)
+        content.insert(content.end(), old.bytes.begin() + kFlashVarFileSize, old.bytes.end());
+    return saveStickFile(kFlashVarPath, content, files);
 }
 
 }  // namespace morvane

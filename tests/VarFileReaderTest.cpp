@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 #include "reports/FlashVarFile.h"
@@ -90,6 +92,25 @@ TEST_F(VarFileReaderTest, WrittenFlashVarsReadBackIn260BytesReplacingTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1)
         << "fvar replaced, not joined";
     EXPECT_EQ(std::filesystem::file_size(directory / "fvar"), 260u);
+}
+
+// What follows the variables in an FVAR is not this program's: a save keeps it.
+TEST_F(VarFileReaderTest, ASaveKeepsTheBytesAfterTheVariables)
+{
+    std::vector<std::uint8_t> fvar{'F', 'V', 'A', 'R'};
+    fvar.resize(260, 0);
+    for (const char c : std::string("TRAILER"))
+        fvar.push_back(static_cast<std::uint8_t>(c));
+    stick.write("OPEN-R/APP/DATA/P/FVAR", fvar);
+    FlashVars vars;
+    vars.values[0] = 0x01020304;
+    ASSERT_EQ(writeFlashVars(vars), SaveOutcome::Saved);
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR";
+    std::ifstream saved(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
+    ASSERT_EQ(bytes.size(), 267u);
+    EXPECT_EQ(bytes.substr(4, 4), std::string("\x04\x03\x02\x01"));
+    EXPECT_EQ(bytes.substr(260), "TRAILER");
 }
 
 // Values fit the pads when at least half of them lie within plus or minus 100000000.
