@@ -136,6 +136,24 @@ std::optional<std::size_t> gunzipMember(std::span<const std::uint8_t> file,
     return *header + *data + kTrailerSize;
 }
 
+// The members at the start of `file` decompressed one after the other; `membersSize` is
+// how many bytes of `file` they take.
+std::optional<std::vector<std::uint8_t>> gunzipMembers(std::span<const std::uint8_t> file, std::size_t limit,
+                                                       bool& beyondLimit, std::size_t& membersSize)
+{
+    beyondLimit = false;
+    membersSize = 0;
+    std::vector<std::uint8_t> content;
+    do {
+        const std::optional<std::size_t> member =
+            gunzipMember(file.subspan(membersSize), content, limit, beyondLimit);
+        if (!member)
+            return std::nullopt;
+        membersSize += *member;
+    } while (startsGzipMember(file.subspan(membersSize)));
+    return content;
+}
+
 std::vector<std::uint8_t> deflateRaw(std::span<const std::uint8_t> content)
 {
     z_stream stream{};
@@ -176,15 +194,17 @@ std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> fi
 std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file, std::size_t limit,
                                                 bool& beyondLimit)
 {
-    beyondLimit = false;
-    std::vector<std::uint8_t> content;
-    do {
-        const std::optional<std::size_t> member = gunzipMember(file, content, limit, beyondLimit);
-        if (!member)
-            return std::nullopt;
-        file = file.subspan(*member);
-    } while (startsGzipMember(file));
-    return content;
+    std::size_t membersSize = 0;
+    return gunzipMembers(file, limit, beyondLimit, membersSize);
+}
+
+std::optional<std::size_t> gzipMembersSize(std::span<const std::uint8_t> file)
+{
+    bool beyondLimit = false;
+    std::size_t membersSize = 0;
+    if (!gunzipMembers(file, kMaxStickFileContent, beyondLimit, membersSize))
+        return std::nullopt;
+    return membersSize;
 }
 
 std::vector<std::uint8_t> gzipMember(std::span<const std::uint8_t> header,

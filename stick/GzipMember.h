@@ -35,6 +35,10 @@ std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> fi
 std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> file, std::size_t limit,
                                                 bool& beyondLimit);
 
+// How many bytes of `file` its members take; what follows them starts no member. None for
+// a damaged member.
+std::optional<std::size_t> gzipMembersSize(std::span<const std::uint8_t> file);
+
 // One member holding `content` behind `header` (as gzipHeaderOf gives it).
 std::vector<std::uint8_t> gzipMember(std::span<const std::uint8_t> header,
                                      std::span<const std::uint8_t> content);

@@ -1,7 +1,9 @@
 // The old file's form is looked up when it is replaced: its first bytes tell whether it
-// is compressed, and its member header is taken over as it stands.
+// is compressed, its member header is taken over as it stands, and what followed its
+// members is kept after the new one.
 #include "stick/StickFileSave.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -12,34 +14,63 @@
 namespace morvane {
 namespace {
 
-// Enough for any header: the extra field, a stored name and a comment.
-constexpr std::size_t kHeaderReadSize = std::size_t{128} * 1024;
+// A compressed save goes behind the old member's header and before whatever followed the
+// old members, which no gzip reader reads and this program does not own.
+struct CompressedForm {
+    std::vector<std::uint8_t> header;
+    std::vector<std::uint8_t> after;
+};
 
-// The header a compressed save goes behind, or none when the old file is plain or absent.
-std::optional<std::vector<std::uint8_t>> compressedFormOf(std::string_view path)
+// The whole old file, or none when it is absent, cannot be read, or is larger than any
+// stick file whose content could be read.
+std::optional<std::vector<std::uint8_t>> oldFile(std::string_view path)
 {
     std::optional<OsFile> file = OsFile::openExisting(path);
     if (!file)
         return std::nullopt;
-    std::vector<std::uint8_t> start(kHeaderReadSize);
-    start.resize(file->read(start.data(), start.size()).value_or(0));
-    if (!startsGzipMember(start))
+    std::vector<std::uint8_t> bytes;
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
+    while (bytes.size() <= kMaxStickFileContent) {
+        const std::optional<std::size_t> got = file->read(chunk.data(), chunk.size());
+        if (!got)
+            return std::nullopt;
+        if (*got == 0)
+            return bytes;
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(*got));
+    }
+    return std::nullopt;
+}
+
+// The form a save takes, or none when the old file is plain or absent.
+std::optional<CompressedForm> compressedFormOf(std::string_view path, const std::vector<std::uint8_t>& old)
+{
+    if (!startsGzipMember(old))
         return std::nullopt;
-    if (std::optional<std::vector<std::uint8_t>> header = gzipHeaderOf(start))
-        return header;
-    // A header too damaged to copy: the file's own name stands in for the stored one.
-    const std::size_t separator = path.find_last_of('\\');
-    return plainGzipHeader(separator == std::string_view::npos ? path : path.substr(separator + 1));
+    CompressedForm form;
+    if (std::optional<std::vector<std::uint8_t>> header = gzipHeaderOf(old)) {
+        form.header = std::move(*header);
+    } else {
+        // A header too damaged to copy: the file's own name stands in for the stored one.
+        const std::size_t separator = path.find_last_of('\\');
+        form.header =
+            plainGzipHeader(separator == std::string_view::npos ? path : path.substr(separator + 1));
+    }
+    if (const std::optional<std::size_t> members = gzipMembersSize(old))
+        form.after.assign(old.begin() + static_cast<std::ptrdiff_t>(*members), old.end());
+    return form;
 }
 
 }  // namespace
 
 SaveOutcome saveStickFile(std::string_view path, std::span<const std::uint8_t> content, FileOperations& files)
 {
-    const std::optional<std::vector<std::uint8_t>> header = compressedFormOf(path);
-    if (!header)
+    const std::optional<std::vector<std::uint8_t>> old = oldFile(path);
+    const std::optional<CompressedForm> form = old ? compressedFormOf(path, *old) : std::nullopt;
+    if (!form)
         return replaceFileAtomically(path, content, files);
-    return replaceFileAtomically(path, gzipMember(*header, content), files);
+    std::vector<std::uint8_t> file = gzipMember(form->header, content);
+    file.insert(file.end(), form->after.begin(), form->after.end());
+    return replaceFileAtomically(path, file, files);
 }
 
 }  // namespace morvane

@@ -181,5 +181,21 @@ TEST_F(CompressedStickFileTest, ASaveKeepsTheFormItFinds)
     EXPECT_EQ(streamText("P\\BROKEN", "rb"), "new");
 }
 
+// Bytes after the old members start no member and are not this program's: the new member
+// goes before them. Members in a row become one member of the whole content.
+TEST_F(CompressedStickFileTest, ASaveKeepsWhatFollowedTheOldMembers)
+{
+    const Bytes content{'n', 'e', 'w'};
+    stick.write("P/TAILED", concatenated(concatenated(kMember, kMember), {0, 0, 'x'}));
+    ASSERT_EQ(saveStickFile("P\\TAILED", content), SaveOutcome::Saved);
+    const Bytes saved = onDisk(stick.dir() / "P" / "TAILED");
+    ASSERT_GT(saved.size(), kMemberHeaderSize + 3);
+    EXPECT_EQ(Bytes(saved.end() - 3, saved.end()), (Bytes{0, 0, 'x'}));
+    EXPECT_EQ(gunzip(saved), content);
+    EXPECT_EQ(gzipMembersSize(saved), saved.size() - 3);
+    EXPECT_EQ(gzipMembersSize(concatenated(kMember, {0x1f})), kMember.size());
+    EXPECT_EQ(gzipMembersSize(Bytes(kMember.begin(), kMember.end() - 1)), std::nullopt);
+}
+
 }  // namespace
 }  // namespace morvane
