@@ -122,5 +122,24 @@ TEST_F(AtomicFileTest, ReplacesOrCreatesTheFileWithExactlyTheNewBytes)
     EXPECT_FALSE(std::filesystem::exists(stick.dir() / "OPEN-R" / "NOWHERE"));
 }
 
+// What stands under the temporary name is removed, never written through: a file left by a
+// save cut off, or a link to a file elsewhere.
+TEST_F(AtomicFileTest, WhatStandsUnderTheTemporaryNameIsNotWrittenThrough)
+{
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
+    stick.write("elsewhere.txt", "not the stick's");
+    std::error_code error;
+    std::filesystem::create_symlink(stick.dir() / "elsewhere.txt", directory() / "VOLUME.CFG.morvane-new",
+                                    error);
+    if (error)
+        GTEST_SKIP() << "no symbolic links here: " << error.message();
+    ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Saved);
+    EXPECT_EQ(contentOf("VOLUME.CFG"), std::string(newBytes.begin(), newBytes.end()));
+    EXPECT_FALSE(std::filesystem::is_symlink(directory() / "VOLUME.CFG"));
+    std::ifstream elsewhere(stick.dir() / "elsewhere.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(elsewhere), {}), "not the stick's");
+    EXPECT_EQ(namesInDirectory(), std::set<std::string>{"VOLUME.CFG"});
+}
+
 }  // namespace
 }  // namespace morvane
