@@ -44,7 +44,7 @@ std::vector<std::string> numberColumns(const Diary& diary)
     std::unordered_set<std::string_view> seen;
     for (const DiaryEntry& entry : diary.days)
         for (const DiaryField& field : entry.day.fields)
-            if (isDiaryNumber(field.text) && seen.insert(field.path).second)
+            if (isDiaryDecimal(field.text) && seen.insert(field.path).second)
                 columns.push_back(field.path);
     return columns;
 }

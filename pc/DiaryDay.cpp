@@ -59,4 +59,13 @@ bool isDiaryNumber(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool isDiaryDecimal(std::string_view text)
+{
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos)
+        return isDiaryNumber(text);
+    const std::string_view fraction = text.substr(point + 1);
+    return isDiaryNumber(text.substr(0, point)) && isDiaryNumber(fraction) && !fraction.starts_with('-');
+}
+
 }  // namespace morvane

@@ -39,4 +39,8 @@ std::optional<std::string_view> diaryValue(const DiaryDay& day, std::string_view
 // Whether `text` is a whole number as the robot writes them: digits, perhaps after a '-'.
 bool isDiaryNumber(std::string_view text);
 
+// Whether `text` is a number as a day file writes one: a whole number, or one with a
+// decimal point between digits (COMMON/VERSION's "1.0").
+bool isDiaryDecimal(std::string_view text);
+
 }  // namespace morvane

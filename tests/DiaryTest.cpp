@@ -112,6 +112,10 @@ TEST(DiaryDay, EveryElementWithAValueIsKeptByItsPath)
     EXPECT_TRUE(isDiaryNumber("-12"));
     EXPECT_FALSE(isDiaryNumber("1.0"));
     EXPECT_FALSE(isDiaryNumber("-"));
+    for (const char* number : {"1.0", "-2.50", "12"})
+        EXPECT_TRUE(isDiaryDecimal(number)) << number;
+    for (const char* other : {"1.", ".5", "1.2.3", "1.-2", "-", "1,0", ""})
+        EXPECT_FALSE(isDiaryDecimal(other)) << other;
     EXPECT_EQ(skillPercent("1234"), "12.34%");
     EXPECT_EQ(skillPercent("7"), "0.07%");
     EXPECT_EQ(skillPercent("10000"), "100.00%");
@@ -219,13 +223,13 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
     const test::CliRun csv = test::runCli({"diary", stick.rootPath(), "--csv"});
     EXPECT_EQ(csv.status, 0);
     EXPECT_EQ(csv.out,
-              "date,time,file,state,SKILL/BALL,SKILL/BONE,SKILL/WALK,SKILL/BABY,STATISTICS/WALK_DISTANCE,"
-              "STATISTICS/OPERATION_TIME\r\n"
-              "2017-06-01,19:30:00,AI170601.XML,ok,1200,250,10000,7,31,412\r\n"
-              "2017-06-02,20:00:00,AI170602.XML,ok,1300,250,10000,7,31,412\r\n"
-              "2017-06-03,09:00:00,AI170603.XML,unreadable,,,,,,\r\n"
-              "2017-06-04,09:00:00,AI170604.XML,missing,,,,,,\r\n"
-              "2017-06-05,09:00:00,../../DATA/P/GVAR,missing,,,,,,\r\n");
+              "date,time,file,state,COMMON/VERSION,SKILL/BALL,SKILL/BONE,SKILL/WALK,SKILL/BABY,"
+              "STATISTICS/WALK_DISTANCE,STATISTICS/OPERATION_TIME\r\n"
+              "2017-06-01,19:30:00,AI170601.XML,ok,1.0,1200,250,10000,7,31,412\r\n"
+              "2017-06-02,20:00:00,AI170602.XML,ok,1.0,1300,250,10000,7,31,412\r\n"
+              "2017-06-03,09:00:00,AI170603.XML,unreadable,,,,,,,\r\n"
+              "2017-06-04,09:00:00,AI170604.XML,missing,,,,,,,\r\n"
+              "2017-06-05,09:00:00,../../DATA/P/GVAR,missing,,,,,,,\r\n");
     EXPECT_NE(csv.err.find("AI170604.XML: listed in the diary index, not on the stick\n"), std::string::npos);
 
     const test::CliRun table = test::runCli({"diary", stick.rootPath()});
