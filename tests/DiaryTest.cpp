@@ -222,14 +222,13 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
 {
     const test::CliRun csv = test::runCli({"diary", stick.rootPath(), "--csv"});
     EXPECT_EQ(csv.status, 0);
-    EXPECT_EQ(csv.out,
-              "date,time,file,state,COMMON/VERSION,SKILL/BALL,SKILL/BONE,SKILL/WALK,SKILL/BABY,"
-              "STATISTICS/WALK_DISTANCE,STATISTICS/OPERATION_TIME\r\n"
-              "2017-06-01,19:30:00,AI170601.XML,ok,1.0,1200,250,10000,7,31,412\r\n"
-              "2017-06-02,20:00:00,AI170602.XML,ok,1.0,1300,250,10000,7,31,412\r\n"
-              "2017-06-03,09:00:00,AI170603.XML,unreadable,,,,,,,\r\n"
-              "2017-06-04,09:00:00,AI170604.XML,missing,,,,,,,\r\n"
-              "2017-06-05,09:00:00,../../DATA/P/GVAR,missing,,,,,,,\r\n");
+    EXPECT_EQ(csv.out, "date,time,file,state,COMMON/VERSION,SKILL/BALL,SKILL/BONE,SKILL/WALK,SKILL/BABY,"
+                       "STATISTICS/WALK_DISTANCE,STATISTICS/OPERATION_TIME\r\n"
+                       "2017-06-01,19:30:00,AI170601.XML,ok,1.0,1200,250,10000,7,31,412\r\n"
+                       "2017-06-02,20:00:00,AI170602.XML,ok,1.0,1300,250,10000,7,31,412\r\n"
+                       "2017-06-03,09:00:00,AI170603.XML,unreadable,,,,,,,\r\n"
+                       "2017-06-04,09:00:00,AI170604.XML,missing,,,,,,,\r\n"
+                       "2017-06-05,09:00:00,../../DATA/P/GVAR,missing,,,,,,,\r\n");
     EXPECT_NE(csv.err.find("AI170604.XML: listed in the diary index, not on the stick\n"), std::string::npos);
 
     const test::CliRun table = test::runCli({"diary", stick.rootPath()});
