@@ -3,6 +3,7 @@
 // touched, so a failure at any step, or a power cut, leaves the old file whole.
 #include "stick/AtomicFile.h"
 
+#include <filesystem>
 #include <string>
 
 #include "base/Utf8Path.h"
@@ -13,6 +14,18 @@ namespace {
 
 // In the target's own directory, so that the rename stays within one file system.
 std::string temporaryPathFor(const std::string& target) { return target + ".morvane-new"; }
+
+// The new file takes the old one's permissions, so that a file only its owner could read
+// stays so. Best effort: a file system without them (the stick's FAT) keeps its own. A
+// write-protected file is not replaced at all, and its temporary file must stay removable.
+void keepPermissions(const std::string& target, const std::string& temporary)
+{
+    using std::filesystem::perms;
+    std::error_code error;
+    const std::filesystem::file_status old = std::filesystem::status(utf8Path(target), error);
+    if (!error && std::filesystem::exists(old) && (old.permissions() & perms::owner_write) != perms::none)
+        std::filesystem::permissions(utf8Path(temporary), old.permissions(), error);
+}
 
 }  // namespace
 
@@ -49,6 +62,7 @@ SaveOutcome replaceNativeFileAtomically(const std::string& target,
         return SaveOutcome::TemporaryFileRefused;
     const bool written = fill(*file) && files.flush(*file);
     const bool closed = files.close(*file);
+    keepPermissions(target, temporary);
     if (written && closed && files.rename(temporary, target))
         return SaveOutcome::Saved;
     files.remove(temporary);

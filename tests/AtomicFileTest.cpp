@@ -122,6 +122,19 @@ TEST_F(AtomicFileTest, ReplacesOrCreatesTheFileWithExactlyTheNewBytes)
     EXPECT_FALSE(std::filesystem::exists(stick.dir() / "OPEN-R" / "NOWHERE"));
 }
 
+#ifndef _WIN32
+// A file only its owner could read stays so when it is replaced.
+TEST_F(AtomicFileTest, TheNewFileKeepsTheOldOnesPermissions)
+{
+    using std::filesystem::perms;
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
+    std::filesystem::permissions(directory() / "VOLUME.CFG", perms::owner_read | perms::owner_write);
+    ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Saved);
+    EXPECT_EQ(std::filesystem::status(directory() / "VOLUME.CFG").permissions(),
+              perms::owner_read | perms::owner_write);
+}
+#endif
+
 // What stands under the temporary name is removed, never written through: a file left by a
 // save cut off, or a link to a file elsewhere.
 TEST_F(AtomicFileTest, WhatStandsUnderTheTemporaryNameIsNotWrittenThrough)
