@@ -12,6 +12,7 @@
 #include "reports/ScrambledVarFile.h"
 #include "tests/support/InStickDirectory.h"
 #include "tools/stickgen/FlashVarFile.h"
+#include "tools/stickgen/GzipFile.h"
 #include "tools/stickgen/ScrambledVarFile.h"
 
 namespace morvane {
@@ -111,6 +112,19 @@ TEST_F(VarFileReaderTest, ASaveKeepsTheBytesAfterTheVariables)
     ASSERT_EQ(bytes.size(), 267u);
     EXPECT_EQ(bytes.substr(4, 4), std::string("\x04\x03\x02\x01"));
     EXPECT_EQ(bytes.substr(260), "TRAILER");
+}
+
+// An FVAR whose whole content cannot be read again (here more than any stick file holds,
+// once decompressed) is not replaced: what follows its variables could not be kept.
+TEST_F(VarFileReaderTest, AnFvarThatCannotBeReadWholeIsNotReplaced)
+{
+    std::vector<std::uint8_t> fvar{'F', 'V', 'A', 'R'};
+    fvar.resize(17 * 1024 * 1024, 0);
+    const std::vector<std::uint8_t> packed = stickgen::gzipCompressed(fvar, "FVAR");
+    stick.write("OPEN-R/APP/DATA/P/FVAR", packed);
+    EXPECT_EQ(writeFlashVars(FlashVars{}), SaveOutcome::Failed);
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR";
+    EXPECT_EQ(std::filesystem::file_size(file), packed.size());
 }
 
 // Values fit the pads when at least half of them lie within plus or minus 100000000.
