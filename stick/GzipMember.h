@@ -15,6 +15,9 @@ namespace morvane {
 // No stick file comes near this; anything that decompresses to more is refused, so a
 // small crafted file cannot take the machine's memory.
 inline constexpr std::size_t kMaxStickFileContent = std::size_t{16} * 1024 * 1024;
+// Room for the compressed form of the largest content that is accepted, with its headers
+// and the overhead of stored blocks.
+inline constexpr std::size_t kMaxCompressedFile = kMaxStickFileContent + std::size_t{1024} * 1024;
 
 // Whether `bytes` begin a gzip member: its magic, the deflate method and no reserved
 // flag bits. Other files, whatever their first bytes, are plain.

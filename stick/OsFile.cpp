@@ -1,6 +1,8 @@
-// Ownership of an OsFile handle; the platform files hold the system calls.
+// Ownership of an OsFile handle, and reading one to its end; the platform files hold the
+// system calls.
 #include "stick/OsFile.h"
 
+#include <array>
 #include <utility>
 
 namespace morvane {
@@ -17,5 +19,21 @@ OsFile& OsFile::operator=(OsFile&& other) noexcept
 }
 
 OsFile::~OsFile() { close(); }
+
+std::optional<std::vector<std::uint8_t>> readRest(OsFile& file, std::vector<std::uint8_t> bytes,
+                                                  std::size_t limit)
+{
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
+    for (;;) {
+        const std::optional<std::size_t> got = file.read(chunk.data(), chunk.size());
+        if (!got)
+            return std::nullopt;
+        if (*got == 0)
+            return bytes;
+        if (bytes.size() + *got > limit)
+            return std::nullopt;
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(*got));
+    }
+}
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace morvane {
 
@@ -38,6 +39,11 @@ private:
     explicit OsFile(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_ = kNoHandle;
 };
+
+// The rest of `file` from its current position, after `bytes` (what was read of it before);
+// none when a read fails or the whole would be longer than `limit`.
+std::optional<std::vector<std::uint8_t>> readRest(OsFile& file, std::vector<std::uint8_t> bytes,
+                                                  std::size_t limit);
 
 // The process's current directory as the operating system reports it (links resolved).
 std::optional<std::string> currentDirectory();

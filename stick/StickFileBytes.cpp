@@ -4,7 +4,6 @@
 #include "stick/StickFileBytes.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,31 +11,6 @@
 #include "stick/GzipMember.h"
 
 namespace morvane {
-namespace {
-
-// Room for the compressed form of the largest content that is accepted, with its
-// headers and the overhead of stored blocks.
-constexpr std::size_t kMaxCompressedFile = kMaxStickFileContent + std::size_t{1024} * 1024;
-
-// The rest of the file from the current position, or none when it is longer than `limit`.
-std::optional<std::vector<std::uint8_t>> readRest(OsFile& file, std::vector<std::uint8_t> bytes,
-                                                  std::size_t limit)
-{
-    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
-    for (;;) {
-        const std::optional<std::size_t> got = file.read(chunk.data(), chunk.size());
-        if (!got)
-            return std::nullopt;
-        if (*got == 0)
-            return bytes;
-        if (bytes.size() + *got > limit)
-            return std::nullopt;
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(*got));
-    }
-}
-
-}  // namespace
-
 std::optional<StickFileBytes> StickFileBytes::open(std::string_view path, std::size_t contentLimit)
 {
     std::optional<OsFile> file = OsFile::openExisting(path);

@@ -3,7 +3,6 @@
 // members is kept after the new one.
 #include "stick/StickFileSave.h"
 
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -22,23 +21,13 @@ struct CompressedForm {
 };
 
 // The whole old file, or none when it is absent, cannot be read, or is larger than any
-// stick file whose content could be read.
+// compressed stick file whose content could be read.
 std::optional<std::vector<std::uint8_t>> oldFile(std::string_view path)
 {
     std::optional<OsFile> file = OsFile::openExisting(path);
     if (!file)
         return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
-    while (bytes.size() <= kMaxStickFileContent) {
-        const std::optional<std::size_t> got = file->read(chunk.data(), chunk.size());
-        if (!got)
-            return std::nullopt;
-        if (*got == 0)
-            return bytes;
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(*got));
-    }
-    return std::nullopt;
+    return readRest(*file, {}, kMaxCompressedFile);
 }
 
 // The form a save takes, or none when the old file is plain or absent.
