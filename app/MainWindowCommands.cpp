@@ -42,8 +42,9 @@ void showPhotoAlbum(MainWindowContext& window)
 void showVoiceRecordings(MainWindowContext& window)
 {
     ViewerReading reading(window.services.progress, "Voice Recordings");
-    viewVoiceRecordings({window.services.messages, window.services.saveDialog, window.services.player},
-                        reading, window.editors.voices);
+    viewVoiceRecordings(
+        {window.services.messages, window.services.saveDialog, window.services.player, window.services.stick},
+        reading, window.editors.voices);
 }
 
 }  // namespace

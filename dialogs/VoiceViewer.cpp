@@ -1,8 +1,12 @@
 // The slots are read before the window opens; a recording's bytes are read again when it
-// is played or copied, so the copy is the stick's file as it is then.
+// is played or copied, so the copy is the stick's file as it is then. A copy goes to a
+// place of the computer's own, named as the owner chose it, and never onto the stick:
+// there it would replace the robot's file outside the stick's own saving.
 #include "dialogs/VoiceViewer.h"
 
+#include "base/Utf8Path.h"
 #include "stick/AtomicFile.h"
+#include "stick/FolderContainment.h"
 #include "stick/StickFileContent.h"
 
 namespace morvane {
@@ -41,8 +45,13 @@ void VoiceModel::saveAs(std::size_t line)
         services_.saveDialog.chooseSaveLocation({"Save Recording As", shown_.at(line).file, false});
     if (!target)
         return;
+    if (liesWithin(utf8Path(*target), utf8Path(services_.stick.rootPath))) {
+        services_.messages.showMessage("Cannot write " + *target +
+                                       ": it lies inside the stick; nothing was written");
+        return;
+    }
     const std::optional<std::vector<std::uint8_t>> wave = recordingBytes(line);
-    if (wave && replaceFileAtomically(*target, *wave) != SaveOutcome::Saved)
+    if (wave && replaceNativeFileAtomically(*target, *wave) != SaveOutcome::Saved)
         services_.messages.showMessage("Cannot write " + *target + "; nothing was written");
 }
 

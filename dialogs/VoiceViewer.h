@@ -3,6 +3,7 @@
 
 #include "dialogs/ViewerReading.h"
 #include "pc/VoiceSlots.h"
+#include "stick/StickRoot.h"
 #include "ui/SaveDialog.h"
 #include "ui/SoundPlayer.h"
 #include "ui/UserMessages.h"
@@ -14,6 +15,7 @@ struct VoiceServices {
     UserMessages& messages;
     SaveDialog& saveDialog;
     SoundPlayer& player;
+    const StickRoot& stick;  // a recording is copied off it, never onto it
 };
 
 // The slots as the window shows them, each played and copied from the stick when asked.

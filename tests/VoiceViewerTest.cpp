@@ -51,7 +51,8 @@ protected:
     bool view(std::chrono::milliseconds patience = std::chrono::hours(1))
     {
         ViewerReading reading(ui.progress, "Voice Recordings", patience);
-        return viewVoiceRecordings({ui.messages, ui.saveDialog, ui.player}, reading, window);
+        const StickRoot root = stick.stickRoot();
+        return viewVoiceRecordings({ui.messages, ui.saveDialog, ui.player, root}, reading, window);
     }
     fs::path voice(const char* file) const { return stick.dir() / "OPEN-R" / "APP" / "PC" / "VOICE" / file; }
 
@@ -90,6 +91,41 @@ TEST_F(VoiceViewerTest, PlayAndSaveAsWorkOnTheSticksFiles)
     EXPECT_EQ(ui.player.played, fileBytes(voice("0000.WAV")));
     EXPECT_EQ(fileBytes(elsewhere.dir() / "kept.wav"), fileBytes(voice("0021.WAV")));
 }
+
+// A recording is not copied onto the stick, where it would replace the robot's own file.
+TEST_F(VoiceViewerTest, SaveAsRefusesAPlaceOnTheStick)
+{
+    const std::vector<std::uint8_t> slot0 = fileBytes(voice("0000.WAV"));
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    const std::string onStick =
+        utf8Text(stick.dir() / "OPEN-R" / ".." / "OPEN-R" / "APP" / "PC" / "VOICE" / "0000.WAV");
+    ui.saveDialog.choices = {onStick};
+    EXPECT_TRUE(view());
+    EXPECT_EQ(ui.messages.shown, std::vector<std::string>{"Cannot write " + onStick +
+                                                          ": it lies inside the stick; nothing was written"});
+    EXPECT_EQ(fileBytes(voice("0000.WAV")), slot0);
+}
+
+#ifndef _WIN32
+// The chosen name is the computer's own: a file in other letter case beside it is another
+// file, and a backslash is a letter of the name.
+TEST_F(VoiceViewerTest, SaveAsWritesTheChosenNameAsItStands)
+{
+    std::ofstream(elsewhere.dir() / "KEPT.wav") << "another file";
+    fs::create_directories(elsewhere.dir() / "sub");
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    ui.saveDialog.choices = {utf8Text(elsewhere.dir() / "kept.WAV"),
+                             utf8Text(elsewhere.dir() / "sub\\x.wav")};
+    EXPECT_TRUE(view());
+    EXPECT_TRUE(view());
+    EXPECT_EQ(ui.messages.shown, std::vector<std::string>{});
+    EXPECT_EQ(fileBytes(elsewhere.dir() / "KEPT.wav"),
+              (std::vector<std::uint8_t>{'a', 'n', 'o', 't', 'h', 'e', 'r', ' ', 'f', 'i', 'l', 'e'}));
+    EXPECT_EQ(fileBytes(elsewhere.dir() / "kept.WAV"), fileBytes(voice("0021.WAV")));
+    EXPECT_EQ(fileBytes(elsewhere.dir() / "sub\\x.wav"), fileBytes(voice("0021.WAV")));
+    EXPECT_FALSE(fs::exists(elsewhere.dir() / "sub" / "x.wav"));
+}
+#endif
 
 TEST_F(VoiceViewerTest, ABrokenSlotIsNamedAndAFailureIsAMessage)
 {
