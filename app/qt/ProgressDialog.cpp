@@ -2,7 +2,10 @@
 // file at hand and lets the waiting events through, so the window repaints and Cancel is
 // taken; going through the events for every file would cost as much as drawing it. The
 // window shows at once, does not close or reset by itself at the end, and belongs to the
-// active window, the main window.
+// active window, the main window or a viewer. It blocks every other window of the program,
+// not only the one it belongs to: when the program is not the active one as the work
+// starts, it has no window to belong to, and the events let through would otherwise take
+// menu commands in the middle of the work.
 #include "app/qt/ProgressDialog.h"
 
 #include <QApplication>
@@ -21,7 +24,7 @@ void ProgressDialog::open(std::string_view title)
     dialog_ = std::make_unique<QProgressDialog>(QApplication::activeWindow());
     dialog_->setWindowTitle(qtText(title));
     dialog_->setCancelButtonText("Cancel");
-    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setWindowModality(Qt::ApplicationModal);
     dialog_->setMinimumDuration(0);
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
