@@ -2,8 +2,8 @@
 // lays them out, as a dialog in 8-point "MS Sans Serif" at 96 dpi shows them.
 #pragma once
 
-#include "cli/ImageCanvas.h"
 #include "ui/ColorDialogView.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane::cli {
 

@@ -9,13 +9,13 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/ImageCanvas.h"
 #include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
 #include "cli/TerminalProgress.h"
 #include "pc/Diary.h"
 #include "pc/DiaryChart.h"
 #include "pc/DiaryTable.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane::cli {
 namespace {

@@ -7,11 +7,11 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/ImageCanvas.h"
 #include "cli/OutputPath.h"
 #include "cli/StickArgument.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/HumanFacesViewer.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane::cli {
 namespace {

@@ -2,13 +2,13 @@
 // area of any size, and the command's messages.
 #include <gtest/gtest.h>
 
-#include "cli/ImageCanvas.h"
 #include "dialogs/ColorCells.h"
 #include "dialogs/ColorPreferencesViewer.h"
 #include "dialogs/SwatchColor.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedUi.h"
 #include "tools/stickgen/ColorTable.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane {
 namespace {
@@ -91,7 +91,7 @@ public:
             painter.paintArea(area, {0, 0, 32, 3}, areas.back());
         }
     }
-    std::vector<cli::ImageCanvas> areas;
+    std::vector<ImageCanvas> areas;
 };
 
 class ColorPreferencesViewerTest : public test::InStickDirectory {

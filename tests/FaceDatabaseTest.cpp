@@ -6,12 +6,12 @@
 
 #include <cstring>
 
-#include "cli/ImageCanvas.h"
 #include "dialogs/FaceDatabase.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "tests/support/InStickDirectory.h"
 #include "tests/support/ScriptedUi.h"
 #include "tools/stickgen/FaceDatabase.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane {
 namespace {
@@ -52,7 +52,7 @@ public:
     }
     int opened = 0;
     Lines names;
-    std::vector<cli::ImageCanvas> pictures;
+    std::vector<ImageCanvas> pictures;
 };
 
 // Whether this process still holds `path` open: on Linux by its table of descriptors,
@@ -104,7 +104,7 @@ TEST_F(HumanFacesViewerTest, ListsNamesInFileOrderAndDrawsEachRecordsOwnPicture)
     EXPECT_EQ(view.names, (Lines{"zoe", "amy", "zoe"}));
     const std::array<std::uint8_t, 3> firstPixels{0, 255, 128};
     for (std::size_t record = 0; record < 3; ++record) {
-        const cli::ImageCanvas& picture = view.pictures[record];
+        const ImageCanvas& picture = view.pictures[record];
         const std::uint8_t grey = firstPixels[record];
         for (int y = 10; y < 15; ++y) {
             for (int x = 10; x < 15; ++x)
@@ -142,7 +142,7 @@ TEST_F(HumanFacesViewerTest, APictureIsSetBlockByBlockInRowOrder)
         stored.picture[i] = static_cast<std::uint8_t>(i);
     stick.write(kFifPath, stickgen::encodeFaceDatabase(std::vector{stored}));
     ASSERT_TRUE(viewHumanFaces(messages, view));
-    const cli::ImageCanvas& picture = view.pictures.front();
+    const ImageCanvas& picture = view.pictures.front();
     EXPECT_EQ(picture.pixel(10 + 5 * 26 + 4, 10 + 5 * 15 + 4), rgbColor(431 & 0xFF, 431 & 0xFF, 431 & 0xFF));
     EXPECT_EQ(picture.pixel(10 + 5 * 3, 10 + 5 * 2 + 2), rgbColor(57, 57, 57));
     EXPECT_EQ(picture.pixel(145 - 1, 90 - 1), rgbColor(431 & 0xFF, 431 & 0xFF, 431 & 0xFF));

@@ -1,8 +1,8 @@
-#include "cli/ImageCanvas.h"
+#include "ui/ImageCanvas.h"
 
 #include <algorithm>
 
-namespace morvane::cli {
+namespace morvane {
 
 ImageCanvas::ImageCanvas(const PixelRect& bounds, RgbColor background)
     : bounds_(bounds), rgb_(static_cast<std::size_t>(std::max(bounds.width(), 0)) *
@@ -46,4 +46,4 @@ RgbColor ImageCanvas::pixel(int x, int y) const
     return rgbColor(rgb_[offset], rgb_[offset + 1], rgb_[offset + 2]);
 }
 
-}  // namespace morvane::cli
+}  // namespace morvane

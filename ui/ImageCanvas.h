@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "ui/Canvas.h"
+#include "ui/RgbImage.h"
 
-namespace morvane::cli {
+namespace morvane {
 
 class ImageCanvas final : public Canvas {
 public:
@@ -22,6 +23,7 @@ public:
     int height() const { return bounds_.height(); }
     // Rows top first, three bytes (red, green, blue) per pixel.
     const std::vector<std::uint8_t>& rgbBytes() const { return rgb_; }
+    RgbImage image() const { return {width(), height(), rgb_}; }
 
 private:
     bool contains(int x, int y) const;
@@ -31,4 +33,4 @@ private:
     std::vector<std::uint8_t> rgb_;
 };
 
-}  // namespace morvane::cli
+}  // namespace morvane

@@ -1,15 +1,17 @@
 // The lists show their lines in a fixed-pitch font, so the table's columns stand under
-// their headings; the chart is painted over the white area each time it paints.
+// their headings. The chart is drawn once, into a picture in memory, as the window opens,
+// and each paint copies that picture: a diary of years is thousands of points and line
+// pixels, too many to draw through the device context whenever the window is uncovered.
 #include "dialogs/win32/DiaryDialog.h"
 
 #include <commctrl.h>
 
 #include "base/win32/CentreOverOwner.h"
 #include "base/win32/WideText.h"
-#include "dialogs/win32/DeviceContextCanvas.h"
 #include "dialogs/win32/DiaryDialogRes.h"
 #include "dialogs/win32/ProblemBox.h"
 #include "pc/DiaryChart.h"
+#include "ui/ImageCanvas.h"
 #include "ui/MakeRoom.h"
 
 namespace morvane::win32 {
@@ -50,6 +52,7 @@ void DiaryDialog::runModal(const DiaryRecords& diary)
 {
     diary_ = &diary;
     runDialog();
+    chart_.reset();
     diary_ = nullptr;
 }
 
@@ -61,6 +64,9 @@ void DiaryDialog::onInit()
     fillList(item(IDC_DIARY_DAYS), diary_->lines());
     showProblems(item(IDC_DIARY_PROBLEMS), diary_->problems());
     growChart();
+    ImageCanvas drawn({0, 0, kDiaryChartWidth, kDiaryChartHeight});
+    diary_->drawChart(drawn);
+    chart_.emplace(drawn.image());
     SetWindowSubclass(item(IDC_DIARY_CHART), chartProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -104,25 +110,38 @@ void DiaryDialog::showCounters(std::size_t day)
     fillList(item(IDC_DIARY_COUNTERS), diary_->counterLines(day));
 }
 
-// The white area paints itself (on the screen, or into the device context of
-// WM_PRINTCLIENT); the chart goes on top.
+void DiaryDialog::paintChart(HDC dc) const
+{
+    if (chart_)
+        chart_->draw(dc, {0, 0, chart_->width(), chart_->height()});
+}
+
+// The chart's picture covers the whole area, so the area neither erases nor paints itself
+// first (which would flicker); it paints on the screen, or into the device context of
+// WM_PRINTCLIENT.
 LRESULT CALLBACK DiaryDialog::chartProc(HWND chart, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                         DWORD_PTR self)
 {
     const auto& dialog = *reinterpret_cast<const DiaryDialog*>(self);
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(chart, chartProc, 0);
-    const LRESULT result = DefSubclassProc(chart, message, wParam, lParam);
-    if (message == WM_PRINTCLIENT) {
-        DeviceContextCanvas canvas(reinterpret_cast<HDC>(wParam));
-        dialog.diary_->drawChart(canvas);
-    } else if (message == WM_PAINT) {
-        HDC dc = GetDC(chart);
-        DeviceContextCanvas canvas(dc);
-        dialog.diary_->drawChart(canvas);
-        ReleaseDC(chart, dc);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PRINTCLIENT:
+        dialog.paintChart(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        dialog.paintChart(BeginPaint(chart, &paint));
+        EndPaint(chart, &paint);
+        return 0;
     }
-    return result;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(chart, chartProc, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(chart, message, wParam, lParam);
 }
 
 }  // namespace morvane::win32

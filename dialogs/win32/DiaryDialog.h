@@ -2,6 +2,9 @@
 // growth chart.
 #pragma once
 
+#include <optional>
+
+#include "dialogs/win32/DibPicture.h"
 #include "dialogs/win32/ModalDialog.h"
 #include "ui/DiaryDialogView.h"
 
@@ -20,7 +23,10 @@ private:
     static LRESULT CALLBACK chartProc(HWND chart, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR subclassId, DWORD_PTR self);
 
+    void paintChart(HDC dc) const;
+
     const DiaryRecords* diary_ = nullptr;
+    std::optional<DibPicture> chart_;  // drawn once as the window opens
 };
 
 }  // namespace morvane::win32

@@ -62,10 +62,10 @@ TEST_F(DiaryWindowTest, TheChartAreaPaintsTheChartPixelForPixel)
     GetClientRect(dialog, &client);
     EXPECT_LE(placeOf(IDOK).right, client.right);
     EXPECT_LE(placeOf(IDOK).bottom, client.bottom);
-    const cli::ImageCanvas painted = printClient(GetDlgItem(dialog, IDC_DIARY_CHART));
+    const ImageCanvas painted = printClient(GetDlgItem(dialog, IDC_DIARY_CHART));
     ASSERT_EQ(painted.width(), kDiaryChartWidth);
     ASSERT_EQ(painted.height(), kDiaryChartHeight);
-    cli::ImageCanvas expected({0, 0, kDiaryChartWidth, kDiaryChartHeight});
+    ImageCanvas expected({0, 0, kDiaryChartWidth, kDiaryChartHeight});
     UnwatchedReading unwatched;
     drawDiaryChart(*readDiary(unwatched), expected);
     int differing = 0;

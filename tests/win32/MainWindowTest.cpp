@@ -50,7 +50,7 @@ int textWidth(HWND list, const std::wstring& text)
 // in anything but the window colour; 0 when the row is blank.
 int inkRightEdge(HWND list, int index)
 {
-    const cli::ImageCanvas image = printClient(list);
+    const ImageCanvas image = printClient(list);
     RECT row{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
     const COLORREF window = GetSysColor(COLOR_WINDOW);

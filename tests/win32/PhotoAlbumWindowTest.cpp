@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The colours of `painted` as the comparisons read them.
-auto pixelsOf(const cli::ImageCanvas& painted)
+auto pixelsOf(const ImageCanvas& painted)
 {
     return [&painted](int x, int y) { return painted.pixel(x, y); };
 }
@@ -90,7 +90,7 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     EXPECT_EQ(shown, printed);
     RECT first{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    const cli::ImageCanvas painted = printClient(list);
+    const ImageCanvas painted = printClient(list);
     EXPECT_TRUE(
         showsPicture(pixelsOf(painted), {first.left, first.top, first.right, first.bottom}, thumbnail));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PHOTO_OPEN)));
@@ -112,10 +112,10 @@ TEST_F(PhotoAlbumWindowTest, ShowsTheCliLinesAndTheDecodedPixels)
     // Centred over the album at the size it opened with, or kept on the screen.
     EXPECT_LE(std::abs((album.left + album.right) - (opened.left + opened.right)), 2);
     setClientSize(window, 416, 320);
-    const cli::ImageCanvas natural = printClient(window);
+    const ImageCanvas natural = printClient(window);
     EXPECT_TRUE(samePixels(pixelsOf(natural), 0, 0, photo));
     setClientSize(window, 832, 640);
-    const cli::ImageCanvas scaled = printClient(window);
+    const ImageCanvas scaled = printClient(window);
     EXPECT_TRUE(blendsPixels(pixelsOf(scaled), scaled.width(), scaled.height()));
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(window); }));

@@ -55,7 +55,7 @@ TEST_F(ViewerDialogsWindowTest, EachColorAreaPaintsItsColoursSwatches)
     ASSERT_NE(dialog, nullptr);
     for (std::size_t colour = 0; colour < kColorCount; ++colour) {
         HWND area = GetDlgItem(dialog, IDC_COLOR_AREA0 + static_cast<int>(colour));
-        const cli::ImageCanvas painted = printClient(area);
+        const ImageCanvas painted = printClient(area);
         const PixelRect client{0, 0, painted.width(), painted.height()};
         for (std::size_t slice = 0; slice < kSliceCount; ++slice) {
             for (std::size_t row = 0; row < kSwatchRows; ++row) {
@@ -102,7 +102,7 @@ TEST_F(ViewerDialogsWindowTest, TheFaceListHoldsTheNamesInRecordOrderWithNothing
 TEST_F(ViewerDialogsWindowTest, ASelectedFaceIsDrawnInThePictureAreaAndRepaintedWithIt)
 {
     const FaceDatabase faces = storedFaces();
-    cli::ImageCanvas expected({10, 10, 145, 90});
+    ImageCanvas expected({10, 10, 145, 90});
     faces.drawFace(2, expected);
     startProgram();
     HWND dialog = openFaces();
@@ -110,7 +110,7 @@ TEST_F(ViewerDialogsWindowTest, ASelectedFaceIsDrawnInThePictureAreaAndRepainted
     selectEntry(dialog, 2);
     HWND picture = GetDlgItem(dialog, IDC_FACE_PICTURE);
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const cli::ImageCanvas painted = printClient(picture);
+    const ImageCanvas painted = printClient(picture);
     int wrong = 0;
     for (int y = 10; y < 90; ++y) {
         for (int x = 10; x < 145; ++x)

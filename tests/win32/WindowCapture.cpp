@@ -16,14 +16,14 @@ namespace morvane::test {
 namespace {
 
 // The pixels of `bitmap`, which is not selected into any device context.
-cli::ImageCanvas readBitmap(HDC dc, HBITMAP bitmap, int width, int height)
+ImageCanvas readBitmap(HDC dc, HBITMAP bitmap, int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
     std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height));  // bottom-up rows of BGR
     GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    cli::ImageCanvas image({0, 0, width, height});
+    ImageCanvas image({0, 0, width, height});
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* row = &pixels[stride * static_cast<std::size_t>(height - 1 - y)];
         for (int x = 0; x < width; ++x) {
@@ -37,7 +37,7 @@ cli::ImageCanvas readBitmap(HDC dc, HBITMAP bitmap, int width, int height)
 // Paints into a bitmap compatible with `window`'s device context through `paint`, which
 // is given a memory DC, and answers the bitmap's pixels.
 template <typename Paint>
-cli::ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
+ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
 {
     HDC windowDc = GetWindowDC(window);
     HDC memoryDc = CreateCompatibleDC(windowDc);
@@ -45,7 +45,7 @@ cli::ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
     HGDIOBJ previous = SelectObject(memoryDc, bitmap);
     paint(memoryDc, windowDc);
     SelectObject(memoryDc, previous);
-    cli::ImageCanvas image = readBitmap(memoryDc, bitmap, width, height);
+    ImageCanvas image = readBitmap(memoryDc, bitmap, width, height);
     DeleteObject(bitmap);
     DeleteDC(memoryDc);
     ReleaseDC(window, windowDc);
@@ -54,7 +54,7 @@ cli::ImageCanvas paintedPixels(HWND window, int width, int height, Paint paint)
 
 // The window as it shows now, frame included, once its thread has taken the messages sent
 // before.
-cli::ImageCanvas copyWindow(HWND window)
+ImageCanvas copyWindow(HWND window)
 {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
@@ -73,10 +73,10 @@ bool captureWindow(HWND window, const std::filesystem::path& png)
 {
     constexpr int kSettleMilliseconds = 100;
     constexpr int kAttempts = 100;
-    cli::ImageCanvas previous = copyWindow(window);
+    ImageCanvas previous = copyWindow(window);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         Sleep(kSettleMilliseconds);
-        cli::ImageCanvas current = copyWindow(window);
+        ImageCanvas current = copyWindow(window);
         if (current.rgbBytes() == previous.rgbBytes())
             return writePngFile(current.rgbBytes(), current.width(), current.height(), png);
         previous = std::move(current);
@@ -84,7 +84,7 @@ bool captureWindow(HWND window, const std::filesystem::path& png)
     return false;
 }
 
-cli::ImageCanvas printClient(HWND control)
+ImageCanvas printClient(HWND control)
 {
     RECT client;
     GetClientRect(control, &client);

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "cli/ImageCanvas.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane::test {
 
@@ -16,6 +16,6 @@ bool captureWindow(HWND window, const std::filesystem::path& png);
 
 // The client area of `control` as it paints itself into a memory device context
 // (WM_PRINTCLIENT): what it shows, whatever other windows on the desktop cover it.
-cli::ImageCanvas printClient(HWND control);
+ImageCanvas printClient(HWND control);
 
 }  // namespace morvane::test

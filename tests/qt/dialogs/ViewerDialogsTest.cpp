@@ -10,13 +10,13 @@
 
 #include <sstream>
 
-#include "cli/ImageCanvas.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/ColorPreferencesViewer.h"
 #include "dialogs/HumanFacesViewer.h"
 #include "dialogs/qt/ColorPreferencesDialog.h"
 #include "dialogs/qt/HumanFacesDialog.h"
 #include "tests/qt/QtTestSupport.h"
+#include "ui/ImageCanvas.h"
 
 namespace morvane::test {
 
@@ -53,7 +53,7 @@ QList<QFrame*> sunkenAreas(QDialog& dialog)
 
 // The first pixel of `part` of the area's inside (in logical pixels, as `expected` holds
 // them) whose device pixels in `grabbed` differ from it, or an empty text.
-QString firstDifference(const QFrame& area, const QPixmap& grabbed, const cli::ImageCanvas& expected,
+QString firstDifference(const QFrame& area, const QPixmap& grabbed, const ImageCanvas& expected,
                         const QRect& part)
 {
     const QImage image = grabbed.toImage();
@@ -117,7 +117,7 @@ void ViewerDialogsTest::colorAreasShowTheModelsSwatches()
         QCOMPARE(areas.size(), 8);
         for (qsizetype area = 0; area < areas.size(); ++area) {
             QCOMPARE(areas[area]->contentsRect().size(), QSize(283, 46));
-            cli::ImageCanvas expected({0, 0, 283, 46});
+            ImageCanvas expected({0, 0, 283, 46});
             view.shown->paintArea(static_cast<std::size_t>(area), {0, 0, 283, 46}, expected);
             const QPixmap grabbed = areas[area]->grab();
             QCOMPARE(qRound(grabbed.devicePixelRatio()), expectedScale());
@@ -168,7 +168,7 @@ void ViewerDialogsTest::facePicturesShowTheModelsFaces()
         for (int row = list->count() - 1; row >= 0; --row) {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualItemRect(list->item(row)).center());
-            cli::ImageCanvas expected({10, 10, 145, 90});
+            ImageCanvas expected({10, 10, 145, 90});
             view.shown->drawFace(static_cast<std::size_t>(row), expected);
             QCOMPARE(firstDifference(*picture, picture->grab(), expected, {10, 10, 135, 80}), QString());
         }
