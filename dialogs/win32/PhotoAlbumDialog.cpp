@@ -27,7 +27,7 @@ void PhotoAlbumDialog::runModal(PhotoRecords& album)
     texts_.clear();
     for (const std::string& line : album.lines())
         texts_.push_back(widenCodePage(line));
-    imageOfLine_.assign(texts_.size(), -1);
+    imageOfLine_.assign(texts_.size(), std::nullopt);
     runDialog();
     album_ = nullptr;
 }
@@ -87,12 +87,13 @@ void PhotoAlbumDialog::onListNotify(const NMHDR& header)
 
 int PhotoAlbumDialog::imageOf(std::size_t line)
 {
-    if (imageOfLine_[line] < 0) {
+    if (!imageOfLine_[line]) {
         HBITMAP bitmap = DibPicture(album_->thumbnail(line)).createBitmap();
-        imageOfLine_[line] = bitmap == nullptr ? I_IMAGENONE : ImageList_Add(images_, bitmap, nullptr);
+        const int added = bitmap == nullptr ? -1 : ImageList_Add(images_, bitmap, nullptr);
+        imageOfLine_[line] = added < 0 ? I_IMAGENONE : added;
         DeleteObject(bitmap);
     }
-    return imageOfLine_[line];
+    return *imageOfLine_[line];
 }
 
 std::optional<std::size_t> PhotoAlbumDialog::chosenLine() const

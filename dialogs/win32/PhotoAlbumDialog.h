@@ -32,8 +32,10 @@ private:
 
     DialogHost host_;
     PhotoRecords* album_ = nullptr;
-    HIMAGELIST images_ = nullptr;   // the list's; it destroys them with itself
-    std::vector<int> imageOfLine_;  // -1 until the line's thumbnail is asked for
+    HIMAGELIST images_ = nullptr;  // the list's; it destroys them with itself
+    // Each line's place in the image list, I_IMAGENONE when its thumbnail found no room
+    // there; none until the line's thumbnail is asked for, so that each is read once.
+    std::vector<std::optional<int>> imageOfLine_;
     std::vector<std::wstring> texts_;
 };
 
