@@ -29,17 +29,19 @@ bool isEncodingName(std::string_view name, std::string_view lowerCase)
 }
 
 // UTF-16 shows in the first two bytes: a byte order mark, or the '<' that starts every
-// document beside a zero byte.
+// document beside a zero byte. A UTF-8 byte order mark says UTF-8: a declaration of any
+// other encoding after it contradicts it, and the readers would settle that differently.
 bool hasReadableEncoding(std::string_view text)
 {
     if (text.size() >= 2 &&
         (text[0] == '\0' || text[1] == '\0' || text.starts_with("\xFE\xFF") || text.starts_with("\xFF\xFE")))
         return false;
-    if (text.starts_with("\xEF\xBB\xBF"))
+    const bool markedUtf8 = text.starts_with("\xEF\xBB\xBF");
+    if (markedUtf8)
         text.remove_prefix(3);
     const std::optional<XmlDeclaration> declaration = xmlDeclarationOf(text);
     return !declaration || declaration->encoding.empty() || isEncodingName(declaration->encoding, "utf-8") ||
-           isEncodingName(declaration->encoding, "iso-8859-1");
+           (!markedUtf8 && isEncodingName(declaration->encoding, "iso-8859-1"));
 }
 
 }  // namespace morvane

@@ -92,7 +92,9 @@ TEST(XmlEvents, AnUnknownEncodingOrADocumentTypeIsRefused)
          {std::string_view("<?xml version=\"1.0\" encoding=\"x-robot\"?><A/>"),
           std::string_view("<?xml version='1.0' encoding='US-ASCII'?><A/>"),
           std::string_view("<?xml version=\"1.0\" encoding=\"windows-1252\"?><A/>"),
-          std::string_view("\xFF\xFE<\0A\0/\0>\0", 10), std::string_view("<\0A\0/\0>\0", 8)})
+          std::string_view("\xFF\xFE<\0A\0/\0>\0", 10), std::string_view("<\0A\0/\0>\0", 8),
+          // a UTF-8 byte order mark, then a declaration of another encoding
+          std::string_view("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><A>caf\xe9</A>")})
         EXPECT_EQ(read(refused).fault, "an encoding that cannot be read (line 1)") << refused;
     EXPECT_EQ(read("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?><A>\xc3\xa9</A>").trace,
               "<A>\xc3\xa9</A>");
