@@ -1,6 +1,8 @@
 // The chunks are walked from the RIFF header: each chunk's size is checked against the
 // bytes left before it is skipped or read, and the samples are only looked at, never
-// copied.
+// copied. The data chunk's size is believed only when what follows it is whole chunks to
+// the file's end: a size too small would otherwise pass, and give a wrong length, and
+// perhaps call a recording silence.
 #include "pc/VoiceRecording.h"
 
 #include <algorithm>
@@ -27,6 +29,18 @@ std::optional<Chunk> chunkAt(std::span<const std::uint8_t> wav, std::size_t at)
     const std::size_t held = std::min<std::size_t>(size, wav.size() - at - 8);
     return Chunk{std::string_view(reinterpret_cast<const char*>(wav.data() + at), 4), size,
                  wav.subspan(at + 8, held)};
+}
+
+// Whether the bytes from `at` to the end of `wav` are whole chunks, or nothing.
+bool wholeChunksFrom(std::span<const std::uint8_t> wav, std::size_t at)
+{
+    while (at < wav.size()) {
+        const std::optional<Chunk> chunk = chunkAt(wav, at);
+        if (!chunk || chunk->data.size() < chunk->size)
+            return false;
+        at += 8 + chunk->data.size() + (chunk->size & 1);
+    }
+    return true;
 }
 
 bool isVoiceFormat(std::span<const std::uint8_t> format)
@@ -59,9 +73,10 @@ std::variant<VoiceRecording, std::string> readVoiceRecording(std::span<const std
         } else if (chunk->id == "data") {
             if (!formatSeen)
                 return std::string("not 8 kHz 8-bit mono PCM");
-            if (chunk->data.size() < chunk->size)
+            const std::size_t after = at + 8 + chunk->data.size() + (chunk->size & 1);
+            if (chunk->data.size() < chunk->size || !wholeChunksFrom(wav, after))
                 return "its data size says " + std::to_string(chunk->size) + " bytes, the file holds " +
-                       std::to_string(chunk->data.size());
+                       std::to_string(wav.size() - at - 8);
             const bool silent = std::all_of(chunk->data.begin(), chunk->data.end(), [](std::uint8_t sample) {
                 return sample >= 127 && sample <= 129;
             });
