@@ -121,6 +121,10 @@ std::optional<RgbImage> PhotoAlbumModel::photo(std::size_t line)
         return std::nullopt;
     }
     const StickFileContent content = readStickFileContent(photoPath(photo), kLargestJpeg);
+    if (content.outcome == StickFileContent::Outcome::TooLarge) {
+        services_.messages.showMessage("Cannot show " + photo.file + ": it is larger than 4 MB");
+        return std::nullopt;
+    }
     if (content.outcome != StickFileContent::Outcome::Read) {
         services_.messages.showMessage("Cannot read " + photo.file + " from the stick");
         return std::nullopt;

@@ -63,7 +63,10 @@ void readIndex(PhotoAlbum& album, FolderPhotos& folder)
     if (content.outcome == StickFileContent::Outcome::Missing)
         return;
     if (content.outcome != StickFileContent::Outcome::Read) {
-        album.problems.push_back(slashedStickPath(kPhotoIndexPath) + ": cannot be read");
+        album.problems.push_back(slashedStickPath(kPhotoIndexPath) +
+                                 (content.outcome == StickFileContent::Outcome::TooLarge
+                                      ? ": larger than 4 MB, not read"
+                                      : ": cannot be read"));
         return;
     }
     FileIndex index = readFileIndex(content.bytes);

@@ -73,6 +73,8 @@ std::optional<std::filesystem::file_time_type> fileTime(const AlbumPhoto& photo,
 std::optional<std::string> copyPhoto(const AlbumPhoto& photo, const std::filesystem::path& folder)
 {
     const StickFileContent content = readStickFileContent(photoPath(photo), kLargestPhoto);
+    if (content.outcome == StickFileContent::Outcome::TooLarge)
+        return photo.file + " is larger than 4 MB; it was not copied";
     if (content.outcome != StickFileContent::Outcome::Read)
         return "cannot read " + photo.file + "; it was not copied";
     return writeFileOut(folder / utf8Path(copyName(photo)), content.bytes, fileTime(photo, content.bytes));

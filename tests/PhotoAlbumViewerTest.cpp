@@ -187,7 +187,7 @@ TEST_F(PhotoAlbumViewerTest, CancelAndUnreadablePhotosAreTold)
     EXPECT_TRUE(view());
     EXPECT_EQ(ui.messages.shown,
               Lines{"Copied 1 of 5 photos to " + utf8Text(folder) +
-                    "; the copying was cancelled\ncannot read IMG00002.JPG; it was not copied"});
+                    "; the copying was cancelled\nIMG00002.JPG is larger than 4 MB; it was not copied"});
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
