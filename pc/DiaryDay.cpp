@@ -19,7 +19,7 @@ public:
             name += "/" + element.name;
         const std::string_view text = trimmedText(path.back().text);
         kept_ += name.size() + text.size();
-        if (name.size() > kLongestDiaryPath || kept_ > kMostDiaryFieldBytes ||
+        if (path.back().cut || name.size() > kLongestDiaryPath || kept_ > kMostDiaryFieldBytes ||
             day.fields.size() == kMostDiaryFields) {
             day.cut = true;
             return;
@@ -39,6 +39,7 @@ DiaryDay readDiaryDay(std::span<const std::uint8_t> xml)
 {
     DayReader reader;
     reader.day.problem = readXml(xml, reader);
+    reader.day.cut = reader.day.cut || reader.leftOut();
     return std::move(reader.day);
 }
 

@@ -28,7 +28,8 @@ struct DiaryField {
 struct DiaryDay {
     std::vector<DiaryField> fields;      // in the file's order
     std::optional<std::string> problem;  // the XML's fault, the fields before it kept
-    bool cut = false;                    // values were left out for the bounds above
+    bool cut = false;                    // values were left out: for the bounds above, a value
+                                         // longer than 4096 bytes or nested deeper than 32
 };
 
 DiaryDay readDiaryDay(std::span<const std::uint8_t> xml);

@@ -48,6 +48,19 @@ bool isDeviceName(std::string_view file)
            stem[3] <= '9';
 }
 
+// The robot's categories are short names such as FAVORITE_PLACE. One is copied into each of
+// its entries, so its length is bounded: an index of 10,000 entries in one category whose
+// name is kilobytes long would otherwise take gigabytes.
+constexpr std::size_t kLongestCategory = 64;
+
+// Whether `text` is a value as the robot writes one: whole, and without control characters
+// (which would break the one line that shows an entry).
+bool isWhole(std::string_view text, bool cut)
+{
+    return !cut && std::none_of(text.begin(), text.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
 class IndexReader : public XmlElementStack {
 public:
     void ended(std::span<const XmlElement> path) override
@@ -61,11 +74,16 @@ public:
 
     FileIndex index;
     bool tooMany = false;
+    bool leftOutValue = false;
 
 private:
     void field(const XmlElement& element)
     {
-        const std::string text(trimmedText(element.text));
+        std::string text(trimmedText(element.text));
+        if (!isWhole(text, element.cut)) {
+            leftOutValue = true;
+            text.clear();
+        }
         if (element.name == "FILENAME")
             entry_.file = text;
         else if (element.name == "DATE")
@@ -77,7 +95,11 @@ private:
     {
         const auto id = std::find_if(parent.attributes.begin(), parent.attributes.end(),
                                      [](const XmlAttribute& attribute) { return attribute.name == "ID"; });
-        entry_.category = id == parent.attributes.end() ? std::string() : id->value;
+        if (id != parent.attributes.end() && id->value.size() <= kLongestCategory &&
+            isWhole(id->value, false))
+            entry_.category = id->value;
+        else if (id != parent.attributes.end())
+            leftOutValue = true;
         if (index.entries.size() < kMostIndexEntries)
             index.entries.push_back(std::move(entry_));
         else
@@ -97,6 +119,10 @@ FileIndex readFileIndex(std::span<const std::uint8_t> xml)
     if (!reader.index.problem && reader.tooMany)
         reader.index.problem = "more than " + std::to_string(kMostIndexEntries) + " entries; the first " +
                                std::to_string(kMostIndexEntries) + " are shown";
+    if (!reader.index.problem && reader.leftOutValue)
+        reader.index.problem =
+            "an entry's name, date, time or category is too long or holds a control character, "
+            "and is left out";
     return std::move(reader.index);
 }
 
@@ -122,6 +148,6 @@ std::string colonTime(std::string_view time)
            std::string(time.substr(4, 2));
 }
 
-bool clockWasNotSet(std::string_view date) { return date.size() == 8 && date.starts_with("2000"); }
+bool clockWasNotSet(std::string_view date) { return isIndexDate(date) && digitsAt(date, 0, 4) < 2003; }
 
 }  // namespace morvane

@@ -23,7 +23,8 @@ struct FileIndexEntry {
 struct FileIndex {
     std::vector<FileIndexEntry> entries;  // in the file's order
     // Why entries may be missing: the XML's fault (the entries before it are kept), or more
-    // entries than kMostIndexEntries (the first are kept). A clause, e.g.
+    // entries than kMostIndexEntries (the first are kept); else why a value of an entry
+    // was left out (too long, or holding a control character). A clause, e.g.
     // "not well-formed XML (line 3)".
     std::optional<std::string> problem;
 };
@@ -53,7 +54,8 @@ std::string dashedDate(std::string_view date);
 std::string colonTime(std::string_view time);
 
 // Whether the robot wrote `date` (yyyymmdd) with its clock reset: it then counts days from
-// 2000-01-01, long before any robot of this kind was made.
+// 2000-01-01, so a date of the calendar before 2003, the year the first robot of this kind
+// was made.
 bool clockWasNotSet(std::string_view date);
 
 }  // namespace morvane

@@ -16,17 +16,23 @@ void XmlElementStack::startElement(std::string_view name, std::span<const XmlAtt
         open_.back().hasChildren = true;
     if (open_.size() == kDeepest) {
         ++deeper_;
+        leftOut_ = true;
         return;
     }
-    open_.push_back({std::string(name), {attributes.begin(), attributes.end()}, {}, false});
+    open_.push_back({std::string(name), {attributes.begin(), attributes.end()}, {}, false, false});
 }
 
 void XmlElementStack::text(std::string_view piece)
 {
     if (open_.empty() || deeper_ > 0)
         return;
-    std::string& text = open_.back().text;
-    text.append(piece.substr(0, kLongestText - std::min(kLongestText, text.size())));
+    XmlElement& element = open_.back();
+    const std::size_t room = kLongestText - std::min(kLongestText, element.text.size());
+    if (piece.size() > room) {
+        element.cut = true;
+        leftOut_ = true;
+    }
+    element.text.append(piece.substr(0, room));
 }
 
 void XmlElementStack::endElement(std::string_view)

@@ -75,6 +75,30 @@ TEST(FileIndex, MoreThanTenThousandEntriesKeepTheFirst)
     EXPECT_EQ(index.problem, "more than 10000 entries; the first 10000 are shown");
 }
 
+// A value the robot would not write (cut at the reader's bound, holding a control character
+// that would break a line, a category over 64 bytes) is left out, and said so.
+TEST(FileIndex, ValuesTheRobotWouldNotWriteAreLeftOut)
+{
+    const std::string longCategory(65, 'C');
+    const FileIndex index = readFileIndex(bytesOf(
+        "<PHOTOLIST><PHOTO ID=\"OWNER&#10;FAVORITE 2017-01-01 00:00:00 IMG00009.JPG\">" +
+        entry("IMG00001.JPG", "20170328", "192010") + "</PHOTO><PHOTO ID=\"" + longCategory + "\">" +
+        entry("IMG00002.JPG", "20170328", std::string(4100, ' ') + "1") + "</PHOTO><PHOTO ID=\"" +
+        longCategory.substr(1) + "\">" + entry("IMG\t3.JPG", "20170328", "192010") + "</PHOTO></PHOTOLIST>"));
+    ASSERT_EQ(index.entries.size(), 3u);
+    // A line feed by reference in an attribute: Wine's XML reader gives a blank in its place
+    // (so the name is whole), expat the line feed (so it is left out). Neither breaks a line.
+    EXPECT_EQ(index.entries[0].category.find('\n'), std::string::npos);
+    EXPECT_EQ(index.entries[0].file, "IMG00001.JPG");
+    EXPECT_EQ(index.entries[1].category, "");
+    EXPECT_EQ(index.entries[1].time, "");
+    EXPECT_EQ(index.entries[2].category, longCategory.substr(1));
+    EXPECT_EQ(index.entries[2].file, "");
+    EXPECT_EQ(
+        index.problem,
+        "an entry's name, date, time or category is too long or holds a control character, and is left out");
+}
+
 TEST(FileIndex, NamesDatesAndTimes)
 {
     EXPECT_TRUE(isPlainFileName("AI170531.XML"));
@@ -95,7 +119,10 @@ TEST(FileIndex, NamesDatesAndTimes)
     for (const char* time : {"19403a", "240000", "196000", "194060", "19:40", ""})
         EXPECT_EQ(colonTime(time), "\?\?:\?\?:\?\?") << time;
     EXPECT_TRUE(clockWasNotSet("20000102"));
+    EXPECT_TRUE(clockWasNotSet("20020615"));  // a reset clock that ran on for years
+    EXPECT_FALSE(clockWasNotSet("20030101"));
     EXPECT_FALSE(clockWasNotSet("20170531"));
+    EXPECT_FALSE(clockWasNotSet("20001399"));  // no date at all: shown as unknown instead
 }
 
 TEST(DiaryDay, EveryElementWithAValueIsKeptByItsPath)
@@ -150,6 +177,13 @@ TEST(DiaryDay, ValuesBeyondADaysBoundsAreLeftOut)
     EXPECT_TRUE(weighty.cut);
     EXPECT_EQ(diaryValue(weighty, "V3"), longValue);
     EXPECT_EQ(diaryValue(weighty, "V4"), std::nullopt);  // past 16 KB of names and values
+
+    // A value cut at the reader's bound is not the value: "5000" of "5000   ...   7".
+    const DiaryDay cutShort = readDiaryDay(
+        bytesOf(dayFile(1234, "<LONG>5000" + std::string(4100, ' ') + "7</LONG><AFTER>6</AFTER>")));
+    EXPECT_TRUE(cutShort.cut);
+    EXPECT_EQ(diaryValue(cutShort, "LONG"), std::nullopt);
+    EXPECT_EQ(diaryValue(cutShort, "AFTER"), "6");
 
     EXPECT_FALSE(readDiaryDay(bytesOf(dayFile(1234))).cut);
 }
