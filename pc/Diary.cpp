@@ -1,5 +1,7 @@
 // Sizes are bounded before anything is read: an index of 10000 entries is well under 4 MB,
-// a day file of every counter well under 1 MB.
+// a day file of every counter well under 1 MB. A day file is opened only by the name the
+// diary's folder gives it, so that an index can make the program open nothing else (on
+// Windows a name such as CON.XML or CONIN$ is a device in any folder).
 #include "pc/Diary.h"
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 
 #include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
+#include "stick/StickFolder.h"
 #include "stick/StickPath.h"
 
 namespace morvane {
@@ -16,19 +19,49 @@ namespace {
 constexpr std::uint64_t kLargestIndex = 4 << 20;
 constexpr std::uint64_t kLargestDay = 1 << 20;
 
-std::string dayPath(const FileIndexEntry& listed) { return std::string(kDiaryFolder) + "\\" + listed.file; }
+std::string dayPath(std::string_view file) { return std::string(kDiaryFolder) + "\\" + std::string(file); }
 
-DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
+// The files of the diary's folder, found by name in any letter case.
+class DiaryFolder {
+public:
+    DiaryFolder()
+    {
+        for (std::string& name : listStickFolder(kDiaryFolder).value_or(std::vector<std::string>{}))
+            byName_.emplace(asciiUpperCase(name), std::move(name));
+    }
+    // The folder's own name of `file`, or none when the folder holds no such file.
+    std::optional<std::string> find(const std::string& file) const
+    {
+        const auto found = byName_.find(asciiUpperCase(file));
+        return found == byName_.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    // How many of its files are named as day files are, AIyymmdd.XML.
+    std::size_t dayFiles() const
+    {
+        return static_cast<std::size_t>(std::count_if(byName_.begin(), byName_.end(), [](const auto& named) {
+            const std::string& upper = named.first;
+            return upper.size() == 12 && upper.starts_with("AI") && upper.ends_with(".XML") &&
+                   std::all_of(upper.begin() + 2, upper.begin() + 8,
+                               [](char c) { return c >= '0' && c <= '9'; });
+        }));
+    }
+
+private:
+    std::unordered_map<std::string, std::string> byName_;
+};
+
+DiaryEntry readDay(FileIndexEntry listed, const DiaryFolder& folder, std::vector<std::string>& problems)
 {
     DiaryEntry entry{std::move(listed), DiaryEntry::State::Missing, {}};
-    const std::string path = dayPath(entry.listed);
-    const std::string named = slashedStickPath(path);
+    const std::string named = slashedStickPath(dayPath(entry.listed.file));
     if (!isPlainFileName(entry.listed.file)) {
         problems.push_back("the diary index names \"" + entry.listed.file +
                            "\", which is no file of its folder");
         return entry;
     }
-    const StickFileContent content = readStickFileContent(path, kLargestDay);
+    const std::optional<std::string> file = folder.find(entry.listed.file);
+    const StickFileContent content =
+        file ? readStickFileContent(dayPath(*file), kLargestDay) : StickFileContent{};
     switch (content.outcome) {
     case StickFileContent::Outcome::Missing:
         problems.push_back(named + ": listed in the diary index, not on the stick");
@@ -44,7 +77,7 @@ DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
         if (!entry.day.problem) {
             if (entry.day.cut)
                 problems.push_back(named +
-                                   ": holds more values, or longer ones, than a day's; the first are shown");
+                                   ": holds more values, or longer ones, than a day's; those are left out");
             entry.state = DiaryEntry::State::Ok;
             return entry;
         }
@@ -61,10 +94,19 @@ DiaryEntry readDay(FileIndexEntry listed, std::vector<std::string>& problems)
 std::optional<Diary> readDiary(ReadProgress& progress)
 {
     const StickFileContent content = readStickFileContent(kDiaryIndexPath, kLargestIndex);
-    if (content.outcome == StickFileContent::Outcome::Missing)
-        return std::nullopt;
+    const DiaryFolder folder;
     Diary diary;
     const std::string named = slashedStickPath(kDiaryIndexPath);
+    if (content.outcome == StickFileContent::Outcome::Missing) {
+        // Without the index nothing vouches for a day file's date: they are counted, not shown.
+        const std::size_t days = folder.dayFiles();
+        if (days == 0)
+            return std::nullopt;
+        diary.problems.push_back(named + ": not on the stick; the " + std::to_string(days) +
+                                 (days == 1 ? " day file" : " day files") +
+                                 " of its folder cannot be shown without it");
+        return diary;
+    }
     if (content.outcome != StickFileContent::Outcome::Read) {
         diary.problems.push_back(named + (content.outcome == StickFileContent::Outcome::TooLarge
                                               ? ": larger than 4 MB, not read"
@@ -78,11 +120,11 @@ std::optional<Diary> readDiary(ReadProgress& progress)
     std::unordered_map<std::string, std::size_t> firstOfFile;
     for (std::size_t at = 0; at < index.entries.size(); ++at) {
         FileIndexEntry& listed = index.entries[at];
-        if (!progress.reading(slashedStickPath(dayPath(listed)), at, index.entries.size()))
+        if (!progress.reading(slashedStickPath(dayPath(listed.file)), at, index.entries.size()))
             break;
         const auto [first, isNew] = firstOfFile.emplace(asciiUpperCase(listed.file), diary.days.size());
         if (isNew) {
-            diary.days.push_back(readDay(std::move(listed), diary.problems));
+            diary.days.push_back(readDay(std::move(listed), folder, diary.problems));
         } else {
             DiaryEntry again = diary.days[first->second];
             again.listed = std::move(listed);

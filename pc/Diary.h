@@ -27,7 +27,8 @@ struct Diary {
     std::vector<std::string> problems;  // one line each, naming the file, in the order met
 };
 
-// The diary of the stick in the current directory; none when the stick has no index.
+// The diary of the stick in the current directory; none when the stick has no index and
+// its folder no day file (with day files but no index, a diary of no days that says so).
 // `progress` is told of each day file before it is read; when it answers false the reading
 // stops there, with the days read until then.
 std::optional<Diary> readDiary(ReadProgress& progress);

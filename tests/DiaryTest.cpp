@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "pc/Diary.h"
 #include "pc/DiaryChart.h"
 #include "pc/DiaryTable.h"
@@ -235,6 +239,21 @@ TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
                   "the diary index names \"../../DATA/P/GVAR\", which is no file of its folder"}));
 }
 
+#ifndef _WIN32
+// A day file is opened only as a file its folder lists: a pipe under a listed name is not
+// opened (opening it would wait for a writer), as on Windows a device name is not.
+TEST_F(DiaryOnStickTest, OnlyTheFolderFilesAreOpened)
+{
+    ASSERT_EQ(mkfifo((stick.dir() / "OPEN-R" / "APP" / "PC" / "DIARY" / "AI170604.XML").c_str(), 0600), 0);
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    const std::optional<Diary> diary = readDiary(reading);
+    ASSERT_TRUE(diary);
+    EXPECT_EQ(diary->days[3].state, DiaryEntry::State::Missing);
+    EXPECT_EQ(diary->problems[1],
+              "OPEN-R/APP/PC/DIARY/AI170604.XML: listed in the diary index, not on the stick");
+}
+#endif
+
 // Each listed file is told to the progress before it is read, in the index's order; a
 // reading stopped there keeps the days read until then.
 TEST_F(DiaryOnStickTest, TheProgressIsToldOfEachDayAndCanStopTheReading)
@@ -279,7 +298,17 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
     EXPECT_EQ(broken.out, "");
     EXPECT_EQ(broken.err, "OPEN-R/APP/PC/DIARY/AIFILES.XML: not well-formed XML (line 1)\n");
 
+    // Without the index nothing vouches for the day files' dates: they are counted, not shown.
     stick.remove("OPEN-R/APP/PC/DIARY/AIFILES.XML");
+    const test::CliRun unindexed = test::runCli({"diary", stick.rootPath()});
+    EXPECT_EQ(unindexed.status, 1);
+    EXPECT_EQ(unindexed.out, "");
+    EXPECT_EQ(unindexed.err, "OPEN-R/APP/PC/DIARY/AIFILES.XML: not on the stick; the 3 day files of its "
+                             "folder cannot be shown without it\n");
+
+    for (const char* day : {"ai170601.xml", "AI170602.XML", "AI170603.XML"})
+        stick.remove("OPEN-R/APP/PC/DIARY/" + std::string(day));
+    stick.write("OPEN-R/APP/PC/DIARY/NOTES.TXT", "not a day");
     const test::CliRun none = test::runCli({"diary", stick.rootPath()});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "No diary on this stick\n");
