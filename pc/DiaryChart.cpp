@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -39,16 +40,19 @@ void drawLine(Canvas& canvas, int x0, int y0, int x1, int y1, RgbColor color)
     }
 }
 
-// The value of `path` on each day that was read, as a number, or none.
-std::vector<std::optional<long long>> values(const std::vector<const DiaryDay*>& days, const char* path)
+// The value of `path` on each day that was read, as a number from 0 to `most`, or none:
+// a value the chart cannot place truly (a skill level over 100%, a count below 0) leaves a
+// gap rather than being drawn at the edge as if it were the edge's value.
+std::vector<std::optional<long long>> values(const std::vector<const DiaryDay*>& days, const char* path,
+                                             long long most)
 {
     std::vector<std::optional<long long>> found;
     for (const DiaryDay* day : days) {
         const std::optional<std::string_view> text = diaryValue(*day, path);
+        std::optional<long long> value;
         if (text && isDiaryNumber(*text) && text->size() <= 12)
-            found.push_back(std::stoll(std::string(*text)));
-        else
-            found.push_back(std::nullopt);
+            value = std::stoll(std::string(*text));
+        found.push_back(value && *value >= 0 && *value <= most ? value : std::nullopt);
     }
     return found;
 }
@@ -75,7 +79,7 @@ void drawSeries(Canvas& canvas, const std::vector<std::optional<long long>>& ser
             previous.reset();
             continue;
         }
-        const long long value = std::clamp(*series[static_cast<std::size_t>(day)], 0LL, top);
+        const long long value = *series[static_cast<std::size_t>(day)];
         const int x = count == 1 ? (kPlot.left + kPlot.right) / 2
                                  : kPlot.left + 1 + (kPlot.width() - 2) * day / (count - 1);
         const int y = kPlot.bottom - 2 - static_cast<int>((kPlot.height() - 3) * value / top);
@@ -96,9 +100,11 @@ void drawDiaryChart(const Diary& diary, Canvas& canvas)
         if (entry.state == DiaryEntry::State::Ok)
             read.push_back(&entry.day);
     for (const DiaryChartSeries& series : kDiaryChartSeries) {
-        const std::vector<std::optional<long long>> points = values(read, series.path);
+        const bool isTime = series.path == kDiaryChartSeries[0].path;
+        const std::vector<std::optional<long long>> points =
+            values(read, series.path, isTime ? std::numeric_limits<long long>::max() : 10000);
         long long top = 10000;  // a skill level's 100%
-        if (series.path == kDiaryChartSeries[0].path) {
+        if (isTime) {
             top = 1;
             for (const std::optional<long long>& point : points)
                 top = std::max(top, point.value_or(0));

@@ -367,5 +367,18 @@ TEST_F(DiaryOnStickTest, TheChartDrawsTheReadDaysFromLeftToRight)
     EXPECT_EQ(std::count(chart.pixels.begin(), chart.pixels.end(), 1u), 0) << "every pixel is painted";
 }
 
+// A level the chart cannot place truly (over 100%) is a gap, not a point at the top: the
+// first day's ball level stands alone, its 3 x 3 dot at (11, 273).
+TEST_F(DiaryOnStickTest, TheChartLeavesAValueOutOfRangeOut)
+{
+    stick.write("OPEN-R/APP/PC/DIARY/AI170602.XML", dayFile(20000));
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    PixelLog chart;
+    drawDiaryChart(*readDiary(reading), chart);
+    const RgbColor ball = rgbColor(220, 50, 47);
+    EXPECT_EQ(chart.at(11, 273), ball);
+    EXPECT_EQ(std::count(chart.pixels.begin(), chart.pixels.end(), ball), 9);
+}
+
 }  // namespace
 }  // namespace morvane
