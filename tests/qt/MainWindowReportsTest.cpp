@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -154,6 +155,30 @@ private slots:
         shown->cancel();
         QVERIFY(!progress.advance("OPEN-R/MW/VERSION", 4, 20));
         progress.close();
+    }
+
+    // While the work goes on, no other window of the program takes a click, even when the
+    // progress window had no active window to belong to.
+    void theProgressWindowBlocksEveryOtherWindow()
+    {
+        QPushButton other("Another window");
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QApplication::setActiveWindow(nullptr);
+        int clicks = 0;
+        QObject::connect(&other, &QPushButton::clicked, [&clicks] { ++clicks; });
+        ProgressDialog progress;
+        progress.open("Back Up Stick");
+        // Clicked as the window system clicks, so that the program's modality can hold it back.
+        const auto click = [&other] {
+            QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, other.rect().center());
+        };
+        click();
+        QVERIFY(progress.advance("OPEN-R/APP/VERSION", 1, 2));
+        QCOMPARE(clicks, 0);
+        progress.close();
+        click();
+        QCOMPARE(clicks, 1);
     }
 
     // The LAN settings keep their files' line feeds, which the list does not show.
