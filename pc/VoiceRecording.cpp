@@ -1,8 +1,8 @@
 // The chunks are walked from the RIFF header: each chunk's size is checked against the
 // bytes left before it is skipped or read, and the samples are only looked at, never
-// copied. The data chunk's size is believed only when what follows it is whole chunks to
-// the file's end: a size too small would otherwise pass, and give a wrong length, and
-// perhaps call a recording silence.
+// copied. The data chunk's size is believed only when what follows it is chunks to
+// the file's end: a size too small would otherwise pass, give a wrong length, and perhaps
+// call a recording silence.
 #include "pc/VoiceRecording.h"
 
 #include <algorithm>
@@ -31,14 +31,24 @@ std::optional<Chunk> chunkAt(std::span<const std::uint8_t> wav, std::size_t at)
                  wav.subspan(at + 8, held)};
 }
 
-// Whether the bytes from `at` to the end of `wav` are whole chunks, or nothing.
-bool wholeChunksFrom(std::span<const std::uint8_t> wav, std::size_t at)
+// Whether `wav` holds a chunk's id at `at`: four printable ASCII characters, as "LIST".
+bool isChunkId(std::span<const std::uint8_t> wav, std::size_t at)
 {
-    while (at < wav.size()) {
-        const std::optional<Chunk> chunk = chunkAt(wav, at);
-        if (!chunk || chunk->data.size() < chunk->size)
+    return std::all_of(wav.begin() + static_cast<std::ptrdiff_t>(at),
+                       wav.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                       [](std::uint8_t c) { return c >= 0x20 && c < 0x7f; });
+}
+
+// Whether what lies from `at` to the end of `wav` is what a WAVE file holds after its
+// samples: chunks, the last perhaps cut short, and perhaps a few stray bytes too few for a
+// chunk's header. Samples are no chunk: the robot's are bytes near 128, never ASCII.
+bool chunksFrom(std::span<const std::uint8_t> wav, std::uint64_t at)
+{
+    while (at + 8 <= wav.size()) {
+        if (!isChunkId(wav, static_cast<std::size_t>(at)))
             return false;
-        at += 8 + chunk->data.size() + (chunk->size & 1);
+        const std::uint32_t size = readLittleEndian32(wav, static_cast<std::size_t>(at) + 4);
+        at += 8 + std::uint64_t{size} + (size & 1);
     }
     return true;
 }
@@ -73,10 +83,14 @@ std::variant<VoiceRecording, std::string> readVoiceRecording(std::span<const std
         } else if (chunk->id == "data") {
             if (!formatSeen)
                 return std::string("not 8 kHz 8-bit mono PCM");
-            const std::size_t after = at + 8 + chunk->data.size() + (chunk->size & 1);
-            if (chunk->data.size() < chunk->size || !wholeChunksFrom(wav, after))
+            if (chunk->data.size() < chunk->size)
                 return "its data size says " + std::to_string(chunk->size) + " bytes, the file holds " +
-                       std::to_string(wav.size() - at - 8);
+                       std::to_string(chunk->data.size());
+            // A writer may leave out the pad byte after an odd size.
+            const std::uint64_t after = at + 8 + std::uint64_t{chunk->size};
+            if (!chunksFrom(wav, after + (chunk->size & 1)) && !chunksFrom(wav, after))
+                return "its data size says " + std::to_string(chunk->size) +
+                       " bytes, and bytes that are no chunk follow them";
             const bool silent = std::all_of(chunk->data.begin(), chunk->data.end(), [](std::uint8_t sample) {
                 return sample >= 127 && sample <= 129;
             });

@@ -21,7 +21,8 @@ struct VoiceRecording {
 };
 
 // The recording in `wav`, or why it is none, as a clause: "not a WAVE file", "not 8 kHz
-// 8-bit mono PCM", "its data size says N bytes, the file holds M", "cut short".
+// 8-bit mono PCM", "its data size says N bytes, the file holds M", "its data size says N
+// bytes, and bytes that are no chunk follow them", "cut short".
 std::variant<VoiceRecording, std::string> readVoiceRecording(std::span<const std::uint8_t> wav);
 
 }  // namespace morvane

@@ -168,12 +168,19 @@ TEST(VoiceRecording, LengthAndSilenceOfEightKilohertzEightBitMono)
     EXPECT_EQ(recordingOf(wave(format(8000) + tag("data") + le32(4000000000u) + Bytes(10, 128))),
               "its data size says 4000000000 bytes, the file holds 10");
     // Too small a size would leave spoken samples out, and call the slot empty: what follows
-    // the data must be whole chunks to the end.
+    // the data must be chunks.
     EXPECT_EQ(
         recordingOf(wave(format(8000) + tag("data") + le32(8000) + Bytes(8000, 128) + Bytes(32000, 200))),
-        "its data size says 8000 bytes, the file holds 40000");
+        "its data size says 8000 bytes, and bytes that are no chunk follow them");
+    // Chunks after the data, the last cut short; an odd size with or without its pad byte;
+    // a few stray bytes at the end.
     EXPECT_EQ(recordingOf(wave(format(8000) + tag("data") + le32(3) + Bytes{128, 128, 128, 0} + tag("LIST") +
-                               le32(2) + Bytes{1, 2})),
+                               le32(2) + Bytes{1, 2} + tag("id3 ") + le32(100) + Bytes{1})),
+              "0.0 empty");
+    EXPECT_EQ(recordingOf(
+                  wave(format(8000) + tag("data") + le32(3) + Bytes{128, 128, 128} + tag("LIST") + le32(0))),
+              "0.0 empty");
+    EXPECT_EQ(recordingOf(wave(format(8000) + tag("data") + le32(4) + Bytes(4, 128) + Bytes{0, 0, 0})),
               "0.0 empty");
     EXPECT_EQ(recordingOf(wave(format(8000))), "cut short");
     EXPECT_EQ(recordingOf(tag("RIFX") + le32(4) + tag("WAVE")), "not a WAVE file");
