@@ -142,12 +142,15 @@ TEST_F(PhotoAlbumViewerTest, APhotoThatCannotBeShownSaysWhy)
 {
     const std::vector<std::uint8_t> whole = stick.read(photoFile("IMG00003.JPG"));
     stick.write(photoFile("IMG00003.JPG"), std::span(whole).first(600));
+    stick.write(photoFile("IMG00004.JPG"), std::vector<std::uint8_t>((4 << 20) + 1, 0xFF));
     window.press = [](PhotoRecords& album) {
         EXPECT_FALSE(album.photo(2));
+        EXPECT_FALSE(album.photo(3));
         EXPECT_FALSE(album.photo(4));
     };
     EXPECT_TRUE(view());
     EXPECT_EQ(ui.log, (Lines{"message: Cannot show IMG00003.JPG: it is not a picture that can be read",
+                             "message: Cannot show IMG00004.JPG: it is larger than 4 MB",
                              "message: IMG00005.JPG is not on the stick"}));
 
     fs::remove_all(stick.dir() / "OPEN-R" / "APP" / "PC" / "PHOTO");

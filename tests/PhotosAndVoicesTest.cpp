@@ -318,6 +318,10 @@ TEST(PhotosAndVoicesCli, NoPhotoIsNoAlbum)
     EXPECT_EQ(broken.out, "");
     EXPECT_EQ(broken.err,
               "OPEN-R/APP/PC/DIARY/IMGFILES.XML: not well-formed XML (line 1)\nNo photos on this stick\n");
+
+    stick.write("OPEN-R/APP/PC/DIARY/IMGFILES.XML", std::string((4 << 20) + 1, ' '));
+    EXPECT_EQ(test::runCli({"photos", stick.rootPath()}).err,
+              "OPEN-R/APP/PC/DIARY/IMGFILES.XML: larger than 4 MB, not read\nNo photos on this stick\n");
 }
 
 #ifndef _WIN32
