@@ -28,7 +28,9 @@ void XmlElementStack::text(std::string_view piece)
         return;
     XmlElement& element = open_.back();
     const std::size_t room = kLongestText - std::min(kLongestText, element.text.size());
-    if (piece.size() > room) {
+    // Blanks beyond the bound (between an element's children, or after a value) change no
+    // value: only what else is dropped cuts one.
+    if (piece.size() > room && !trimmedText(piece.substr(room)).empty()) {
         element.cut = true;
         leftOut_ = true;
     }

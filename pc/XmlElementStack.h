@@ -18,7 +18,7 @@ struct XmlElement {
     std::vector<XmlAttribute> attributes;
     std::string text;  // its own text, without its children's
     bool hasChildren = false;
-    bool cut = false;  // its text went on beyond what `text` keeps: it is not the whole value
+    bool cut = false;  // its text went on beyond what `text` keeps, with more than blanks
 };
 
 class XmlElementStack : public XmlEvents {

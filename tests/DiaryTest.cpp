@@ -188,6 +188,11 @@ TEST(DiaryDay, ValuesBeyondADaysBoundsAreLeftOut)
     EXPECT_TRUE(cutShort.cut);
     EXPECT_EQ(diaryValue(cutShort, "LONG"), std::nullopt);
     EXPECT_EQ(diaryValue(cutShort, "AFTER"), "6");
+    // Blanks beyond the bound cut nothing: between the groups, or after a value.
+    const DiaryDay blank = readDiaryDay(
+        bytesOf(dayFile(1234, std::string(5000, '\n') + "<LONG>5000" + std::string(4100, ' ') + "</LONG>")));
+    EXPECT_FALSE(blank.cut);
+    EXPECT_EQ(diaryValue(blank, "LONG"), "5000");
 
     EXPECT_FALSE(readDiaryDay(bytesOf(dayFile(1234))).cut);
 }
