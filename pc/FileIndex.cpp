@@ -79,18 +79,21 @@ public:
 private:
     void field(const XmlElement& element)
     {
-        std::string text(trimmedText(element.text));
-        if (!isWhole(text, element.cut)) {
+        std::string* const kept = element.name == "FILENAME" ? &entry_.file
+                                  : element.name == "DATE"   ? &entry_.date
+                                  : element.name == "TIME"   ? &entry_.time
+                                                             : nullptr;
+        if (kept == nullptr)
+            return;
+        const std::string_view text = trimmedText(element.text);
+        if (isWhole(text, element.cut)) {
+            *kept = text;
+        } else {
             leftOutValue = true;
-            text.clear();
+            nameLeftOut_ = nameLeftOut_ || kept == &entry_.file;
         }
-        if (element.name == "FILENAME")
-            entry_.file = text;
-        else if (element.name == "DATE")
-            entry_.date = text;
-        else if (element.name == "TIME")
-            entry_.time = text;
     }
+    // An entry whose file name was left out names no file: it is left out whole.
     void endEntry(const XmlElement& parent)
     {
         const auto id = std::find_if(parent.attributes.begin(), parent.attributes.end(),
@@ -100,14 +103,16 @@ private:
             entry_.category = id->value;
         else if (id != parent.attributes.end())
             leftOutValue = true;
-        if (index.entries.size() < kMostIndexEntries)
+        if (!nameLeftOut_ && index.entries.size() < kMostIndexEntries)
             index.entries.push_back(std::move(entry_));
-        else
+        else if (!nameLeftOut_)
             tooMany = true;
         entry_ = {};
+        nameLeftOut_ = false;
     }
 
     FileIndexEntry entry_;
+    bool nameLeftOut_ = false;
 };
 
 }  // namespace
@@ -122,7 +127,7 @@ FileIndex readFileIndex(std::span<const std::uint8_t> xml)
     if (!reader.index.problem && reader.leftOutValue)
         reader.index.problem =
             "an entry's name, date, time or category is too long or holds a control character, "
-            "and is left out";
+            "and is left out (the whole entry, when it is the name)";
     return std::move(reader.index);
 }
 

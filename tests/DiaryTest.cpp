@@ -84,11 +84,13 @@ TEST(FileIndex, MoreThanTenThousandEntriesKeepTheFirst)
 TEST(FileIndex, ValuesTheRobotWouldNotWriteAreLeftOut)
 {
     const std::string longCategory(65, 'C');
-    const FileIndex index = readFileIndex(bytesOf(
-        "<PHOTOLIST><PHOTO ID=\"OWNER&#10;FAVORITE 2017-01-01 00:00:00 IMG00009.JPG\">" +
-        entry("IMG00001.JPG", "20170328", "192010") + "</PHOTO><PHOTO ID=\"" + longCategory + "\">" +
-        entry("IMG00002.JPG", "20170328", std::string(4100, ' ') + "1") + "</PHOTO><PHOTO ID=\"" +
-        longCategory.substr(1) + "\">" + entry("IMG\t3.JPG", "20170328", "192010") + "</PHOTO></PHOTOLIST>"));
+    const FileIndex index = readFileIndex(
+        bytesOf("<PHOTOLIST><PHOTO ID=\"OWNER&#10;FAVORITE 2017-01-01 00:00:00 IMG00009.JPG\">" +
+                entry("IMG00001.JPG", "20170328", "192010") + "</PHOTO><PHOTO ID=\"" + longCategory + "\">" +
+                entry("IMG00002.JPG", "20170328", std::string(4100, ' ') + "1") + "</PHOTO><PHOTO ID=\"" +
+                longCategory.substr(1) + "\">" + entry("IMG\t3.JPG", "20170328", "192010") +
+                "<ENTRY><NOTE>a\tb</NOTE><FILENAME>IMG00004.JPG</FILENAME></ENTRY></PHOTO></PHOTOLIST>"));
+    // An entry without its name names no file: IMG\t3.JPG's is left out whole.
     ASSERT_EQ(index.entries.size(), 3u);
     // A line feed by reference in an attribute: Wine's XML reader gives a blank in its place
     // (so the name is whole), expat the line feed (so it is left out). Neither breaks a line.
@@ -97,10 +99,10 @@ TEST(FileIndex, ValuesTheRobotWouldNotWriteAreLeftOut)
     EXPECT_EQ(index.entries[1].category, "");
     EXPECT_EQ(index.entries[1].time, "");
     EXPECT_EQ(index.entries[2].category, longCategory.substr(1));
-    EXPECT_EQ(index.entries[2].file, "");
-    EXPECT_EQ(
-        index.problem,
-        "an entry's name, date, time or category is too long or holds a control character, and is left out");
+    EXPECT_EQ(index.entries[2].file, "IMG00004.JPG");  // an element the index does not use is not looked at
+    EXPECT_EQ(index.problem,
+              "an entry's name, date, time or category is too long or holds a control character, "
+              "and is left out (the whole entry, when it is the name)");
 }
 
 TEST(FileIndex, NamesDatesAndTimes)
