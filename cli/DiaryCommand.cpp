@@ -98,6 +98,8 @@ int runDiary(const CommandContext& context)
         return kExitNotProduced;
     if (!diary) {
         context.err << "No diary on this stick\n";
+        if (const std::optional<std::string> note = unindexedDiaryNote())
+            context.err << *note << '\n';
         return kExitNotProduced;
     }
     for (const std::string& problem : diary->problems)

@@ -42,7 +42,8 @@ bool viewDiary(UserMessages& messages, ViewerReading& reading, DiaryDialogView& 
     if (!reading.finish())
         return false;
     if (!diary) {
-        messages.showMessage("No diary on this stick");
+        const std::optional<std::string> note = unindexedDiaryNote();
+        messages.showMessage("No diary on this stick" + (note ? "\n" + *note : std::string()));
         return false;
     }
     const DiaryModel model(std::move(*diary));

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
@@ -21,33 +22,40 @@ constexpr std::uint64_t kLargestDay = 1 << 20;
 
 std::string dayPath(std::string_view file) { return std::string(kDiaryFolder) + "\\" + std::string(file); }
 
-// The files of the diary's folder, found by name in any letter case.
+// The files of the diary's folder, found by name as a stick path finds them: the name as
+// written when the folder holds it, else the same name in other letter case.
 class DiaryFolder {
 public:
     DiaryFolder()
     {
-        for (std::string& name : listStickFolder(kDiaryFolder).value_or(std::vector<std::string>{}))
-            byName_.emplace(asciiUpperCase(name), std::move(name));
+        for (std::string& name : listStickFolder(kDiaryFolder).value_or(std::vector<std::string>{})) {
+            byName_.emplace(asciiUpperCase(name), name);
+            exact_.insert(std::move(name));
+        }
     }
     // The folder's own name of `file`, or none when the folder holds no such file.
     std::optional<std::string> find(const std::string& file) const
     {
+        if (exact_.contains(file))
+            return file;
         const auto found = byName_.find(asciiUpperCase(file));
         return found == byName_.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
     // How many of its files are named as day files are, AIyymmdd.XML.
     std::size_t dayFiles() const
     {
-        return static_cast<std::size_t>(std::count_if(byName_.begin(), byName_.end(), [](const auto& named) {
-            const std::string& upper = named.first;
-            return upper.size() == 12 && upper.starts_with("AI") && upper.ends_with(".XML") &&
-                   std::all_of(upper.begin() + 2, upper.begin() + 8,
-                               [](char c) { return c >= '0' && c <= '9'; });
-        }));
+        return static_cast<std::size_t>(
+            std::count_if(exact_.begin(), exact_.end(), [](const std::string& name) {
+                const std::string upper = asciiUpperCase(name);
+                return upper.size() == 12 && upper.starts_with("AI") && upper.ends_with(".XML") &&
+                       std::all_of(upper.begin() + 2, upper.begin() + 8,
+                                   [](char c) { return c >= '0' && c <= '9'; });
+            }));
     }
 
 private:
-    std::unordered_map<std::string, std::string> byName_;
+    std::unordered_set<std::string> exact_;
+    std::unordered_map<std::string, std::string> byName_;  // by upper case, the first in byte order
 };
 
 DiaryEntry readDay(FileIndexEntry listed, const DiaryFolder& folder, std::vector<std::string>& problems)
@@ -94,19 +102,11 @@ DiaryEntry readDay(FileIndexEntry listed, const DiaryFolder& folder, std::vector
 std::optional<Diary> readDiary(ReadProgress& progress)
 {
     const StickFileContent content = readStickFileContent(kDiaryIndexPath, kLargestIndex);
+    if (content.outcome == StickFileContent::Outcome::Missing)
+        return std::nullopt;
     const DiaryFolder folder;
     Diary diary;
     const std::string named = slashedStickPath(kDiaryIndexPath);
-    if (content.outcome == StickFileContent::Outcome::Missing) {
-        // Without the index nothing vouches for a day file's date: they are counted, not shown.
-        const std::size_t days = folder.dayFiles();
-        if (days == 0)
-            return std::nullopt;
-        diary.problems.push_back(named + ": not on the stick; the " + std::to_string(days) +
-                                 (days == 1 ? " day file" : " day files") +
-                                 " of its folder cannot be shown without it");
-        return diary;
-    }
     if (content.outcome != StickFileContent::Outcome::Read) {
         diary.problems.push_back(named + (content.outcome == StickFileContent::Outcome::TooLarge
                                               ? ": larger than 4 MB, not read"
@@ -135,6 +135,15 @@ std::optional<Diary> readDiary(ReadProgress& progress)
         return std::tie(a.listed.date, a.listed.time) < std::tie(b.listed.date, b.listed.time);
     });
     return diary;
+}
+
+std::optional<std::string> unindexedDiaryNote()
+{
+    const std::size_t days = DiaryFolder().dayFiles();
+    if (days == 0)
+        return std::nullopt;
+    return slashedStickPath(kDiaryIndexPath) + ": not on the stick; the " + std::to_string(days) +
+           (days == 1 ? " day file" : " day files") + " of its folder cannot be shown without it";
 }
 
 const char* diaryStateName(DiaryEntry::State state)

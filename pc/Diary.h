@@ -27,11 +27,15 @@ struct Diary {
     std::vector<std::string> problems;  // one line each, naming the file, in the order met
 };
 
-// The diary of the stick in the current directory; none when the stick has no index and
-// its folder no day file (with day files but no index, a diary of no days that says so).
+// The diary of the stick in the current directory; none when the stick has no index.
 // `progress` is told of each day file before it is read; when it answers false the reading
 // stops there, with the days read until then.
 std::optional<Diary> readDiary(ReadProgress& progress);
+
+// For a stick that has no diary index, why its diary's folder shows nothing all the same:
+// a line saying how many day files the folder holds, which cannot be shown without the
+// index (nothing else gives their dates); none when it holds none.
+std::optional<std::string> unindexedDiaryNote();
 
 // "ok", "missing" or "unreadable".
 const char* diaryStateName(DiaryEntry::State state);

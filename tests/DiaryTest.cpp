@@ -247,6 +247,20 @@ TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
 }
 
 #ifndef _WIN32
+// On a copy of a stick where names differ by letter case alone, the index's name as
+// written is the file read, as every stick path finds it.
+TEST_F(DiaryOnStickTest, TheNameAsWrittenComesFirst)
+{
+    stick.write("OPEN-R/APP/PC/DIARY/ai170602.xml", dayFile(4321));
+    stick.write("OPEN-R/APP/PC/DIARY/AIFILES.XML",
+                "<FILELIST>" + entry("ai170602.xml", "20170602", "200000") + "</FILELIST>");
+    ASSERT_TRUE(changeDirectory(stick.rootPath()));
+    const std::optional<Diary> diary = readDiary(reading);
+    ASSERT_TRUE(diary);
+    ASSERT_EQ(diary->days.size(), 1u);
+    EXPECT_EQ(diaryValue(diary->days[0].day, "SKILL/BALL"), "4321");
+}
+
 // A day file is opened only as a file its folder lists: a pipe under a listed name is not
 // opened (opening it would wait for a writer), as on Windows a device name is not.
 TEST_F(DiaryOnStickTest, OnlyTheFolderFilesAreOpened)
@@ -310,8 +324,9 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
     const test::CliRun unindexed = test::runCli({"diary", stick.rootPath()});
     EXPECT_EQ(unindexed.status, 1);
     EXPECT_EQ(unindexed.out, "");
-    EXPECT_EQ(unindexed.err, "OPEN-R/APP/PC/DIARY/AIFILES.XML: not on the stick; the 3 day files of its "
-                             "folder cannot be shown without it\n");
+    EXPECT_EQ(unindexed.err,
+              "No diary on this stick\nOPEN-R/APP/PC/DIARY/AIFILES.XML: not on the stick; the 3 "
+              "day files of its folder cannot be shown without it\n");
 
     for (const char* day : {"ai170601.xml", "AI170602.XML", "AI170603.XML"})
         stick.remove("OPEN-R/APP/PC/DIARY/" + std::string(day));
