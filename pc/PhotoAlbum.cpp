@@ -22,23 +22,25 @@ bool isPhotoName(const std::string& name)
     return upper.starts_with("IMG") && upper.ends_with(".JPG");
 }
 
-// The photos of the folder, found by name in any letter case; those the index lists are
-// marked so, and the rest are the unlisted ones.
+// The photos of the folder, found by name as a stick path finds them: the name as written
+// when the folder holds it, else the same name in other letter case; those the index
+// lists are marked so, and the rest are the unlisted ones.
 class FolderPhotos {
 public:
     explicit FolderPhotos(std::vector<std::string> names) : names_(std::move(names)), listed_(names_.size())
     {
-        for (std::size_t at = 0; at < names_.size(); ++at)
+        for (std::size_t at = 0; at < names_.size(); ++at) {
+            exact_.emplace(names_[at], at);
             byName_.emplace(asciiUpperCase(names_[at]), at);
+        }
     }
     // Whether the folder holds `file`, which is then listed.
     bool list(const std::string& file)
     {
-        const auto found = byName_.find(asciiUpperCase(file));
-        if (found == byName_.end())
-            return false;
-        listed_[found->second] = true;
-        return true;
+        const std::optional<std::size_t> at = find(file);
+        if (at)
+            listed_[*at] = true;
+        return at.has_value();
     }
     std::vector<std::string> unlisted() const
     {
@@ -51,9 +53,19 @@ public:
     }
 
 private:
+    std::optional<std::size_t> find(const std::string& file) const
+    {
+        if (const auto exact = exact_.find(file); exact != exact_.end())
+            return exact->second;
+        if (const auto other = byName_.find(asciiUpperCase(file)); other != byName_.end())
+            return other->second;
+        return std::nullopt;
+    }
+
     std::vector<std::string> names_;
     std::vector<bool> listed_;
-    std::unordered_map<std::string, std::size_t> byName_;
+    std::unordered_map<std::string, std::size_t> exact_;
+    std::unordered_map<std::string, std::size_t> byName_;  // by upper case, the first in byte order
 };
 
 // The listed photos, each marked present when the folder holds it.
