@@ -346,16 +346,15 @@ TEST(PhotosAndVoicesCli, ANameWithABackslashIsNoRecordingOfTheStick)
 // the photo it lists; the other is unlisted.
 TEST(PhotosAndVoicesCli, TheListedNameAsWrittenIsTheListedPhoto)
 {
-    test::TempStick folder;
-    const fs::path stick = folder.dir() / "stick";
-    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
-    const fs::path photos = stick / "OPEN-R" / "APP" / "PC" / "PHOTO";
-    fs::rename(photos / "IMG00002.JPG", photos / "img00002.jpg");
-    fs::copy_file(photos / "IMG00003.JPG", photos / "IMG00002.JPG");
-    std::string index = fileText(stick / "OPEN-R" / "APP" / "PC" / "DIARY" / "IMGFILES.XML");
+    test::TempStick stick;
+    ASSERT_EQ(stickgen::writeSampleStick(stick.dir()), std::nullopt);
+    stick.write("OPEN-R/APP/PC/PHOTO/img00002.jpg", stick.read("OPEN-R/APP/PC/PHOTO/IMG00002.JPG"));
+    stick.write("OPEN-R/APP/PC/PHOTO/IMG00002.JPG", stick.read("OPEN-R/APP/PC/PHOTO/IMG00003.JPG"));
+    const std::vector<std::uint8_t> bytes = stick.read("OPEN-R/APP/PC/DIARY/IMGFILES.XML");
+    std::string index(bytes.begin(), bytes.end());
     index.replace(index.find("IMG00002.JPG"), 12, "img00002.jpg");
-    std::ofstream(stick / "OPEN-R" / "APP" / "PC" / "DIARY" / "IMGFILES.XML", std::ios::binary) << index;
-    const std::string shown = test::runCli({"photos", utf8Text(stick)}).out;
+    stick.write("OPEN-R/APP/PC/DIARY/IMGFILES.XML", index);
+    const std::string shown = test::runCli({"photos", stick.rootPath()}).out;
     EXPECT_NE(shown.find("OWNER 2017-05-27 08:15:00 img00002.jpg\n"), std::string::npos) << shown;
     EXPECT_NE(shown.find("UNLISTED 2017-05-28 12:00:30 IMG00002.JPG\n"), std::string::npos) << shown;
 }
