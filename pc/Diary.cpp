@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "base/AsciiCase.h"
 #include "stick/StickFileContent.h"
@@ -22,43 +21,25 @@ constexpr std::uint64_t kLargestDay = 1 << 20;
 
 std::string dayPath(std::string_view file) { return std::string(kDiaryFolder) + "\\" + std::string(file); }
 
-// The files of the diary's folder, found by name as a stick path finds them: the name as
-// written when the folder holds it, else the same name in other letter case.
-class DiaryFolder {
-public:
-    DiaryFolder()
-    {
-        for (std::string& name : listStickFolder(kDiaryFolder).value_or(std::vector<std::string>{})) {
-            byName_.emplace(asciiUpperCase(name), name);
-            exact_.insert(std::move(name));
-        }
-    }
-    // The folder's own name of `file`, or none when the folder holds no such file.
-    std::optional<std::string> find(const std::string& file) const
-    {
-        if (exact_.contains(file))
-            return file;
-        const auto found = byName_.find(asciiUpperCase(file));
-        return found == byName_.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    // How many of its files are named as day files are, AIyymmdd.XML.
-    std::size_t dayFiles() const
-    {
-        return static_cast<std::size_t>(
-            std::count_if(exact_.begin(), exact_.end(), [](const std::string& name) {
-                const std::string upper = asciiUpperCase(name);
-                return upper.size() == 12 && upper.starts_with("AI") && upper.ends_with(".XML") &&
-                       std::all_of(upper.begin() + 2, upper.begin() + 8,
-                                   [](char c) { return c >= '0' && c <= '9'; });
-            }));
-    }
+// The files of the diary's folder.
+FolderNames diaryFolder()
+{
+    return FolderNames(listStickFolder(kDiaryFolder).value_or(std::vector<std::string>{}));
+}
 
-private:
-    std::unordered_set<std::string> exact_;
-    std::unordered_map<std::string, std::string> byName_;  // by upper case, the first in byte order
-};
+// How many of `folder`'s files are named as day files are, AIyymmdd.XML.
+std::size_t dayFiles(const FolderNames& folder)
+{
+    return static_cast<std::size_t>(
+        std::count_if(folder.names().begin(), folder.names().end(), [](const std::string& name) {
+            const std::string upper = asciiUpperCase(name);
+            return upper.size() == 12 && upper.starts_with("AI") && upper.ends_with(".XML") &&
+                   std::all_of(upper.begin() + 2, upper.begin() + 8,
+                               [](char c) { return c >= '0' && c <= '9'; });
+        }));
+}
 
-DiaryEntry readDay(FileIndexEntry listed, const DiaryFolder& folder, std::vector<std::string>& problems)
+DiaryEntry readDay(FileIndexEntry listed, const FolderNames& folder, std::vector<std::string>& problems)
 {
     DiaryEntry entry{std::move(listed), DiaryEntry::State::Missing, {}};
     const std::string named = slashedStickPath(dayPath(entry.listed.file));
@@ -67,9 +48,9 @@ DiaryEntry readDay(FileIndexEntry listed, const DiaryFolder& folder, std::vector
                            "\", which is no file of its folder");
         return entry;
     }
-    const std::optional<std::string> file = folder.find(entry.listed.file);
+    const std::optional<std::size_t> file = folder.find(entry.listed.file);
     const StickFileContent content =
-        file ? readStickFileContent(dayPath(*file), kLargestDay) : StickFileContent{};
+        file ? readStickFileContent(dayPath(folder.names()[*file]), kLargestDay) : StickFileContent{};
     switch (content.outcome) {
     case StickFileContent::Outcome::Missing:
         problems.push_back(named + ": listed in the diary index, not on the stick");
@@ -104,7 +85,7 @@ std::optional<Diary> readDiary(ReadProgress& progress)
     const StickFileContent content = readStickFileContent(kDiaryIndexPath, kLargestIndex);
     if (content.outcome == StickFileContent::Outcome::Missing)
         return std::nullopt;
-    const DiaryFolder folder;
+    const FolderNames folder = diaryFolder();
     Diary diary;
     const std::string named = slashedStickPath(kDiaryIndexPath);
     if (content.outcome != StickFileContent::Outcome::Read) {
@@ -139,7 +120,7 @@ std::optional<Diary> readDiary(ReadProgress& progress)
 
 std::optional<std::string> unindexedDiaryNote()
 {
-    const std::size_t days = DiaryFolder().dayFiles();
+    const std::size_t days = dayFiles(diaryFolder());
     if (days == 0)
         return std::nullopt;
     return slashedStickPath(kDiaryIndexPath) + ": not on the stick; the " + std::to_string(days) +

@@ -1,7 +1,6 @@
 #include "pc/PhotoAlbum.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <variant>
 
 #include "base/AsciiCase.h"
@@ -22,22 +21,18 @@ bool isPhotoName(const std::string& name)
     return upper.starts_with("IMG") && upper.ends_with(".JPG");
 }
 
-// The photos of the folder, found by name as a stick path finds them: the name as written
-// when the folder holds it, else the same name in other letter case; those the index
+// The photos of the folder, found by name as a stick path finds them; those the index
 // lists are marked so, and the rest are the unlisted ones.
 class FolderPhotos {
 public:
-    explicit FolderPhotos(std::vector<std::string> names) : names_(std::move(names)), listed_(names_.size())
+    explicit FolderPhotos(std::vector<std::string> names)
+        : folder_(std::move(names)), listed_(folder_.names().size())
     {
-        for (std::size_t at = 0; at < names_.size(); ++at) {
-            exact_.emplace(names_[at], at);
-            byName_.emplace(asciiUpperCase(names_[at]), at);
-        }
     }
     // Whether the folder holds `file`, which is then listed.
     bool list(const std::string& file)
     {
-        const std::optional<std::size_t> at = find(file);
+        const std::optional<std::size_t> at = folder_.find(file);
         if (at)
             listed_[*at] = true;
         return at.has_value();
@@ -45,27 +40,16 @@ public:
     std::vector<std::string> unlisted() const
     {
         std::vector<std::string> names;
-        for (std::size_t at = 0; at < names_.size(); ++at) {
+        for (std::size_t at = 0; at < listed_.size(); ++at) {
             if (!listed_[at])
-                names.push_back(names_[at]);
+                names.push_back(folder_.names()[at]);
         }
         return names;
     }
 
 private:
-    std::optional<std::size_t> find(const std::string& file) const
-    {
-        if (const auto exact = exact_.find(file); exact != exact_.end())
-            return exact->second;
-        if (const auto other = byName_.find(asciiUpperCase(file)); other != byName_.end())
-            return other->second;
-        return std::nullopt;
-    }
-
-    std::vector<std::string> names_;
+    FolderNames folder_;
     std::vector<bool> listed_;
-    std::unordered_map<std::string, std::size_t> exact_;
-    std::unordered_map<std::string, std::size_t> byName_;  // by upper case, the first in byte order
 };
 
 // The listed photos, each marked present when the folder holds it.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/AsciiCase.h"
 #include "base/Utf8Path.h"
 #include "stick/OsFile.h"
 
@@ -23,6 +24,23 @@ std::optional<std::vector<std::string>> listStickFolder(std::string_view relativ
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+FolderNames::FolderNames(std::vector<std::string> names) : names_(std::move(names))
+{
+    for (std::size_t at = 0; at < names_.size(); ++at) {
+        exact_.emplace(names_[at], at);
+        byUpperCase_.emplace(asciiUpperCase(names_[at]), at);
+    }
+}
+
+std::optional<std::size_t> FolderNames::find(const std::string& name) const
+{
+    if (const auto exact = exact_.find(name); exact != exact_.end())
+        return exact->second;
+    if (const auto other = byUpperCase_.find(asciiUpperCase(name)); other != byUpperCase_.end())
+        return other->second;
+    return std::nullopt;
 }
 
 }  // namespace morvane
