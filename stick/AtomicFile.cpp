@@ -12,8 +12,22 @@
 namespace morvane {
 namespace {
 
-// In the target's own directory, so that the rename stays within one file system.
-std::string temporaryPathFor(const std::string& target) { return target + ".morvane-new"; }
+bool somethingStandsUnder(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(utf8Path(path), error));
+}
+
+// In the target's own directory, so that the rename stays within one file system, under a
+// name nothing stands under yet: a file there (left by a save cut off, or someone else's)
+// or a link is neither written through nor removed.
+std::string temporaryPathFor(const std::string& target)
+{
+    std::string path = target + ".morvane-new";
+    for (int attempt = 2; attempt <= 99 && somethingStandsUnder(path); ++attempt)
+        path = target + ".morvane-new" + std::to_string(attempt);
+    return path;
+}
 
 // The new file takes the old one's permissions, so that a file only its owner could read
 // stays so. Best effort: a file system without them (the stick's FAT) keeps its own. A

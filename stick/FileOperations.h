@@ -15,8 +15,8 @@ public:
     using Handle = std::intptr_t;
 
     virtual ~FileOperations() = default;
-    // Creates the file anew for writing: whatever stood under its name (a file left by a save
-    // cut off, a link) is removed first, so nothing else is ever written through it.
+    // Creates the file anew for writing; none when anything stands under its name already (a
+    // file, a link), which is then neither written through nor removed.
     virtual std::optional<Handle> create(const std::string& path) = 0;
     // Writes all of `bytes`; false when any of them could not be written.
     virtual bool write(Handle file, std::span<const std::uint8_t> bytes) = 0;

@@ -135,23 +135,26 @@ TEST_F(AtomicFileTest, TheNewFileKeepsTheOldOnesPermissions)
 }
 #endif
 
-// What stands under the temporary name is removed, never written through: a file left by a
-// save cut off, or a link to a file elsewhere.
-TEST_F(AtomicFileTest, WhatStandsUnderTheTemporaryNameIsNotWrittenThrough)
+// What stands under the temporary name is not the save's: a file left by a save cut off, or
+// someone else's, and a link to a file elsewhere are neither written through nor removed.
+TEST_F(AtomicFileTest, WhatStandsUnderTheTemporaryNameIsLeftAsItIs)
 {
     stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "old");
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG.morvane-new", "someone's");
     stick.write("elsewhere.txt", "not the stick's");
     std::error_code error;
-    std::filesystem::create_symlink(stick.dir() / "elsewhere.txt", directory() / "VOLUME.CFG.morvane-new",
+    std::filesystem::create_symlink(stick.dir() / "elsewhere.txt", directory() / "VOLUME.CFG.morvane-new2",
                                     error);
     if (error)
         GTEST_SKIP() << "no symbolic links here: " << error.message();
     ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Saved);
     EXPECT_EQ(contentOf("VOLUME.CFG"), std::string(newBytes.begin(), newBytes.end()));
     EXPECT_FALSE(std::filesystem::is_symlink(directory() / "VOLUME.CFG"));
-    std::ifstream elsewhere(stick.dir() / "elsewhere.txt", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(elsewhere), {}), "not the stick's");
-    EXPECT_EQ(namesInDirectory(), std::set<std::string>{"VOLUME.CFG"});
+    EXPECT_EQ(contentOf("VOLUME.CFG.morvane-new"), "someone's");
+    EXPECT_EQ(contentOf("VOLUME.CFG.morvane-new2"), "not the stick's");
+    EXPECT_TRUE(std::filesystem::is_symlink(directory() / "VOLUME.CFG.morvane-new2"));
+    EXPECT_EQ(namesInDirectory(),
+              (std::set<std::string>{"VOLUME.CFG", "VOLUME.CFG.morvane-new", "VOLUME.CFG.morvane-new2"}));
 }
 
 }  // namespace

@@ -45,7 +45,6 @@ class PosixFileOperations final : public FileOperations {
 public:
     std::optional<Handle> create(const std::string& path) override
     {
-        ::unlink(path.c_str());  // a link is removed, never written through
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file < 0)
             return std::nullopt;

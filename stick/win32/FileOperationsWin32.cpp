@@ -16,10 +16,8 @@ class Win32FileOperations final : public FileOperations {
 public:
     std::optional<Handle> create(const std::string& path) override
     {
-        const std::wstring wide = widenUtf8(path);
-        DeleteFileW(wide.c_str());  // a link is removed, never written through
-        HANDLE file =
-            CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE)
             return std::nullopt;
         return reinterpret_cast<Handle>(file);
