@@ -35,14 +35,12 @@ std::optional<ManifestEntry> parseLine(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    // A path ending in a carriage return could not be written back: its line would read as
-    // a CR LF line end.
-    if (line.size() < kDigestLength + 3 || line.ends_with('\r') || line[kDigestLength] != ' ' ||
+    if (line.size() < kDigestLength + 3 || line[kDigestLength] != ' ' ||
         (line[kDigestLength + 1] != ' ' && line[kDigestLength + 1] != '*'))
         return std::nullopt;
     std::string digest(line.substr(0, kDigestLength));
     const std::string_view path = line.substr(kDigestLength + 2);
-    if (!std::all_of(digest.begin(), digest.end(), isHexDigit) || !staysBelowRoot(path))
+    if (!std::all_of(digest.begin(), digest.end(), isHexDigit) || !fitsBackupManifest(path))
         return std::nullopt;
     std::transform(digest.begin(), digest.end(), digest.begin(),
                    [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
@@ -50,6 +48,13 @@ std::optional<ManifestEntry> parseLine(std::string_view line)
 }
 
 }  // namespace
+
+// A path ending in a carriage return could not be read back: its line would read as a
+// CR LF line end.
+bool fitsBackupManifest(std::string_view path)
+{
+    return staysBelowRoot(path) && path.find('\n') == std::string_view::npos && !path.ends_with('\r');
+}
 
 ParsedManifest parseBackupManifest(std::string_view text)
 {

@@ -21,6 +21,10 @@ struct ParsedManifest {
     bool whole = true;                   // false when the file could not be read to its end
 };
 
+// Whether a manifest line can hold `path` and give it back as it is: a path that stays
+// below the stick's root on every system, on one line. A backup leaves any other file out.
+bool fitsBackupManifest(std::string_view path);
+
 // Reads a manifest's text. sha256sum's own variants are taken: upper-case digits (kept
 // in lower case), a '*' before the path (binary mode) and CR LF line ends.
 ParsedManifest parseBackupManifest(std::string_view text);

@@ -121,12 +121,17 @@ BackupResult backUpStick(const std::filesystem::path& stick, const std::filesyst
             return fail(BackupResult::Outcome::DestinationFailed, folder);
     }
     std::vector<ManifestEntry> manifest;
+    result.unreadable = tree->unreadable;
     for (std::size_t index = 0; index < tree->files.size(); ++index) {
         const std::string& path = tree->files[index];
         if (path == kBackupManifestName || path == kBackupNotesName)
             continue;  // a backup's own files, when a backup is backed up: written anew below
         if (!progress.copying(path, index, tree->files.size()))
             return fail(BackupResult::Outcome::Cancelled, {});
+        if (!fitsBackupManifest(path)) {
+            result.unreadable.push_back(path);  // a restore could not read its name back
+            continue;
+        }
         FileDigest copied;
         const CopyOutcome outcome =
             copyFile(reading, files, treePath(stick, path), treePath(destination, path), copied);
@@ -140,6 +145,7 @@ BackupResult backUpStick(const std::filesystem::path& stick, const std::filesyst
         ++result.files;
         result.bytes += copied.bytes;
     }
+    std::sort(result.unreadable.begin(), result.unreadable.end());
     if (!writeWhole(destination / kBackupNotesName, notesText(aboutStick, result.unreadable), files))
         return fail(BackupResult::Outcome::DestinationFailed, kBackupNotesName);
     if (!writeWhole(destination / kBackupManifestName, formatBackupManifest(manifest), files))

@@ -35,9 +35,11 @@ struct BackupResult {
         DestinationFailed,  // `failedPath` could not be written; everything written was removed
     };
     Outcome outcome = Outcome::Done;
-    std::size_t files = 0;                // copied whole
-    std::uint64_t bytes = 0;              // in those files
-    std::vector<std::string> unreadable;  // left out, in path order
+    std::size_t files = 0;    // copied whole
+    std::uint64_t bytes = 0;  // in those files
+    // Left out, in path order: files that cannot be read whole or whose names a manifest
+    // cannot hold, folders that cannot be listed, links and devices.
+    std::vector<std::string> unreadable;
     std::string failedPath;
 };
 
@@ -45,10 +47,6 @@ struct BackupResult {
 // software (or the detection's `refusal`), language code and hardware id.
 std::vector<std::string> backupStickLines(const StickRoot& stick, const std::optional<std::string>& refusal);
 
-// Copies the tree under `stick` into `destination` (a folder that does not exist or is
-// empty), keeping each file's modification time. Files that cannot be read whole are left
-// out and listed. Then the notes, `aboutStick` lines followed by the unreadable files, and
-// last, atomically, the manifest.
 // What went wrong, as a clause for a message: the backup that was not done, or none when
 // it was done. The destination is named as `destination` says.
 std::optional<std::string> backupFailure(const BackupResult& result, std::string_view destination);
@@ -56,6 +54,10 @@ std::optional<std::string> backupFailure(const BackupResult& result, std::string
 // "N files, B bytes backed up to DEST", the line that ends a backup that was done.
 std::string backupSummary(const BackupResult& result, std::string_view destination);
 
+// Copies the tree under `stick` into `destination` (a folder that does not exist or is
+// empty), keeping each file's modification time. What cannot be copied and vouched for is
+// left out and listed (`unreadable`). Then the notes, `aboutStick` lines followed by what was
+// left out, and last, atomically, the manifest.
 BackupResult backUpStick(const std::filesystem::path& stick, const std::filesystem::path& destination,
                          const std::vector<std::string>& aboutStick, BackupProgress& progress,
                          TreeReading& reading = systemTreeReading(),

@@ -52,6 +52,8 @@ CheckResult checkStick(const std::filesystem::path& stick,
         result.outcome = CheckResult::Outcome::StickUnreadable;
         return result;
     }
+    for (const std::string& path : tree->unreadable)
+        result.problems.push_back({"unreadable", path, {}});
     std::map<std::string, const ManifestEntry*> expected;
     if (manifest)
         for (const ManifestEntry& entry : *manifest)

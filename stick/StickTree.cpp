@@ -1,6 +1,6 @@
-// The listing goes through the whole tree once; folders that cannot be entered are passed
-// over rather than ending it, so a dying stick still lists what it can. A folder that fails
-// while it is read ends the listing there.
+// The listing goes through the whole tree once, folder by folder. What cannot be listed or
+// read is named rather than passed over, so that a dying stick still lists what it can and
+// a backup or a check never counts as whole what it could not see.
 #include "stick/StickTree.h"
 
 #include <algorithm>
@@ -9,29 +9,55 @@
 #include "base/Utf8Path.h"
 
 namespace morvane {
+namespace {
 
-std::optional<StickTree> listStickTree(const std::filesystem::path& root)
+namespace fs = std::filesystem;
+
+std::string relativeText(const fs::path& path, const fs::path& root)
+{
+    const std::u8string generic = path.lexically_relative(root).generic_u8string();
+    return std::string(generic.begin(), generic.end());
+}
+
+// Adds what `folder` holds to `tree` and the folders in it to `toList`; false when the
+// folder cannot be listed to its end.
+bool listFolder(const fs::path& root, const fs::path& folder, StickTree& tree, std::vector<fs::path>& toList)
 {
     std::error_code error;
-    std::filesystem::recursive_directory_iterator it(
-        root, std::filesystem::directory_options::skip_permission_denied, error);
-    if (error)
-        return std::nullopt;
-    StickTree tree;
-    for (const std::filesystem::recursive_directory_iterator end; it != end; it.increment(error)) {
-        if (error)
-            break;
-        const std::u8string generic = it->path().lexically_relative(root).generic_u8string();
-        const std::string relative(generic.begin(), generic.end());
-        if (it->is_symlink(error))
-            continue;
-        if (it->is_directory(error))
+    fs::directory_iterator it(folder, error);
+    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
+        std::error_code statusError;
+        const fs::file_status status = it->symlink_status(statusError);
+        const std::string relative = relativeText(it->path(), root);
+        if (!statusError && fs::is_directory(status)) {
             tree.folders.push_back(relative);
-        else if (it->is_regular_file(error))
+            toList.push_back(it->path());
+        } else if (!statusError && fs::is_regular_file(status)) {
             tree.files.push_back(relative);
+        } else {
+            tree.unreadable.push_back(relative);
+        }
+    }
+    return !error;
+}
+
+}  // namespace
+
+std::optional<StickTree> listStickTree(const fs::path& root)
+{
+    StickTree tree;
+    std::vector<fs::path> toList;
+    if (!listFolder(root, root, tree, toList))
+        return std::nullopt;
+    while (!toList.empty()) {
+        const fs::path folder = std::move(toList.back());
+        toList.pop_back();
+        if (!listFolder(root, folder, tree, toList))
+            tree.unreadable.push_back(relativeText(folder, root));
     }
     std::sort(tree.folders.begin(), tree.folders.end());
     std::sort(tree.files.begin(), tree.files.end());
+    std::sort(tree.unreadable.begin(), tree.unreadable.end());
     return tree;
 }
 
@@ -42,7 +68,7 @@ std::string foldedTreePath(std::string path)
     return path;
 }
 
-std::filesystem::path treePath(const std::filesystem::path& root, const std::string& relative)
+fs::path treePath(const fs::path& root, const std::string& relative)
 {
     return (root / utf8Path(relative)).make_preferred();
 }

@@ -11,13 +11,17 @@ namespace morvane {
 
 // Paths relative to the root, in UTF-8 with '/' between their parts, names and letter case
 // as they stand on disk, each list sorted by byte order. Hidden and system files are
-// files like any other; links are not followed.
+// files like any other.
 struct StickTree {
     std::vector<std::string> folders;
     std::vector<std::string> files;
+    // What is neither read nor listed: a folder that cannot be listed to its end (what it
+    // yielded before is kept), a link (never followed), and anything else that is no plain
+    // file or folder, such as a device.
+    std::vector<std::string> unreadable;
 };
 
-// None when the root itself cannot be read.
+// None when the root itself cannot be listed to its end.
 std::optional<StickTree> listStickTree(const std::filesystem::path& root);
 
 // `path` as the stick's FAT file system compares names: ASCII letters in lower case.

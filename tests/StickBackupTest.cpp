@@ -134,6 +134,27 @@ TEST_F(StickBackupTest, AFileThatCannotBeReadIsLeftOutAndTheRestCopied)
               std::string::npos);
 }
 
+#ifndef _WIN32
+// A link is never followed, and a name a manifest line cannot give back (a ':' or a line
+// feed, possible on a copy of the stick here) would make the whole backup unreadable to a
+// restore: each is left out and named, as an unreadable file is.
+TEST_F(StickBackupTest, ALinkAndANameNoManifestCanHoldAreLeftOutAndNamed)
+{
+    fs::create_symlink(stick / "OPEN-R" / "APP" / "abc.txt", stick / "OPEN-R" / "LINK.TXT");
+    fs::create_directory_symlink(stick / "OPEN-R" / "APP", stick / "LINKED");
+    writeFile(stick / "OPEN-R" / "C:D.JPG", "x");
+    writeFile(stick / "OPEN-R" / "two\nlines", "x");
+    const BackupResult result = backUp();
+    EXPECT_EQ(result.outcome, BackupResult::Outcome::Done);
+    EXPECT_EQ(result.unreadable,
+              (std::vector<std::string>{"LINKED", "OPEN-R/C:D.JPG", "OPEN-R/LINK.TXT", "OPEN-R/two\nlines"}));
+    EXPECT_EQ(result.files, 5u);
+    EXPECT_FALSE(fs::exists(destination / "LINKED"));
+    EXPECT_FALSE(fs::exists(destination / "OPEN-R" / "C:D.JPG"));
+    EXPECT_EQ(fileText(destination / "MORVANE-BACKUP.sha256").find("OPEN-R/C"), std::string::npos);
+}
+#endif
+
 // Whether the destination fills up or Cancel is pressed, what was written goes again:
 // the folder the backup made, or what it put into an empty folder that was there.
 TEST_F(StickBackupTest, AFullDestinationOrCancelLeavesNothingBehind)
