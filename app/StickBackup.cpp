@@ -33,8 +33,10 @@ CopyOutcome copyFile(TreeReading& reading, FileOperations& files, const std::fil
         return CopyOutcome::WriteFailed;
     copied = digestFile(reading, from,
                         [&](std::span<const std::uint8_t> chunk) { return files.write(*copy, chunk); });
+    // Each copy is on the disk itself before the manifest that vouches for it is written.
+    const bool flushed = copied.outcome == FileDigest::Outcome::Read && files.flush(*copy);
     const bool closed = files.close(*copy);
-    if (copied.outcome != FileDigest::Outcome::Read || !closed) {
+    if (!flushed || !closed) {
         files.remove(target);
         return copied.outcome == FileDigest::Outcome::Unreadable ? CopyOutcome::Unreadable
                                                                  : CopyOutcome::WriteFailed;

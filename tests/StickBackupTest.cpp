@@ -5,6 +5,8 @@
 #include <cwctype>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "app/BackupDestination.h"
@@ -154,6 +156,40 @@ TEST_F(StickBackupTest, ALinkAndANameNoManifestCanHoldAreLeftOutAndNamed)
     EXPECT_EQ(fileText(destination / "MORVANE-BACKUP.sha256").find("OPEN-R/C"), std::string::npos);
 }
 #endif
+
+// Each copy reaches the disk before the manifest that vouches for it is written: a copy
+// closed unflushed could be empty after a power cut, under a manifest saying otherwise.
+TEST_F(StickBackupTest, EveryCopyIsFlushedBeforeItIsClosed)
+{
+    class Recording : public FillingUp {
+    public:
+        Recording() : FillingUp(std::size_t{1} << 20) {}
+        std::optional<Handle> create(const std::string& path) override
+        {
+            std::optional<Handle> file = FillingUp::create(path);
+            if (file)
+                opened[*file] = path;
+            return file;
+        }
+        bool flush(Handle file) override
+        {
+            flushed.insert(opened[file]);
+            return FillingUp::flush(file);
+        }
+        bool close(Handle file) override
+        {
+            if (!flushed.contains(opened[file]))
+                closedUnflushed.push_back(opened[file]);
+            return FillingUp::close(file);
+        }
+        std::map<Handle, std::string> opened;
+        std::set<std::string> flushed;
+        std::vector<std::string> closedUnflushed;
+    } files;
+    ASSERT_EQ(backUp(systemTreeReading(), files).outcome, BackupResult::Outcome::Done);
+    EXPECT_EQ(files.flushed.size(), 7u) << "five copies, the notes and the manifest";
+    EXPECT_EQ(files.closedUnflushed, std::vector<std::string>{});
+}
 
 // Whether the destination fills up or Cancel is pressed, what was written goes again:
 // the folder the backup made, or what it put into an empty folder that was there.
