@@ -3,7 +3,7 @@
 #include "app/StickCheck.h"
 
 #include <algorithm>
-#include <map>
+#include <iterator>
 
 #include "app/FileDigest.h"
 #include "app/StickBackup.h"
@@ -21,18 +21,40 @@ constexpr std::size_t kLargestManifest = std::size_t{64} * 1024 * 1024;
 
 bool isBackupFile(const std::string& path) { return path == kBackupManifestName || path == kBackupNotesName; }
 
-// Compares one file's digest with the manifest, and crosses it off there.
-void compareWithManifest(const std::string& path, const std::optional<std::string>& digest,
-                         std::map<std::string, const ManifestEntry*>& expected, CheckResult& result)
+// The stick's files, less a backup's own two.
+std::vector<std::string> filesToCheck(const StickTree& tree)
 {
-    const auto entry = expected.find(foldedTreePath(path));
-    if (entry == expected.end()) {
-        result.problems.push_back({"extra", path, {}});
-        return;
+    std::vector<std::string> files;
+    std::copy_if(tree.files.begin(), tree.files.end(), std::back_inserter(files),
+                 [](const std::string& path) { return !isBackupFile(path); });
+    return files;
+}
+
+// The files' digests (none for a file not read whole) against the manifest: a file it does
+// not list is extra, one it lists with another digest changed, and what it lists that no
+// file matched is missing.
+void compareWithManifest(const std::vector<std::string>& files,
+                         const std::vector<std::optional<std::string>>& digests,
+                         const std::vector<ManifestEntry>& manifest, std::vector<CheckProblem>& problems)
+{
+    std::vector<std::string> listed;
+    for (const ManifestEntry& entry : manifest)
+        listed.push_back(entry.path);
+    const std::vector<std::optional<std::size_t>> entryOf = matchTreePaths(files, listed);
+    std::vector<bool> matched(manifest.size());
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        if (!entryOf[index]) {
+            problems.push_back({"extra", files[index], {}});
+            continue;
+        }
+        matched[*entryOf[index]] = true;
+        if (digests[index] && *digests[index] != manifest[*entryOf[index]].digest)
+            problems.push_back({"changed", files[index], {}});
     }
-    if (digest && *digest != entry->second->digest)
-        result.problems.push_back({"changed", path, {}});
-    expected.erase(entry);
+    for (std::size_t at = 0; at < manifest.size(); ++at) {
+        if (!matched[at])
+            problems.push_back({"missing", manifest[at].path, {}});
+    }
 }
 
 }  // namespace
@@ -54,29 +76,22 @@ CheckResult checkStick(const std::filesystem::path& stick,
     }
     for (const std::string& path : tree->unreadable)
         result.problems.push_back({"unreadable", path, {}});
-    std::map<std::string, const ManifestEntry*> expected;
-    if (manifest)
-        for (const ManifestEntry& entry : *manifest)
-            expected.emplace(foldedTreePath(entry.path), &entry);
-    for (std::size_t index = 0; index < tree->files.size(); ++index) {
-        const std::string& path = tree->files[index];
-        if (isBackupFile(path))
-            continue;
-        if (!progress.reading(path, index, tree->files.size())) {
+    const std::vector<std::string> files = filesToCheck(*tree);
+    std::vector<std::optional<std::string>> digests;  // of the files read whole
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        if (!progress.reading(files[index], index, files.size())) {
             result.outcome = CheckResult::Outcome::Cancelled;
             return result;
         }
         ++result.files;
-        const FileDigest read = digestFile(reading, treePath(stick, path));
+        const FileDigest read = digestFile(reading, treePath(stick, files[index]));
         const bool whole = read.outcome == FileDigest::Outcome::Read;
         if (!whole)
-            result.problems.push_back({"unreadable", path, {}});
-        if (manifest)
-            compareWithManifest(path, whole ? std::optional(hexDigest(read.digest)) : std::nullopt, expected,
-                                result);
+            result.problems.push_back({"unreadable", files[index], {}});
+        digests.push_back(whole ? std::optional(hexDigest(read.digest)) : std::nullopt);
     }
-    for (const auto& [key, entry] : expected)
-        result.problems.push_back({"missing", entry->path, {}});
+    if (manifest)
+        compareWithManifest(files, digests, *manifest, result.problems);
     StickRoot root;
     root.rootPath = utf8Text(stick);
     for (FormatDefect& defect : checkStickFormats(root))

@@ -3,7 +3,7 @@
 #include "app/StickRestore.h"
 
 #include <algorithm>
-#include <map>
+#include <iterator>
 
 #include "app/FileDigest.h"
 #include "app/StickBackup.h"
@@ -30,6 +30,20 @@ const ManifestEntry& entryFor(const std::vector<ManifestEntry>& manifest, const 
 {
     return *std::find_if(manifest.begin(), manifest.end(),
                          [&](const ManifestEntry& entry) { return entry.path == path; });
+}
+
+// Where a restored file goes: onto the stick's file that the plan matched, else under the
+// backup's name in its folder as the stick spells it. The name is taken as written, so that
+// a file the stick holds in other letter case, another entry's, is not written over.
+std::filesystem::path restoreTarget(const RestoreStep& step)
+{
+    if (!step.onStick.empty())
+        return utf8Path(nativeStickPath(withBackslashes(step.onStick)));
+    const std::size_t slash = step.path.rfind('/');
+    if (slash == std::string::npos)
+        return utf8Path(step.path);
+    return utf8Path(nativeStickPath(withBackslashes(step.path.substr(0, slash)))) /
+           utf8Path(step.path.substr(slash + 1));
 }
 
 std::string hardwareIdText(std::uint32_t id) { return formatText("%08X", static_cast<unsigned>(id)); }
@@ -75,43 +89,49 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
                                                     ReadProgress& progress, TreeReading& reading)
 {
     const std::filesystem::path stick = utf8Path(currentDirectory().value_or("."));
-    std::map<std::string, std::string> onStick;  // folded path -> the stick's spelling
+    std::vector<std::string> onStick;
     if (const std::optional<StickTree> tree = listStickTree(stick))
-        for (const std::string& path : tree->files)
-            if (path != kBackupManifestName && path != kBackupNotesName)
-                onStick.emplace(foldedTreePath(path), path);
+        std::copy_if(
+            tree->files.begin(), tree->files.end(), std::back_inserter(onStick),
+            [](const std::string& path) { return path != kBackupManifestName && path != kBackupNotesName; });
+    std::vector<std::string> listed;
+    for (const ManifestEntry& entry : manifest)
+        listed.push_back(entry.path);
+    const std::vector<std::optional<std::size_t>> stickFileOf = matchTreePaths(listed, onStick);
+    std::vector<bool> matched(onStick.size());
     std::vector<RestoreStep> steps;
     for (std::size_t index = 0; index < manifest.size(); ++index) {
-        const ManifestEntry& entry = manifest[index];
-        const auto found = onStick.find(foldedTreePath(entry.path));
-        if (found == onStick.end()) {
-            steps.push_back({RestoreStep::Kind::Restore, entry.path});
+        if (!stickFileOf[index]) {
+            steps.push_back({RestoreStep::Kind::Restore, manifest[index].path, {}});
             continue;
         }
-        if (!progress.reading(found->second, index, manifest.size()))
+        const std::string& path = onStick[*stickFileOf[index]];
+        matched[*stickFileOf[index]] = true;
+        if (!progress.reading(path, index, manifest.size()))
             return std::nullopt;
-        const FileDigest current = digestFile(reading, treePath(stick, found->second));
-        if (current.outcome != FileDigest::Outcome::Read || hexDigest(current.digest) != entry.digest)
-            steps.push_back({RestoreStep::Kind::Restore, entry.path});
-        onStick.erase(found);
+        const FileDigest current = digestFile(reading, treePath(stick, path));
+        if (current.outcome != FileDigest::Outcome::Read ||
+            hexDigest(current.digest) != manifest[index].digest)
+            steps.push_back({RestoreStep::Kind::Restore, manifest[index].path, path});
     }
-    for (const auto& [key, path] : onStick)
-        steps.push_back({RestoreStep::Kind::Keep, path});
+    for (std::size_t at = 0; at < onStick.size(); ++at) {
+        if (!matched[at])
+            steps.push_back({RestoreStep::Kind::Keep, onStick[at], {}});
+    }
     std::stable_sort(steps.begin(), steps.end(),
                      [](const RestoreStep& a, const RestoreStep& b) { return a.path < b.path; });
     return steps;
 }
 
-bool restoreFile(const std::filesystem::path& backup, const std::string& path, const std::string& digest,
+bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading, FileOperations& files)
 {
-    // Resolved as every stick path is, so folders the stick spells otherwise are used.
-    const std::filesystem::path target = utf8Path(nativeStickPath(withBackslashes(path)));
+    const std::filesystem::path target = restoreTarget(step);
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    const std::filesystem::path source = treePath(backup, path);
-    const SaveOutcome saved = replaceFileAtomically(
-        withBackslashes(path),
+    const std::filesystem::path source = treePath(backup, step.path);
+    const SaveOutcome saved = replaceNativeFileAtomically(
+        utf8Text(target),
         [&](FileOperations::Handle file) {
             const FileDigest copied = digestFile(reading, source, [&](std::span<const std::uint8_t> chunk) {
                 return files.write(file, chunk);
@@ -139,7 +159,7 @@ RestoreResult restoreStick(const std::vector<RestoreStep>& plan, const std::file
         } else if (dryRun) {
             result.lines.push_back("would restore: " + step.path);
             ++restored;
-        } else if (restoreFile(backup, step.path, entryFor(manifest, step.path).digest)) {
+        } else if (restoreFile(backup, step, entryFor(manifest, step.path).digest)) {
             result.lines.push_back("restored: " + step.path);
             ++restored;
         } else {

@@ -31,6 +31,8 @@ struct RestoreStep {
     enum class Kind { Restore, Keep };
     Kind kind;
     std::string path;  // the backup's spelling to restore, the stick's to keep
+    // The stick's spelling of the file a restore writes over; empty when the stick lacks it.
+    std::string onStick;
 };
 
 // What a restore does, in path order: each file of the manifest that is missing on the stick
@@ -47,10 +49,10 @@ public:
     virtual bool restoring(std::string_view path, std::size_t index, std::size_t count) = 0;
 };
 
-// Writes the file `path` of the backup onto the stick in the current directory, atomically,
-// checked against its `digest` on the way; the folders it needs are made. False when it
-// could not be written: the stick's file is then as it was.
-bool restoreFile(const std::filesystem::path& backup, const std::string& path, const std::string& digest,
+// Writes the file `step.path` of the backup onto the stick in the current directory,
+// atomically, checked against its `digest` on the way; the folders it needs are made. False
+// when it could not be written: the stick's file is then as it was.
+bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations());
 
 struct RestoreResult {

@@ -4,7 +4,9 @@
 #include "stick/StickTree.h"
 
 #include <algorithm>
+#include <string_view>
 #include <system_error>
+#include <unordered_map>
 
 #include "base/Utf8Path.h"
 
@@ -66,6 +68,40 @@ std::string foldedTreePath(std::string path)
     std::transform(path.begin(), path.end(), path.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return path;
+}
+
+std::vector<std::optional<std::size_t>> matchTreePaths(const std::vector<std::string>& paths,
+                                                       const std::vector<std::string>& others)
+{
+    std::unordered_map<std::string_view, std::size_t> spelt;
+    std::unordered_multimap<std::string, std::size_t> folded;
+    for (std::size_t at = 0; at < others.size(); ++at) {
+        spelt.emplace(others[at], at);
+        folded.emplace(foldedTreePath(others[at]), at);
+    }
+    std::vector<std::optional<std::size_t>> matched(paths.size());
+    std::vector<bool> taken(others.size());
+    for (std::size_t at = 0; at < paths.size(); ++at) {
+        const auto found = spelt.find(paths[at]);
+        if (found != spelt.end() && !taken[found->second]) {
+            matched[at] = found->second;
+            taken[found->second] = true;
+        }
+    }
+    for (std::size_t at = 0; at < paths.size(); ++at) {
+        if (matched[at])
+            continue;
+        std::optional<std::size_t> first;
+        const auto [from, to] = folded.equal_range(foldedTreePath(paths[at]));
+        for (auto candidate = from; candidate != to; ++candidate) {
+            if (!taken[candidate->second] && (!first || candidate->second < *first))
+                first = candidate->second;
+        }
+        if (first)
+            taken[*first] = true;
+        matched[at] = first;
+    }
+    return matched;
 }
 
 fs::path treePath(const fs::path& root, const std::string& relative)

@@ -2,6 +2,7 @@
 // stick whole.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +27,13 @@ std::optional<StickTree> listStickTree(const std::filesystem::path& root);
 
 // `path` as the stick's FAT file system compares names: ASCII letters in lower case.
 std::string foldedTreePath(std::string path);
+
+// For each of `paths`, where `others` holds the same path: spelt alike first, else in other
+// letter case, the first such in `others` that no path took already; none when it holds
+// neither. On a copy of a stick on a case-sensitive disk two names may differ in case
+// alone: each then finds its own.
+std::vector<std::optional<std::size_t>> matchTreePaths(const std::vector<std::string>& paths,
+                                                       const std::vector<std::string>& others);
 
 // `relative` (as StickTree holds it) below `root`, as the system spells paths.
 std::filesystem::path treePath(const std::filesystem::path& root, const std::string& relative);

@@ -108,6 +108,33 @@ TEST_F(StickRestoreTest, AFolderThatIsNoStickIsRefusedAndLeftAlone)
     EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
+#ifndef _WIN32
+// On a copy of the stick on a case-sensitive disk two names can differ in case alone: each
+// is a file of its own to check and to restore, and neither is written over the other.
+TEST_F(StickRestoreTest, NamesDifferingInCaseAloneAreTwoFiles)
+{
+    const fs::path photos = stickDir / "OPEN-R" / "APP" / "PC" / "PHOTO";
+    const std::string upper = fileText(photos / "IMG00001.JPG");
+    std::ofstream(photos / "img00001.jpg", std::ios::binary) << "lower";
+    const std::string twins = utf8Text(folder.dir() / "twins");
+    ASSERT_EQ(runCli({"backup", stick, twins}).status, 0);
+    EXPECT_EQ(runCli({"check", twins}).out, "68 files checked, 0 problems\n");
+
+    fs::remove(photos / "IMG00001.JPG");
+    std::ofstream(photos / "img00001.jpg", std::ios::app) << "x";
+    EXPECT_EQ(runCli({"check", stick, "--against", twins}).out,
+              "missing: OPEN-R/APP/PC/PHOTO/IMG00001.JPG\nchanged: OPEN-R/APP/PC/PHOTO/img00001.jpg\n"
+              "67 files checked, 2 problems\n");
+    const test::CliRun restore = runCli({"restore", twins, stick});
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_EQ(restore.out,
+              "restored: OPEN-R/APP/PC/PHOTO/IMG00001.JPG\nrestored: OPEN-R/APP/PC/PHOTO/img00001.jpg\n"
+              "2 files restored\n");
+    EXPECT_EQ(fileText(photos / "IMG00001.JPG"), upper);
+    EXPECT_EQ(fileText(photos / "img00001.jpg"), "lower");
+}
+#endif
+
 // Failing operations and a backup file that no longer matches its digest leave the stick's
 // file as it was, with no temporary file; a folder the stick spells in lower case is used.
 TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
@@ -129,19 +156,20 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     fs::current_path(stickDir);
     std::ofstream(stickDir / "CUSTOM" / "COMMENTS.INI", std::ios::binary) << "old";
     const std::string digest = "0000000000000000000000000000000000000000000000000000000000000000";
-    EXPECT_FALSE(restoreFile(backupDir, "CUSTOM/COMMENTS.INI", digest));
+    const RestoreStep comments{RestoreStep::Kind::Restore, "CUSTOM/COMMENTS.INI", "CUSTOM/COMMENTS.INI"};
+    EXPECT_FALSE(restoreFile(backupDir, comments, digest));
     std::vector<ManifestEntry> manifest;
     UnwatchedReading quiet;
     ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
     const auto entry = std::find_if(manifest.begin(), manifest.end(),
                                     [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
     ASSERT_NE(entry, manifest.end());
-    EXPECT_FALSE(restoreFile(backupDir, entry->path, entry->digest, systemTreeReading(), noRename));
+    EXPECT_FALSE(restoreFile(backupDir, comments, entry->digest, systemTreeReading(), noRename));
     EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir / "CUSTOM"), {}), 1) << "no temporary file left";
 
     fs::rename(stickDir / "CUSTOM", stickDir / "custom");
-    EXPECT_TRUE(restoreFile(backupDir, entry->path, entry->digest));
+    EXPECT_TRUE(restoreFile(backupDir, {RestoreStep::Kind::Restore, entry->path, {}}, entry->digest));
     EXPECT_EQ(fileText(stickDir / "custom" / "COMMENTS.INI"),
               fileText(backupDir / "CUSTOM" / "COMMENTS.INI"));
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir), {}),
