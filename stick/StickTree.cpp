@@ -43,6 +43,14 @@ bool listFolder(const fs::path& root, const fs::path& folder, StickTree& tree, s
     return !error;
 }
 
+// `path` as the stick's FAT file system compares names: ASCII letters in lower case.
+std::string foldedTreePath(std::string path)
+{
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return path;
+}
+
 }  // namespace
 
 std::optional<StickTree> listStickTree(const fs::path& root)
@@ -61,13 +69,6 @@ std::optional<StickTree> listStickTree(const fs::path& root)
     std::sort(tree.files.begin(), tree.files.end());
     std::sort(tree.unreadable.begin(), tree.unreadable.end());
     return tree;
-}
-
-std::string foldedTreePath(std::string path)
-{
-    std::transform(path.begin(), path.end(), path.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return path;
 }
 
 std::vector<std::optional<std::size_t>> matchTreePaths(const std::vector<std::string>& paths,

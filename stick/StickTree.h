@@ -25,9 +25,6 @@ struct StickTree {
 // None when the root itself cannot be listed to its end.
 std::optional<StickTree> listStickTree(const std::filesystem::path& root);
 
-// `path` as the stick's FAT file system compares names: ASCII letters in lower case.
-std::string foldedTreePath(std::string path);
-
 // For each of `paths`, where `others` holds the same path: spelt alike first, else in other
 // letter case, the first such in `others` that no path took already; none when it holds
 // neither. On a copy of a stick on a case-sensitive disk two names may differ in case
