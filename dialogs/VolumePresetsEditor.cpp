@@ -16,8 +16,9 @@ struct StoredVolumeConfig {
     std::optional<VolumePairs> pairs;
 };
 
-// The whole (decompressed) file; none when it cannot be read or is larger than any
-// stick file.
+// The whole (decompressed) file; none when it cannot be read to its end or is larger than
+// any stick file, so that a save never takes a file cut short by a failing stick for all
+// there was.
 std::optional<std::string> readWholeFile(StickStream& stream)
 {
     std::string file;
@@ -28,6 +29,8 @@ std::optional<std::string> readWholeFile(StickStream& stream)
             return std::nullopt;
         file.append(chunk, got);
     }
+    if (stream.readFailed())
+        return std::nullopt;
     return file;
 }
 

@@ -24,6 +24,7 @@ std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, st
 bool StickStream::fillBuffer()
 {
     const std::optional<std::size_t> got = bytes_.read(buffer_.data(), buffer_.size());
+    readFailed_ = readFailed_ || !got;
     bufferNext_ = 0;
     bufferEnd_ = got.value_or(0);
     return bufferEnd_ > 0;
@@ -69,6 +70,7 @@ std::size_t StickStream::read(void* buffer, std::size_t count)
         // The rest in one read of the file, as the C library reads a large block.
         while (done < count) {
             const std::optional<std::size_t> got = bytes_.read(bytes + done, count - done);
+            readFailed_ = readFailed_ || !got;
             if (!got || *got == 0)
                 break;
             done += *got;

@@ -41,6 +41,9 @@ public:
     std::optional<std::int64_t> tell();
     // Whether the file is compressed and its content beyond the limit it was opened with.
     bool contentTooLarge() const { return bytes_.tooLarge(); }
+    // Whether a read of the file failed, as the C library's error flag: a read that stopped
+    // short then ended at the failure, not at the end of the file.
+    bool readFailed() const { return readFailed_; }
     // Closes the stream; answers whether the close succeeded.
     static bool close(std::unique_ptr<StickStream> stream);
 
@@ -57,6 +60,7 @@ private:
     std::array<char, 4096> buffer_{};
     std::size_t bufferNext_ = 0;
     std::size_t bufferEnd_ = 0;
+    bool readFailed_ = false;
 };
 
 }  // namespace morvane

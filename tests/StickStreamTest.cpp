@@ -31,6 +31,23 @@ TEST_F(StickStreamTest, OpensRelativePathsInAnyLetterCaseAndOnlyFiles)
     EXPECT_EQ(StickStream::open("OPEN-R\\MW\\CONF", "rb"), nullptr) << "a directory is no file";
 }
 
+// A read that fails is told from the end of the file, as the C library's error flag tells
+// it: a compressed file that does not decompress reads nothing, and says it failed.
+TEST_F(StickStreamTest, AFailedReadIsToldFromTheEndOfTheFile)
+{
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", "0x8000 0x8000\r\n");
+    std::unique_ptr<StickStream> plain = StickStream::open("OPEN-R\\MW\\CONF\\VOLUME.CFG", "rb");
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(readEverything(*plain), "0x8000 0x8000\r\n");
+    EXPECT_FALSE(plain->readFailed());
+
+    stick.write("OPEN-R/MW/CONF/VOLUME.CFG", std::string("\x1f\x8b\x08\x00not deflated", 16));
+    std::unique_ptr<StickStream> broken = StickStream::open("OPEN-R\\MW\\CONF\\VOLUME.CFG", "rb");
+    ASSERT_NE(broken, nullptr);
+    EXPECT_EQ(readEverything(*broken), "");
+    EXPECT_TRUE(broken->readFailed());
+}
+
 TEST_F(StickStreamTest, TextModeReadsCrLfAsLfAndKeepsALoneCr)
 {
     stick.write("CUS.CFG", "head\r\na\rb\r\n\r\n");
