@@ -3,13 +3,13 @@
 // the dialog paints.
 #include <array>
 
-#include "base/PngFile.h"
 #include "base/TextFormat.h"
 #include "cli/ColorDialogPicture.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
+#include "cli/PictureFile.h"
 #include "cli/StickArgument.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/ColorPreferencesViewer.h"
@@ -33,7 +33,7 @@ public:
             printArea(painter, area);
         if (pngPath_) {
             const ImageCanvas picture = paintColorDialog(painter);
-            pngWritten = writePngFile(picture.rgbBytes(), picture.width(), picture.height(), *pngPath_);
+            pngWritten = writePictureFile(picture, *pngPath_);
         }
     }
 

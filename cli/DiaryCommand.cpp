@@ -4,12 +4,12 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "base/PngFile.h"
 #include "base/Utf8Path.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
+#include "cli/PictureFile.h"
 #include "cli/StickArgument.h"
 #include "cli/TerminalProgress.h"
 #include "pc/Diary.h"
@@ -75,7 +75,7 @@ bool writeChart(const Diary& diary, const std::filesystem::path& file, std::stri
 {
     ImageCanvas picture({0, 0, kDiaryChartWidth, kDiaryChartHeight});
     drawDiaryChart(diary, picture);
-    if (writePngFile(picture.rgbBytes(), picture.width(), picture.height(), file))
+    if (writePictureFile(picture, file))
         return true;
     err << "morvane-cli: cannot write " << given << '\n';
     return false;

@@ -2,12 +2,12 @@
 // with --png, every picture drawn as the viewer draws it on selection.
 #include <array>
 
-#include "base/PngFile.h"
 #include "base/Utf8Path.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputPath.h"
+#include "cli/PictureFile.h"
 #include "cli/StickArgument.h"
 #include "cli/StreamMessages.h"
 #include "dialogs/HumanFacesViewer.h"
@@ -44,7 +44,7 @@ private:
         ImageCanvas picture(kPictureBounds);
         faces.drawFace(record, picture);
         const std::filesystem::path path = *pngDirectory_ / ("face-" + std::to_string(record) + ".png");
-        if (!writePngFile(picture.rgbBytes(), picture.width(), picture.height(), path)) {
+        if (!writePictureFile(picture, path)) {
             err_ << "morvane-cli: cannot write " << utf8Text(path) << '\n';
             picturesWritten = false;
         }

@@ -6,11 +6,10 @@
 // of two. The copies are read back as 24-bit pixels (Wine leaves the alpha of 32-bit
 // captures at zero) and saved through the program's PNG writer.
 #include "tests/win32/WindowCapture.h"
+#include "cli/PictureFile.h"
 
 #include <utility>
 #include <vector>
-
-#include "base/PngFile.h"
 
 namespace morvane::test {
 namespace {
@@ -78,7 +77,7 @@ bool captureWindow(HWND window, const std::filesystem::path& png)
         Sleep(kSettleMilliseconds);
         ImageCanvas current = copyWindow(window);
         if (current.rgbBytes() == previous.rgbBytes())
-            return writePngFile(current.rgbBytes(), current.width(), current.height(), png);
+            return cli::writePictureFile(current, png);
         previous = std::move(current);
     }
     return false;
