@@ -145,11 +145,6 @@ void printProgramHelp(std::ostream& out)
     out << '\n' << kProgramHelp;
 }
 
-void printVersion(std::ostream& out)
-{
-    out << "morvane-cli " << MORVANE_VERSION_TEXT << '\n' << keyPadsLine(keyPadsInUse()) << '\n';
-}
-
 bool contains(std::span<const std::string> args, std::string_view wanted)
 {
     return std::find(args.begin(), args.end(), wanted) != args.end();
@@ -182,14 +177,18 @@ int runCli(std::span<const std::string> given, std::ostream& out, std::ostream& 
             out << command->moreHelp();
         return kExitOk;
     }
-    // Help needs no pads; everything else has them chosen before anything is read.
+    // Help needs no pads; everything else has them chosen before anything is read. The
+    // version is told even when the pads named cannot be used, which it cannot name.
+    const bool version = name == "--version" || contains(rest, "--version");
+    if (version)
+        out << "morvane-cli " << MORVANE_VERSION_TEXT << '\n';
     StreamMessages messages(err);
     std::optional<KeyPadSet> pads = findKeyPads(keyPadPlaces(padsFile), messages);
     if (!pads)
         return kExitKeyPadsError;
     const UsingKeyPads inUse(std::move(*pads));
-    if (name == "--version" || contains(rest, "--version")) {
-        printVersion(out);
+    if (version) {
+        out << keyPadsLine(keyPadsInUse()) << '\n';
         return kExitOk;
     }
     return command->run(CommandContext{rest, out, err, errIsTerminal});

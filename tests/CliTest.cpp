@@ -343,6 +343,10 @@ TEST_F(CliKeyPads, AnUnusableNamedPadsFileExitsWithTwoBeforeTheStickIsOpened)
         const CliRun byVariable = runCli({"detect", path("no stick here")});
         EXPECT_EQ(byVariable.status, 2);
         EXPECT_EQ(byVariable.err, message);
+        const CliRun version = runCli({"detect", "--version"});
+        EXPECT_EQ(version.status, 2);
+        EXPECT_TRUE(version.out.starts_with("morvane-cli ")) << "the version is told all the same";
+        EXPECT_EQ(version.err, message);
     }
     EXPECT_EQ(runCli({"detect", path("stick"), "--key-pads"}).status, 64);
 }
