@@ -40,6 +40,7 @@ TEST_F(StickStreamTest, AFailedReadIsToldFromTheEndOfTheFile)
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(readEverything(*plain), "0x8000 0x8000\r\n");
     EXPECT_FALSE(plain->readFailed());
+    StickStream::close(std::move(plain));  // Windows would not let the file be rewritten
 
     stick.write("OPEN-R/MW/CONF/VOLUME.CFG", std::string("\x1f\x8b\x08\x00not deflated", 16));
     std::unique_ptr<StickStream> broken = StickStream::open("OPEN-R\\MW\\CONF\\VOLUME.CFG", "rb");
