@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 
+#include "base/Utf8Path.h"
 #include "stick/AtomicFile.h"
 #include "tests/support/InStickDirectory.h"
 
@@ -134,6 +135,21 @@ TEST_F(AtomicFileTest, TheNewFileKeepsTheOldOnesPermissions)
               perms::owner_read | perms::owner_write);
 }
 #endif
+
+// A file the disk spells in other letter case keeps its name: on Windows too, where the
+// stick path's spelling would otherwise become the file's.
+TEST_F(AtomicFileTest, AFileReplacedKeepsItsLetterCase)
+{
+    stick.write("OPEN-R/MW/CONF/volume.cfg", "old");
+    ASSERT_EQ(replaceFileAtomically("OPEN-R\\MW\\CONF\\VOLUME.CFG", newBytes), SaveOutcome::Saved);
+    EXPECT_EQ(namesInDirectory(), std::set<std::string>{"volume.cfg"});
+    EXPECT_EQ(contentOf("volume.cfg"), std::string(newBytes.begin(), newBytes.end()));
+#ifdef _WIN32
+    ASSERT_EQ(replaceNativeFileAtomically(utf8Text(directory() / "VOLUME.CFG"), newBytes),
+              SaveOutcome::Saved);
+    EXPECT_EQ(namesInDirectory(), std::set<std::string>{"volume.cfg"});
+#endif
+}
 
 // What stands under the temporary name is not the save's: a file left by a save cut off, or
 // someone else's, and a link to a file elsewhere are neither written through nor removed.

@@ -12,6 +12,21 @@ namespace {
 
 HANDLE toHandle(FileOperations::Handle file) { return reinterpret_cast<HANDLE>(file); }
 
+// `path` with its last name as the disk spells it when a file stands there: a file replaced
+// keeps the letter case it had, as a stick path resolved on the other systems does.
+std::wstring spelledAsOnDisk(const std::wstring& path)
+{
+    if (path.find_first_of(L"*?") != std::wstring::npos)
+        return path;  // no file's name; FindFirstFile would take them for wildcards
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return path;
+    FindClose(search);
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return path.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + found.cFileName;
+}
+
 class Win32FileOperations final : public FileOperations {
 public:
     std::optional<Handle> create(const std::string& path) override
@@ -39,10 +54,11 @@ public:
     bool close(Handle file) override { return CloseHandle(toHandle(file)) != 0; }
 
     // A read-only file is kept: Windows refuses to replace one, and Wine's MoveFileEx
-    // would replace it all the same, so the attribute is checked here first.
+    // would replace it all the same, so the attribute is checked here first. A file
+    // replaced keeps its name's letter case.
     bool rename(const std::string& from, const std::string& to) override
     {
-        const std::wstring target = widenUtf8(to);
+        const std::wstring target = spelledAsOnDisk(widenUtf8(to));
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
             return false;
