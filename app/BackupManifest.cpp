@@ -75,6 +75,15 @@ ParsedManifest parseBackupManifest(std::string_view text)
     return parsed;
 }
 
+std::vector<std::string> manifestPaths(const std::vector<ManifestEntry>& entries)
+{
+    std::vector<std::string> paths;
+    paths.reserve(entries.size());
+    for (const ManifestEntry& entry : entries)
+        paths.push_back(entry.path);
+    return paths;
+}
+
 std::string formatBackupManifest(const std::vector<ManifestEntry>& entries)
 {
     std::string text;

@@ -29,6 +29,9 @@ bool fitsBackupManifest(std::string_view path);
 // in lower case), a '*' before the path (binary mode) and CR LF line ends.
 ParsedManifest parseBackupManifest(std::string_view text);
 
+// The paths of `entries`, in their order.
+std::vector<std::string> manifestPaths(const std::vector<ManifestEntry>& entries);
+
 // The manifest's text for `entries`, given in path order.
 std::string formatBackupManifest(const std::vector<ManifestEntry>& entries);
 

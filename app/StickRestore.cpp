@@ -33,8 +33,7 @@ const ManifestEntry& entryFor(const std::vector<ManifestEntry>& manifest, const 
 }
 
 // Where a restored file goes: onto the stick's file that the plan matched, else under the
-// backup's name in its folder as the stick spells it. The name is taken as written, so that
-// a file the stick holds in other letter case, another entry's, is not written over.
+// backup's name, as written, in its folder as the stick spells it.
 std::filesystem::path restoreTarget(const RestoreStep& step)
 {
     if (!step.onStick.empty())
@@ -94,10 +93,8 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
         std::copy_if(
             tree->files.begin(), tree->files.end(), std::back_inserter(onStick),
             [](const std::string& path) { return path != kBackupManifestName && path != kBackupNotesName; });
-    std::vector<std::string> listed;
-    for (const ManifestEntry& entry : manifest)
-        listed.push_back(entry.path);
-    const std::vector<std::optional<std::size_t>> stickFileOf = matchTreePaths(listed, onStick);
+    const std::vector<std::optional<std::size_t>> stickFileOf =
+        matchTreePaths(manifestPaths(manifest), onStick);
     std::vector<bool> matched(onStick.size());
     std::vector<RestoreStep> steps;
     for (std::size_t index = 0; index < manifest.size(); ++index) {
@@ -128,6 +125,10 @@ bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, c
 {
     const std::filesystem::path target = restoreTarget(step);
     std::error_code error;
+    // Something stands where the stick had no file: on a disk that ignores letter case,
+    // the file of another entry spelt otherwise. It is not written over.
+    if (step.onStick.empty() && std::filesystem::exists(std::filesystem::symlink_status(target, error)))
+        return false;
     std::filesystem::create_directories(target.parent_path(), error);
     const std::filesystem::path source = treePath(backup, step.path);
     const SaveOutcome saved = replaceNativeFileAtomically(

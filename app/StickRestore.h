@@ -51,7 +51,9 @@ public:
 
 // Writes the file `step.path` of the backup onto the stick in the current directory,
 // atomically, checked against its `digest` on the way; the folders it needs are made. False
-// when it could not be written: the stick's file is then as it was.
+// when it could not be written: the stick's file is then as it was. A file the stick lacked
+// is not written where something stands all the same (a file in other letter case, on a
+// disk that ignores it, which another step restores).
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations());
 

@@ -135,6 +135,35 @@ TEST_F(StickRestoreTest, NamesDifferingInCaseAloneAreTwoFiles)
 }
 #endif
 
+// A file the plan found missing goes under the backup's own name, and never over a file
+// that stands in its place all the same: on a disk that ignores letter case, the file of
+// another entry spelt otherwise.
+TEST_F(StickRestoreTest, AMissingFileIsNeverWrittenOverAnother)
+{
+    test::CurrentDirectoryGuard guard;
+    fs::current_path(stickDir);
+    std::ofstream(stickDir / "CUSTOM" / "COMMENTS.INI", std::ios::binary) << "old";
+#ifndef _WIN32
+    fs::copy_file(backupDir / "CUSTOM" / "COMMENTS.INI", backupDir / "CUSTOM" / "comments.ini");
+#endif
+    std::vector<ManifestEntry> manifest;
+    UnwatchedReading quiet;
+    ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
+    const auto entry = std::find_if(manifest.begin(), manifest.end(),
+                                    [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
+    ASSERT_NE(entry, manifest.end());
+    const bool written =
+        restoreFile(backupDir, {RestoreStep::Kind::Restore, "CUSTOM/comments.ini", {}}, entry->digest);
+    EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
+#ifdef _WIN32
+    EXPECT_FALSE(written);
+#else
+    EXPECT_TRUE(written);
+    EXPECT_EQ(fileText(stickDir / "CUSTOM" / "comments.ini"),
+              fileText(backupDir / "CUSTOM" / "COMMENTS.INI"));
+#endif
+}
+
 // Failing operations and a backup file that no longer matches its digest leave the stick's
 // file as it was, with no temporary file; a folder the stick spells in lower case is used.
 TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
@@ -169,6 +198,7 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir / "CUSTOM"), {}), 1) << "no temporary file left";
 
     fs::rename(stickDir / "CUSTOM", stickDir / "custom");
+    fs::remove(stickDir / "custom" / "COMMENTS.INI");
     EXPECT_TRUE(restoreFile(backupDir, {RestoreStep::Kind::Restore, entry->path, {}}, entry->digest));
     EXPECT_EQ(fileText(stickDir / "custom" / "COMMENTS.INI"),
               fileText(backupDir / "CUSTOM" / "COMMENTS.INI"));
