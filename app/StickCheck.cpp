@@ -30,17 +30,23 @@ std::vector<std::string> filesToCheck(const StickTree& tree)
     return files;
 }
 
+// Whether the listing could not see `path`: it is named unreadable, or lies below a folder
+// that is.
+bool unseen(const std::string& path, const std::vector<std::string>& unreadable)
+{
+    return std::any_of(unreadable.begin(), unreadable.end(), [&](const std::string& hidden) {
+        return path == hidden || path.starts_with(hidden + "/");
+    });
+}
+
 // The files' digests (none for a file not read whole) against the manifest: a file it does
 // not list is extra, one it lists with another digest changed, and what it lists that no
-// file matched is missing.
-void compareWithManifest(const std::vector<std::string>& files,
+// file matched is missing, unless the listing could not see it (`unreadable`).
+void compareWithManifest(const StickTree& tree, const std::vector<std::string>& files,
                          const std::vector<std::optional<std::string>>& digests,
                          const std::vector<ManifestEntry>& manifest, std::vector<CheckProblem>& problems)
 {
-    std::vector<std::string> listed;
-    for (const ManifestEntry& entry : manifest)
-        listed.push_back(entry.path);
-    const std::vector<std::optional<std::size_t>> entryOf = matchTreePaths(files, listed);
+    const std::vector<std::optional<std::size_t>> entryOf = matchTreePaths(files, manifestPaths(manifest));
     std::vector<bool> matched(manifest.size());
     for (std::size_t index = 0; index < files.size(); ++index) {
         if (!entryOf[index]) {
@@ -52,7 +58,7 @@ void compareWithManifest(const std::vector<std::string>& files,
             problems.push_back({"changed", files[index], {}});
     }
     for (std::size_t at = 0; at < manifest.size(); ++at) {
-        if (!matched[at])
+        if (!matched[at] && !unseen(manifest[at].path, tree.unreadable))
             problems.push_back({"missing", manifest[at].path, {}});
     }
 }
@@ -91,7 +97,7 @@ CheckResult checkStick(const std::filesystem::path& stick,
         digests.push_back(whole ? std::optional(hexDigest(read.digest)) : std::nullopt);
     }
     if (manifest)
-        compareWithManifest(files, digests, *manifest, result.problems);
+        compareWithManifest(*tree, files, digests, *manifest, result.problems);
     StickRoot root;
     root.rootPath = utf8Text(stick);
     for (FormatDefect& defect : checkStickFormats(root))

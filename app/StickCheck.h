@@ -30,7 +30,7 @@ struct CheckResult {
 };
 
 // Checks the tree under `stick`; with `manifest`, compares each file's digest with it, paths
-// matched without regard to letter case. A backup's own two files are neither read nor
+// matched as written first, then in other letter case. A backup's own two files are neither read nor
 // counted.
 CheckResult checkStick(const std::filesystem::path& stick,
                        const std::optional<std::vector<ManifestEntry>>& manifest, ReadProgress& progress,

@@ -2,7 +2,9 @@
 // formats' own rules, and morvane-cli check against a backup as the owner meets it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "app/BackupManifest.h"
 #include "app/StickCheck.h"
@@ -137,6 +139,24 @@ TEST_F(StickCheckTest, TheCliChecksAStickAgainstItsBackupAndABackupAgainstItself
     EXPECT_EQ(incomplete.err, "morvane-cli: the backup " + backup +
                                   " holds no MORVANE-BACKUP.sha256: the backup is incomplete\n");
 }
+
+#ifndef _WIN32
+// What the listing cannot see is unreadable, not missing: a link where the backup holds a
+// file, and the files of a folder that is now a link.
+TEST_F(StickCheckTest, WhatTheListingCannotSeeIsUnreadableNotMissing)
+{
+    fs::create_directories(folder.dir() / "elsewhere");
+    std::ofstream(folder.dir() / "elsewhere" / "abc.txt", std::ios::binary) << "abc";
+    fs::create_symlink(folder.dir() / "elsewhere" / "abc.txt", stick / "OPEN-R" / "LINK.TXT");
+    fs::create_directory_symlink(folder.dir() / "elsewhere", stick / "LINKED");
+    const std::vector<std::string> found =
+        problems(std::vector<ManifestEntry>{{kAbc, "LINKED/abc.txt"}, {kAbc, "OPEN-R/LINK.TXT"}});
+    std::vector<std::string> notExtra;
+    std::copy_if(found.begin(), found.end(), std::back_inserter(notExtra),
+                 [](const std::string& line) { return !line.starts_with("extra: "); });
+    EXPECT_EQ(notExtra, (std::vector<std::string>{"unreadable: LINKED", "unreadable: OPEN-R/LINK.TXT"}));
+}
+#endif
 
 }  // namespace
 }  // namespace morvane
