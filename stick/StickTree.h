@@ -17,8 +17,9 @@ struct StickTree {
     std::vector<std::string> folders;
     std::vector<std::string> files;
     // What is neither read nor listed: a folder that cannot be listed to its end (what it
-    // yielded before is kept), a link (never followed), and anything else that is no plain
-    // file or folder, such as a device.
+    // yielded before is kept), a link (never followed; Windows' standard library tells no
+    // link from what it leads to), and anything else that is no plain file or folder, such
+    // as a device.
     std::vector<std::string> unreadable;
 };
 
