@@ -49,8 +49,9 @@ constexpr std::array<Command, 13> kCommands{{
      "(one that does not exist, or an empty one, outside the stick), keeping each file's\n"
      "modification time, then writes MORVANE-BACKUP.txt and, last, the manifest\n"
      "MORVANE-BACKUP.sha256, in sha256sum's format. A backup without the manifest is\n"
-     "incomplete. A file that cannot be read is left out and named on standard error as\n"
-     "'unreadable: PATH', and the exit status is 1. DEST can be opened as a stick.\n",
+     "incomplete. A file that cannot be read, a folder that cannot be listed and a link\n"
+     "(never followed) are left out and named on standard error as 'unreadable: PATH',\n"
+     "and the exit status is 1. DEST can be opened as a stick.\n",
      runBackup},
     {"check", "morvane-cli check STICK [--against BACKUP]",
      "Reads every byte of every file of the stick and prints one line per problem, by\n"
