@@ -36,6 +36,19 @@ protected:
         EXPECT_EQ(runCli({"backup", stick, backup}).status, 0);
     }
 
+    // The backup's manifest entry of CUSTOM/COMMENTS.INI, the backup checked first.
+    std::optional<ManifestEntry> commentsEntry() const
+    {
+        std::vector<ManifestEntry> manifest;
+        UnwatchedReading quiet;
+        if (damagedBackup(backupDir, manifest, quiet))
+            return std::nullopt;
+        const auto entry = std::find_if(manifest.begin(), manifest.end(), [](const ManifestEntry& e) {
+            return e.path == "CUSTOM/COMMENTS.INI";
+        });
+        return entry == manifest.end() ? std::nullopt : std::optional(*entry);
+    }
+
     test::TempStick folder;
     const fs::path stickDir = folder.dir() / "stick";
     const fs::path backupDir = folder.dir() / "backup";
@@ -146,12 +159,8 @@ TEST_F(StickRestoreTest, AMissingFileIsNeverWrittenOverAnother)
 #ifndef _WIN32
     fs::copy_file(backupDir / "CUSTOM" / "COMMENTS.INI", backupDir / "CUSTOM" / "comments.ini");
 #endif
-    std::vector<ManifestEntry> manifest;
-    UnwatchedReading quiet;
-    ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
-    const auto entry = std::find_if(manifest.begin(), manifest.end(),
-                                    [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
-    ASSERT_NE(entry, manifest.end());
+    const std::optional<ManifestEntry> entry = commentsEntry();
+    ASSERT_TRUE(entry.has_value());
     const bool written =
         restoreFile(backupDir, {RestoreStep::Kind::Restore, "CUSTOM/comments.ini", {}}, entry->digest);
     EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
@@ -187,12 +196,8 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     const std::string digest = "0000000000000000000000000000000000000000000000000000000000000000";
     const RestoreStep comments{RestoreStep::Kind::Restore, "CUSTOM/COMMENTS.INI", "CUSTOM/COMMENTS.INI"};
     EXPECT_FALSE(restoreFile(backupDir, comments, digest));
-    std::vector<ManifestEntry> manifest;
-    UnwatchedReading quiet;
-    ASSERT_EQ(damagedBackup(backupDir, manifest, quiet), std::nullopt);
-    const auto entry = std::find_if(manifest.begin(), manifest.end(),
-                                    [](const ManifestEntry& e) { return e.path == "CUSTOM/COMMENTS.INI"; });
-    ASSERT_NE(entry, manifest.end());
+    const std::optional<ManifestEntry> entry = commentsEntry();
+    ASSERT_TRUE(entry.has_value());
     EXPECT_FALSE(restoreFile(backupDir, comments, entry->digest, systemTreeReading(), noRename));
     EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir / "CUSTOM"), {}), 1) << "no temporary file left";
