@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <iterator>
 #include <system_error>
 
 #include "MorvaneVersion.h"
@@ -87,6 +88,15 @@ bool writeWhole(const std::filesystem::path& path, const std::string& text, File
 
 }  // namespace
 
+std::vector<std::string> stickFilesOf(const StickTree& tree)
+{
+    std::vector<std::string> files;
+    std::copy_if(
+        tree.files.begin(), tree.files.end(), std::back_inserter(files),
+        [](const std::string& path) { return path != kBackupManifestName && path != kBackupNotesName; });
+    return files;
+}
+
 std::vector<std::string> backupStickLines(const StickRoot& stick, const std::optional<std::string>& refusal)
 {
     std::string software = stick.softwareKind != nullptr && !refusal
@@ -124,11 +134,10 @@ BackupResult backUpStick(const std::filesystem::path& stick, const std::filesyst
     }
     std::vector<ManifestEntry> manifest;
     result.unreadable = tree->unreadable;
-    for (std::size_t index = 0; index < tree->files.size(); ++index) {
-        const std::string& path = tree->files[index];
-        if (path == kBackupManifestName || path == kBackupNotesName)
-            continue;  // a backup's own files, when a backup is backed up: written anew below
-        if (!progress.copying(path, index, tree->files.size()))
+    const std::vector<std::string> toCopy = stickFilesOf(*tree);
+    for (std::size_t index = 0; index < toCopy.size(); ++index) {
+        const std::string& path = toCopy[index];
+        if (!progress.copying(path, index, toCopy.size()))
             return fail(BackupResult::Outcome::Cancelled, {});
         if (!fitsBackupManifest(path)) {
             result.unreadable.push_back(path);  // a restore could not read its name back

@@ -11,6 +11,7 @@
 
 #include "stick/FileOperations.h"
 #include "stick/StickRoot.h"
+#include "stick/StickTree.h"
 #include "stick/TreeReading.h"
 
 namespace morvane {
@@ -19,6 +20,10 @@ namespace morvane {
 // whose presence says the backup is complete, and the notes on it.
 inline constexpr char kBackupManifestName[] = "MORVANE-BACKUP.sha256";
 inline constexpr char kBackupNotesName[] = "MORVANE-BACKUP.txt";
+
+// The tree's files less a backup's own two, which a backup writes anew, a check does not
+// count and a restore does not keep: a backup folder is a stick folder too.
+std::vector<std::string> stickFilesOf(const StickTree& tree);
 
 // Told before each file is copied; answers false to cancel the backup.
 class BackupProgress {

@@ -3,7 +3,6 @@
 #include "app/StickCheck.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "app/FileDigest.h"
 #include "app/StickBackup.h"
@@ -18,17 +17,6 @@ namespace {
 
 // A manifest longer than this is no backup's: it is not read whole.
 constexpr std::size_t kLargestManifest = std::size_t{64} * 1024 * 1024;
-
-bool isBackupFile(const std::string& path) { return path == kBackupManifestName || path == kBackupNotesName; }
-
-// The stick's files, less a backup's own two.
-std::vector<std::string> filesToCheck(const StickTree& tree)
-{
-    std::vector<std::string> files;
-    std::copy_if(tree.files.begin(), tree.files.end(), std::back_inserter(files),
-                 [](const std::string& path) { return !isBackupFile(path); });
-    return files;
-}
 
 // Whether the listing could not see `path`: it is named unreadable, or lies below a folder
 // that is.
@@ -82,7 +70,7 @@ CheckResult checkStick(const std::filesystem::path& stick,
     }
     for (const std::string& path : tree->unreadable)
         result.problems.push_back({"unreadable", path, {}});
-    const std::vector<std::string> files = filesToCheck(*tree);
+    const std::vector<std::string> files = stickFilesOf(*tree);
     std::vector<std::optional<std::string>> digests;  // of the files read whole
     for (std::size_t index = 0; index < files.size(); ++index) {
         if (!progress.reading(files[index], index, files.size())) {

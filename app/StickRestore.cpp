@@ -3,7 +3,6 @@
 #include "app/StickRestore.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "app/FileDigest.h"
 #include "app/StickBackup.h"
@@ -90,9 +89,7 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
     const std::filesystem::path stick = utf8Path(currentDirectory().value_or("."));
     std::vector<std::string> onStick;
     if (const std::optional<StickTree> tree = listStickTree(stick))
-        std::copy_if(
-            tree->files.begin(), tree->files.end(), std::back_inserter(onStick),
-            [](const std::string& path) { return path != kBackupManifestName && path != kBackupNotesName; });
+        onStick = stickFilesOf(*tree);
     const std::vector<std::optional<std::size_t>> stickFileOf =
         matchTreePaths(manifestPaths(manifest), onStick);
     std::vector<bool> matched(onStick.size());
