@@ -2,7 +2,7 @@
 # Builds everything and runs every test: natively, with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the Windows build under Wine, the release packages, and a
 # short run of each fuzzer. Installs missing Debian packages first.
-# Usage: scripts/test.sh            (FUZZ_SECONDS=N sets each fuzzer's run, default 20)
+# Usage: scripts/test.sh            (FUZZ_SECONDS=N sets each fuzzer's run, default 10)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
@@ -37,4 +37,4 @@ scripts/check-release.sh
 step "fuzzers"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-fuzz/run-fuzzers.sh build/fuzz "${FUZZ_SECONDS:-20}"
+fuzz/run-fuzzers.sh build/fuzz "${FUZZ_SECONDS:-10}"
