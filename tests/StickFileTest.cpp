@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 
 #ifndef _WIN32
@@ -105,6 +106,30 @@ TEST(StickFile, CloseAnswersFalseForNone)
     stick.write("A", "a");
     EXPECT_TRUE(StickFile::close(StickFile::openForReading(stick.rootPath(), "A")));
 }
+
+#ifndef _WIN32
+// Only a regular file opens: a pipe would hold the open until a writer came, and a device
+// such as /dev/zero would feed a reader for ever.
+TEST(StickFile, RefusesPipesAndDevicesStandingUnderAStickName)
+{
+    TempStick stick;
+    stick.write("OPEN-R/SYSTEM/CONF/README", "x");
+    const std::filesystem::path conf = stick.dir() / "OPEN-R" / "SYSTEM" / "CONF";
+    ASSERT_EQ(mkfifo((conf / "WLANCONF.TXT").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", conf / "WLANDFLT.TXT");
+    EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\SYSTEM\\CONF\\WLANCONF.TXT"), nullptr);
+    EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "OPEN-R\\SYSTEM\\CONF\\WLANDFLT.TXT"), nullptr);
+    std::filesystem::create_symlink(conf / "README", conf / "LINKED");
+    EXPECT_NE(StickFile::openForReading(stick.rootPath(), "OPEN-R\\SYSTEM\\CONF\\LINKED"), nullptr);
+}
+#else
+// A device name opens the device, not a file of the stick's folder: it is refused.
+TEST(StickFile, RefusesADeviceName)
+{
+    TempStick stick;
+    EXPECT_EQ(StickFile::openForReading(stick.rootPath(), "NUL"), nullptr);
+}
+#endif
 
 #ifndef _WIN32
 // Reading leaves the file's access time as it was. (Under Wine the host's read() moves it

@@ -16,16 +16,20 @@ std::optional<OsFile> OsFile::openExisting(std::string_view path)
     const std::string native = nativeStickPath(path);
     // The stick is only read: where the system allows it (the file's owner, or root, on
     // Linux), not even its access time changes.
+    // Opening does not wait: a pipe standing under a stick file's name would otherwise hold
+    // the open until some writer came, and only a regular file is a stick file (a device
+    // such as /dev/zero never ends).
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
     int fd = -1;
 #ifdef O_NOATIME
-    fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+    fd = ::open(native.c_str(), flags | O_NOATIME);
 #endif
     if (fd < 0)
-        fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(native.c_str(), flags);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }

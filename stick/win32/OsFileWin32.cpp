@@ -42,6 +42,12 @@ std::optional<OsFile> OsFile::openExisting(std::string_view path)
     }
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    // Only a file on a disk is a stick file: a name such as CON or a pipe's opens a device
+    // that may never end or never answer.
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return std::nullopt;
+    }
     return OsFile(reinterpret_cast<std::intptr_t>(handle));
 }
 
