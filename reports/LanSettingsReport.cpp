@@ -29,11 +29,18 @@ constexpr std::array<LanVariant, 2> kVariants{{{"DFLT", "Default"}, {"CONF", "Cu
 // Lines of at most 123 characters, each as the line reader leaves it, indented.
 constexpr std::size_t kLineCapacity = 124;
 
-void copyLines(StickFile& file, InfoList& list)
+// Copies the file's lines; false, after a line saying so, when a read failed before its
+// end (a damaged compressed file fails at once), so that what was copied is not taken for
+// the whole file.
+bool copyLines(StickFile& file, InfoList& list)
 {
     std::string line;
     while (file.readLine(line, kLineCapacity))
         list.addLine("    " + line);
+    if (!file.readFailed())
+        return true;
+    list.addLine("    ERROR: the file cannot be read from here on");
+    return false;
 }
 
 }  // namespace
@@ -41,6 +48,7 @@ void copyLines(StickFile& file, InfoList& list)
 bool LanSettingsNode::dump(StickStream*, InfoList& list, StickRoot& stick)
 {
     int found = 0;
+    bool readWhole = true;
     for (const LanPlace& place : kPlaces) {
         for (const LanVariant& variant : kVariants) {
             const std::string path = formatText("%s\\WLAN%s.TXT", place.directory, variant.fileVariant);
@@ -52,7 +60,7 @@ bool LanSettingsNode::dump(StickStream*, InfoList& list, StickRoot& stick)
             list.addLine(path);
             list.addLine("");
             list.addLine(formatText("%s LAN Settings for %s stick\n", variant.settingsName, place.stickName));
-            copyLines(*file, list);
+            readWhole = copyLines(*file, list) && readWhole;
             list.addLine("");
             StickFile::close(std::move(file));
             ++found;
@@ -60,7 +68,7 @@ bool LanSettingsNode::dump(StickStream*, InfoList& list, StickRoot& stick)
     }
     if (found == 0)
         list.addLine("No LAN configuration files detected");
-    return true;
+    return readWhole;
 }
 
 }  // namespace morvane

@@ -29,9 +29,16 @@ std::unique_ptr<StickFile> StickFile::openForReading(std::string_view rootPath, 
     return open(rootPath, relativePath, "rb");
 }
 
-bool StickFile::readExact(void* buffer, std::size_t count)
+std::optional<std::size_t> StickFile::read(void* buffer, std::size_t count)
 {
     std::optional<std::size_t> got = bytes_.read(buffer, count);
+    readFailed_ = readFailed_ || !got;
+    return got;
+}
+
+bool StickFile::readExact(void* buffer, std::size_t count)
+{
+    std::optional<std::size_t> got = read(buffer, count);
     return got && *got == count;
 }
 
@@ -48,7 +55,7 @@ bool StickFile::readLine(std::string& line, std::size_t capacity)
     if (capacity < 2)
         return false;
     std::vector<char> block(capacity - 1);
-    std::optional<std::size_t> got = bytes_.read(block.data(), block.size());
+    std::optional<std::size_t> got = read(block.data(), block.size());
     if (!got || *got == 0)
         return false;
     const char* text = block.data();

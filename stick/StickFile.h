@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,12 +31,18 @@ public:
     bool seek(std::int32_t offset);
     // Reads one line of CR LF text into `line`, at most `capacity` - 1 bytes per read.
     bool readLine(std::string& line, std::size_t capacity);
+    // Whether a read failed, which the end of the file never does (a damaged compressed
+    // file fails its first read): false from readExact or readLine alone does not tell.
+    bool readFailed() const { return readFailed_; }
     // Releases the handle and destroys the file; false for none or a failed close.
     static bool close(std::unique_ptr<StickFile> file);
 
 private:
     explicit StickFile(StickFileBytes bytes) : bytes_(std::move(bytes)) {}
+    std::optional<std::size_t> read(void* buffer, std::size_t count);
+
     StickFileBytes bytes_;
+    bool readFailed_ = false;
 };
 
 }  // namespace morvane

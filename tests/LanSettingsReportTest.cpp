@@ -66,5 +66,23 @@ TEST(LanSettingsReport, ABigFileIsCopiedLineByLine)
     EXPECT_EQ(lines[20002], "    KEY19999=value\n");
 }
 
+// A damaged compressed file is not shown as an empty one: the report names the failure and
+// fails, while the other files are still copied.
+TEST(LanSettingsReport, ADamagedCompressedFileIsNamedAndFailsTheReport)
+{
+    test::TempStick stick;
+    stick.write("OPEN-R/SYSTEM/CONF/WLANDFLT.TXT", "IP=10.0.0.2\r\n");
+    const std::string gzipHeader("\x1f\x8b\x08\x00\0\0\0\0\0\x03", 10);
+    stick.write("OPEN-R/SYSTEM/CONF/WLANCONF.TXT", gzipHeader + "not a deflate stream at all");
+    MemoryInfoList list;
+    StickRoot root = stick.stickRoot();
+    EXPECT_FALSE(LanSettingsNode().dump(nullptr, list, root));
+    EXPECT_EQ(list.lines(),
+              (Lines{"OPEN-R\\SYSTEM\\CONF\\WLANDFLT.TXT", "", "Default LAN Settings for Open-R SDK stick\n",
+                     "    IP=10.0.0.2\n", "", "----------------", "OPEN-R\\SYSTEM\\CONF\\WLANCONF.TXT", "",
+                     "Current LAN Settings for Open-R SDK stick\n",
+                     "    ERROR: the file cannot be read from here on", ""}));
+}
+
 }  // namespace
 }  // namespace morvane
