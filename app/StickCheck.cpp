@@ -8,7 +8,9 @@
 #include "app/StickBackup.h"
 #include "base/Utf8Path.h"
 #include "reports/StickFormatCheck.h"
+#include "stick/GzipMember.h"
 #include "stick/OsFile.h"
+#include "stick/StickFileBytes.h"
 #include "stick/StickPath.h"
 #include "stick/StickTree.h"
 
@@ -51,6 +53,26 @@ void compareWithManifest(const StickTree& tree, const std::vector<std::string>& 
     }
 }
 
+// The file's digest; `compressed` tells whether it starts like a gzip member.
+FileDigest digestNoticingCompression(TreeReading& reading, const std::filesystem::path& path,
+                                     bool& compressed)
+{
+    bool first = true;
+    return digestFile(reading, path, [&](std::span<const std::uint8_t> chunk) {
+        compressed = compressed || (first && startsGzipMember(chunk));
+        first = false;
+        return true;
+    });
+}
+
+// Whether the file at `path`, which starts like a compressed stick file, cannot be read as
+// one: every reader of the stick then finds it unreadable.
+bool failsToDecompress(const std::filesystem::path& path)
+{
+    const std::optional<StickFileBytes> bytes = StickFileBytes::open(utf8Text(path));
+    return !bytes || !bytes->readable();
+}
+
 }  // namespace
 
 std::string CheckProblem::line() const
@@ -78,10 +100,14 @@ CheckResult checkStick(const std::filesystem::path& stick,
             return result;
         }
         ++result.files;
-        const FileDigest read = digestFile(reading, treePath(stick, files[index]));
+        const std::filesystem::path path = treePath(stick, files[index]);
+        bool compressed = false;
+        const FileDigest read = digestNoticingCompression(reading, path, compressed);
         const bool whole = read.outcome == FileDigest::Outcome::Read;
         if (!whole)
             result.problems.push_back({"unreadable", files[index], {}});
+        else if (compressed && failsToDecompress(path))
+            result.problems.push_back({"bad", files[index], "does not decompress"});
         digests.push_back(whole ? std::optional(hexDigest(read.digest)) : std::nullopt);
     }
     if (manifest)

@@ -22,7 +22,8 @@ namespace {
 // More than any record of the four files; a longer file is read this far.
 constexpr std::size_t kMostBytesJudged = 1024;
 
-// The file's first bytes; none when it is missing, fewer when it cannot be read further.
+// The file's first bytes; none when it is missing or a read fails (a file that cannot be
+// read is named as such, not judged by the part read).
 std::optional<std::vector<std::uint8_t>> fileBytes(const StickRoot& stick, const char* path)
 {
     std::unique_ptr<StickFile> file = StickFile::openForReading(stick.rootPath, path);
@@ -32,7 +33,10 @@ std::optional<std::vector<std::uint8_t>> fileBytes(const StickRoot& stick, const
     std::uint8_t byte = 0;
     while (bytes.size() < kMostBytesJudged && file->readExact(&byte, 1))
         bytes.push_back(byte);
+    const bool failed = file->readFailed();
     StickFile::close(std::move(file));
+    if (failed)
+        return std::nullopt;
     return bytes;
 }
 
@@ -75,7 +79,7 @@ void checkVariableFiles(const StickRoot& stick, std::vector<FormatDefect>& defec
 std::vector<FormatDefect> checkStickFormats(const StickRoot& stick)
 {
     std::vector<FormatDefect> defects;
-    if (!fileBytes(stick, kProbedMarkerName))
+    if (StickFile::openForReading(stick.rootPath, kProbedMarkerName) == nullptr)
         defects.push_back({kProbedMarkerName, "missing"});
     StickRoot detected;
     detected.rootPath = stick.rootPath;

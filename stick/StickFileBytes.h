@@ -26,6 +26,8 @@ public:
 
     // Whether the file is compressed and its content larger than the limit it was opened with.
     bool tooLarge() const { return form_ == Form::TooLarge; }
+    // Whether reads can deliver the file: false for a damaged or too large compressed file.
+    bool readable() const { return form_ == Form::Plain || form_ == Form::Decompressed; }
 
     // One read of up to `count` bytes; the number delivered (0 at the end), or none.
     std::optional<std::size_t> read(void* buffer, std::size_t count);

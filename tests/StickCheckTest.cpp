@@ -12,6 +12,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/FailingTreeReading.h"
 #include "tests/support/TempStick.h"
+#include "tools/stickgen/GzipFile.h"
 #include "tools/stickgen/SampleStick.h"
 
 namespace morvane {
@@ -91,6 +92,22 @@ TEST_F(StickCheckTest, EveryByteIsReadAndTheFormatsRulesHold)
               (std::vector<std::string>{"bad: MEMSTICK.IND (missing)", "bad: OPEN-R/APP/DATA/P/FVAR (size)",
                                         "bad: OPEN-R/APP/DATA/P/GVAR (checksum)",
                                         "unreadable: OPEN-R/APP/DATA/P/RVAR"}));
+}
+
+// A compressed file that does not decompress is named once, by that, however the robot's
+// readers would judge its part; one that decompresses is no problem.
+TEST_F(StickCheckTest, ACompressedFileThatDoesNotDecompressIsBad)
+{
+    const fs::path data = stick / "OPEN-R" / "APP" / "DATA" / "P";
+    const std::string text = "ESSID=home\r\n";
+    const std::vector<std::uint8_t> whole = stickgen::gzipCompressed(
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), "WLANCONF.TXT");
+    std::ofstream(data / "WHOLE.TXT", std::ios::binary)
+        .write(reinterpret_cast<const char*>(whole.data()), static_cast<std::streamsize>(whole.size()));
+    std::vector<std::uint8_t> cut(whole.begin(), whole.end() - 6);
+    std::ofstream(data / "GVAR", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
+    EXPECT_EQ(problems(), (std::vector<std::string>{"bad: OPEN-R/APP/DATA/P/GVAR (does not decompress)"}));
 }
 
 // Against a manifest: a file whose digest differs is changed, one only in the manifest
