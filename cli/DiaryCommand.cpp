@@ -43,7 +43,7 @@ std::vector<std::string> numberColumns(const Diary& diary)
     std::vector<std::string> columns;
     std::unordered_set<std::string_view> seen;
     for (const DiaryEntry& entry : diary.days)
-        for (const DiaryField& field : entry.day.fields)
+        for (const DiaryField& field : entry.day().fields)
             if (isDiaryDecimal(field.text) && seen.insert(field.path).second)
                 columns.push_back(field.path);
     return columns;
@@ -60,7 +60,7 @@ void printCsv(const Diary& diary, std::ostream& out)
         out << csvField(dashedDate(entry.listed.date)) << ',' << csvField(colonTime(entry.listed.time)) << ','
             << csvField(entry.listed.file) << ',' << diaryStateName(entry.state);
         std::unordered_map<std::string_view, std::string_view> values;
-        for (const DiaryField& field : entry.day.fields)
+        for (const DiaryField& field : entry.day().fields)
             values.emplace(field.path, field.text);  // the first of a path, as diaryValue finds it
         for (const std::string& column : columns) {
             const auto value = values.find(column);

@@ -29,7 +29,7 @@ std::vector<std::string> DiaryModel::counterLines(std::size_t day) const
     if (entry.state != DiaryEntry::State::Ok)
         return {entry.listed.file + ": " + diaryStateName(entry.state)};
     std::vector<std::string> lines;
-    for (const DiaryField& field : entry.day.fields)
+    for (const DiaryField& field : entry.day().fields)
         lines.push_back(counterLine(field));
     return lines;
 }

@@ -61,24 +61,31 @@ DiaryEntry readDay(FileIndexEntry listed, const FolderNames& folder, std::vector
     case StickFileContent::Outcome::Unreadable:
         problems.push_back(named + ": cannot be read");
         break;
-    case StickFileContent::Outcome::Read:
-        entry.day = readDiaryDay(content.bytes);
-        if (!entry.day.problem) {
-            if (entry.day.cut)
+    case StickFileContent::Outcome::Read: {
+        DiaryDay day = readDiaryDay(content.bytes);
+        if (!day.problem) {
+            if (day.cut)
                 problems.push_back(named +
                                    ": holds more values, or longer ones, than a day's; those are left out");
             entry.state = DiaryEntry::State::Ok;
+            entry.dayRead = std::make_shared<const DiaryDay>(std::move(day));
             return entry;
         }
-        problems.push_back(named + ": " + *entry.day.problem);
-        entry.day = {};
+        problems.push_back(named + ": " + *day.problem);
         break;
+    }
     }
     entry.state = DiaryEntry::State::Unreadable;
     return entry;
 }
 
 }  // namespace
+
+const DiaryDay& DiaryEntry::day() const
+{
+    static const DiaryDay none;
+    return dayRead ? *dayRead : none;
+}
 
 std::optional<Diary> readDiary(ReadProgress& progress)
 {

@@ -2,6 +2,7 @@
 // the date and time the index gives.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,11 @@ struct DiaryEntry {
     enum class State { Ok, Missing, Unreadable };
     FileIndexEntry listed;
     State state = State::Missing;
-    DiaryDay day;  // empty unless the file was read whole and well-formed
+    // The day read: empty unless the file was read whole and well-formed.
+    const DiaryDay& day() const;
+    // Shared by the entries of a file the index lists more than once, so that an index
+    // naming one large day thousands of times holds that day once.
+    std::shared_ptr<const DiaryDay> dayRead;
 };
 
 struct Diary {

@@ -98,7 +98,7 @@ void drawDiaryChart(const Diary& diary, Canvas& canvas)
     std::vector<const DiaryDay*> read;
     for (const DiaryEntry& entry : diary.days)
         if (entry.state == DiaryEntry::State::Ok)
-            read.push_back(&entry.day);
+            read.push_back(&entry.day());
     for (const DiaryChartSeries& series : kDiaryChartSeries) {
         const bool isTime = series.path == kDiaryChartSeries[0].path;
         const std::vector<std::optional<long long>> points =

@@ -44,7 +44,7 @@ std::string dayLine(const DiaryEntry& entry)
                                         colonTime(entry.listed.time).c_str());
     if (entry.state != DiaryEntry::State::Ok)
         return when + "  " + entry.listed.file + ": " + diaryStateName(entry.state);
-    const DiaryDay& day = entry.day;
+    const DiaryDay& day = entry.day();
     Columns columns{shown(day, "STATISTICS/OPERATION_TIME"), shown(day, "STATISTICS/WALK_DISTANCE"), {}, {}};
     for (std::size_t index = 0; index < columns.skills.size(); ++index)
         columns.skills[index] = skillPercent(diaryValue(day, kSkills[index]));

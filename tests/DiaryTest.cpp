@@ -233,10 +233,10 @@ TEST_F(DiaryOnStickTest, DaysAreSortedAndEachSaysWhetherItWasRead)
     ASSERT_EQ(diary->days.size(), 5u);
     EXPECT_EQ(diary->days[0].listed.file, "AI170601.XML");
     EXPECT_EQ(diary->days[0].state, DiaryEntry::State::Ok);
-    EXPECT_EQ(diaryValue(diary->days[0].day, "SKILL/BALL"), "1200");
+    EXPECT_EQ(diaryValue(diary->days[0].day(), "SKILL/BALL"), "1200");
     EXPECT_EQ(diary->days[1].state, DiaryEntry::State::Ok);
     EXPECT_EQ(diary->days[2].state, DiaryEntry::State::Unreadable);
-    EXPECT_TRUE(diary->days[2].day.fields.empty());
+    EXPECT_TRUE(diary->days[2].day().fields.empty());
     EXPECT_EQ(diary->days[3].state, DiaryEntry::State::Missing);
     EXPECT_EQ(diary->days[4].state, DiaryEntry::State::Missing);
     EXPECT_EQ(diary->problems,
@@ -258,7 +258,7 @@ TEST_F(DiaryOnStickTest, TheNameAsWrittenComesFirst)
     const std::optional<Diary> diary = readDiary(reading);
     ASSERT_TRUE(diary);
     ASSERT_EQ(diary->days.size(), 1u);
-    EXPECT_EQ(diaryValue(diary->days[0].day, "SKILL/BALL"), "4321");
+    EXPECT_EQ(diaryValue(diary->days[0].day(), "SKILL/BALL"), "4321");
 }
 
 // A day file is opened only as a file its folder lists: a pipe under a listed name is not
@@ -336,8 +336,8 @@ TEST_F(DiaryOnStickTest, TheCliPrintsCsvOldestFirstAndSaysWhatItCouldNotRead)
     EXPECT_EQ(none.err, "No diary on this stick\n");
 }
 
-// An index that lists a file again gives the same day again, read once: what could not be
-// read of it is said once.
+// An index that lists a file again gives the same day again, read once and held once: what
+// could not be read of it is said once.
 TEST_F(DiaryOnStickTest, AFileListedTwiceIsOneDayReadOnce)
 {
     stick.write("OPEN-R/APP/PC/DIARY/AIFILES.XML",
@@ -351,7 +351,8 @@ TEST_F(DiaryOnStickTest, AFileListedTwiceIsOneDayReadOnce)
     ASSERT_EQ(diary->days.size(), 4u);
     EXPECT_EQ(diary->days[2].listed.file, "ai170602.xml");
     EXPECT_EQ(diary->days[2].listed.date, "20170607");
-    EXPECT_EQ(diaryValue(diary->days[2].day, "SKILL/BALL"), "1300");
+    EXPECT_EQ(diaryValue(diary->days[2].day(), "SKILL/BALL"), "1300");
+    EXPECT_EQ(&diary->days[2].day(), &diary->days[0].day());
     EXPECT_EQ(diary->days[3].state, DiaryEntry::State::Unreadable);
     EXPECT_EQ(diary->problems,
               std::vector<std::string>{"OPEN-R/APP/PC/DIARY/AI170603.XML: not well-formed XML (line 1)"});
