@@ -16,12 +16,18 @@ std::optional<std::vector<std::string>> listStickFolder(std::string_view relativ
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
         return std::nullopt;
+    // A listing that fails part-way is no listing: the folder is taken as unreadable,
+    // never as holding only the names seen before the failure.
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        std::string name = utf8Text(entry.path().filename());
-        if (entry.is_regular_file(error) && name.find('\\') == std::string::npos)
+    std::filesystem::directory_iterator entry(folder, error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::string name = utf8Text(entry->path().filename());
+        std::error_code kindUnknown;
+        if (entry->is_regular_file(kindUnknown) && name.find('\\') == std::string::npos)
             names.push_back(std::move(name));
     }
+    if (error)
+        return std::nullopt;
     std::sort(names.begin(), names.end());
     return names;
 }

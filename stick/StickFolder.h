@@ -12,9 +12,10 @@
 namespace morvane {
 
 // The names of the regular files in the folder at `relativeFolder` (relative to the current
-// directory, '\\' between its parts), in byte order; none when there is no such folder.
-// A name holding '\\' (possible in a copy of the stick on another file system) is left
-// out: no stick path can name that file, and a copy named after it would leave its folder.
+// directory, '\\' between its parts), in byte order; none when there is no such folder or
+// it cannot be listed to its end. A name holding '\\' (possible in a copy of the stick on
+// another file system) is left out: no stick path can name that file, and a copy named
+// after it would leave its folder.
 std::optional<std::vector<std::string>> listStickFolder(std::string_view relativeFolder);
 
 // The names of a listed folder, a name found in them as a stick path finds it: as written
