@@ -33,12 +33,15 @@ void writeValueLines(const VersionPayload& version, const LanguagePayload& langu
     list.addLine(formatText("   cncd: %d %d %d %d", language[0], language[1], language[2], language[3]));
 }
 
+// A read that failed, as a damaged compressed file's does, is not a file too small.
+constexpr const char* kUnreadable = "   ERROR: file cannot be read";
+
 // The version and language chunks, 28 bytes from where the comment ends.
 void dumpChunks(StickStream& stream, InfoList& list)
 {
     std::array<std::uint8_t, kVersionChunkSize + kLanguageChunkSize> chunks{};
     if (stream.read(chunks.data(), chunks.size()) != chunks.size()) {
-        list.addLine("   ERROR: file too small (pt2)");
+        list.addLine(stream.readFailed() ? kUnreadable : "   ERROR: file too small (pt2)");
         return;
     }
     const std::span<const std::uint8_t> bytes(chunks);
@@ -66,7 +69,7 @@ void dumpVersionFile(StickStream* stream, std::string_view title, InfoList& list
     }
     std::array<std::uint8_t, kVersionHeaderSize> header{};
     if (stream->read(header.data(), header.size()) != header.size()) {
-        list.addLine("   ERROR: file too small");
+        list.addLine(stream->readFailed() ? kUnreadable : "   ERROR: file too small");
         return;
     }
     const std::optional<std::uint32_t> commentLength = parseVersionHeader(header);

@@ -57,6 +57,8 @@ TEST_F(VersionsReportTest, EachDefectGivesExactlyOneErrorLine)
     EXPECT_EQ(dumpOne(farComment), (Lines{"App Version:", "   ERROR: file too small (pt2)"}));
     EXPECT_EQ(dumpOne(versionLength7), (Lines{"App Version:", "   ERROR: file unknown format (VERS)"}));
     EXPECT_EQ(dumpOne(languageLength5), (Lines{"App Version:", "   ERROR: file unknown format (CNCD)"}));
+    const std::vector<std::uint8_t> damagedGzip{0x1f, 0x8b, 0x08, 0, 0, 0, 0, 0, 0, 3, 'n', 'o', 't'};
+    EXPECT_EQ(dumpOne(damagedGzip), (Lines{"App Version:", "   ERROR: file cannot be read"}));
 }
 
 TEST_F(VersionsReportTest, ReportsAllFourFilesAndAlwaysSucceeds)
