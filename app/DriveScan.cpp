@@ -33,7 +33,11 @@ DriveScanResult probeRoots(std::span<const std::string> roots, ScanWindow& windo
 
 bool markerFileOpens(const std::string& probePath)
 {
-    std::optional<OsFile> marker = OsFile::openExisting(probePath);
+    // The root is taken as written and the marker's name in any letter case.
+    const std::string_view path(probePath);
+    const std::size_t nameStart = path.find_last_of("/\\") + 1;  // 0 without a separator
+    std::optional<OsFile> marker =
+        OsFile::openExisting(nativeStickPath(path.substr(0, nameStart), path.substr(nameStart)));
     if (!marker)
         return false;
     marker->close();

@@ -11,7 +11,6 @@
 #include "stick/GzipMember.h"
 #include "stick/OsFile.h"
 #include "stick/StickFileBytes.h"
-#include "stick/StickPath.h"
 #include "stick/StickTree.h"
 
 namespace morvane {
@@ -123,7 +122,7 @@ CheckResult checkStick(const std::filesystem::path& stick,
 
 std::optional<ParsedManifest> readBackupManifest(const std::filesystem::path& backup)
 {
-    std::optional<OsFile> file = OsFile::openExisting(joinStickPath(utf8Text(backup), kBackupManifestName));
+    std::optional<OsFile> file = OsFile::openExisting(nativeStickPath(utf8Text(backup), kBackupManifestName));
     if (!file)
         return std::nullopt;
     std::string text;

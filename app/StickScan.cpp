@@ -3,7 +3,6 @@
 #include "app/StickScan.h"
 
 #include "stick/OsFile.h"
-#include "stick/StickPath.h"
 #include "stick/StickPaths.h"
 
 namespace morvane {
@@ -13,7 +12,7 @@ std::vector<std::string> rootsWithStickMarker(const std::vector<std::string>& ca
     quietDriveProbes();
     std::vector<std::string> found;
     for (const std::string& root : candidates) {
-        if (OsFile::openExisting(joinStickPath(root, kProbedMarkerName)))
+        if (OsFile::openExisting(nativeStickPath(root, kProbedMarkerName)))
             found.push_back(root);
     }
     return found;

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "base/Utf8Path.h"
-#include "stick/StickPath.h"
+#include "stick/OsFile.h"
 
 namespace morvane {
 namespace {
@@ -84,7 +84,7 @@ bool ScratchStick::writeApplicationVersion(std::span<const std::uint8_t> bytes) 
 
 std::string ScratchStick::absolutePath(std::string_view relativePath) const
 {
-    return joinStickPath(rootPath_, relativePath);
+    return nativeStickPath(rootPath_, relativePath);
 }
 
 }  // namespace morvane

@@ -28,7 +28,8 @@ public:
     bool writeApplicationVersion(std::span<const std::uint8_t> bytes) const;
     // The root directory in UTF-8, as StickRoot holds it.
     const std::string& rootPath() const { return rootPath_; }
-    // The root joined with `relativePath`, for opening a stick file from anywhere.
+    // The root joined with `relativePath` as the system spells it, for opening a stick file
+    // from anywhere.
     std::string absolutePath(std::string_view relativePath) const;
 
 private:

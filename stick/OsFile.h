@@ -15,8 +15,9 @@ namespace morvane {
 // if it was not closed explicitly.
 class OsFile {
 public:
-    // Opens an existing file for reading; other processes may read it meanwhile.
-    // On Windows a file that another process holds open for writing is refused.
+    // Opens an existing file for reading, its path as the system spells it (a stick file's
+    // through nativeStickPath); other processes may read it meanwhile. Only a regular file
+    // opens. On Windows a file that another process holds open for writing is refused.
     static std::optional<OsFile> openExisting(std::string_view path);
 
     OsFile(OsFile&& other) noexcept;
@@ -59,9 +60,11 @@ void quietDriveProbes();
 // lacks becomes '?'), unchanged elsewhere.
 std::string systemCodePageText(std::string_view utf8);
 
-// The name the operating system should be given for a stick path: backslashes are
-// separators, and on case-sensitive file systems every component is matched without
-// regard to letter case (an exact match first).
-std::string nativeStickPath(std::string_view path);
+// The name the operating system should be given for the stick path `relativePath` below
+// the folder `root` (empty: the current directory). The root is taken as written; in the
+// stick path backslashes are separators, and on case-sensitive file systems every
+// component is matched without regard to letter case (an exact match first).
+std::string nativeStickPath(std::string_view root, std::string_view relativePath);
+std::string nativeStickPath(std::string_view relativePath);
 
 }  // namespace morvane

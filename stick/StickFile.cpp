@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "stick/OsFile.h"
 #include "stick/StickPath.h"
 
 namespace morvane {
@@ -18,7 +19,7 @@ std::unique_ptr<StickFile> StickFile::open(std::string_view rootPath, std::strin
     const std::string joined = joinStickPath(rootPath, relativePath);
     if (rootPath.empty() || joined.size() > kMaxStickPath)
         return nullptr;
-    std::optional<StickFileBytes> bytes = StickFileBytes::open(joined);
+    std::optional<StickFileBytes> bytes = StickFileBytes::open(nativeStickPath(rootPath, relativePath));
     if (!bytes)
         return nullptr;
     return std::unique_ptr<StickFile>(new StickFile(std::move(*bytes)));

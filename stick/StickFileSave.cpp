@@ -24,7 +24,7 @@ struct CompressedForm {
 // compressed stick file whose content could be read.
 std::optional<std::vector<std::uint8_t>> oldFile(std::string_view path)
 {
-    std::optional<OsFile> file = OsFile::openExisting(path);
+    std::optional<OsFile> file = OsFile::openExisting(nativeStickPath(path));
     if (!file)
         return std::nullopt;
     return readRest(*file, {}, kMaxCompressedFile);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <utility>
 
+#include "stick/OsFile.h"
+
 namespace morvane {
 
 std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, std::string_view mode,
@@ -15,7 +17,7 @@ std::unique_ptr<StickStream> StickStream::open(std::string_view relativePath, st
 {
     if (mode != "rb" && mode != "rt")
         return nullptr;
-    std::optional<StickFileBytes> bytes = StickFileBytes::open(relativePath, contentLimit);
+    std::optional<StickFileBytes> bytes = StickFileBytes::open(nativeStickPath(relativePath), contentLimit);
     if (!bytes)
         return nullptr;
     return std::unique_ptr<StickStream>(new StickStream(std::move(*bytes), mode == "rt"));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -71,6 +73,30 @@ TEST(CliDetect, ADirectoryThatCannotBeEnteredIsACommandLineError)
         EXPECT_EQ(run.err, "ERROR: directory '" + path + "' specified on command line is invalid\n");
     }
 }
+
+#ifndef _WIN32
+// Outside Windows a backslash is a letter of a folder's name: the stick in my\stick is
+// read there, never from a folder stick inside a folder my.
+TEST(CliDetect, AStickFolderWhoseNameHoldsABackslashIsReadThere)
+{
+    test::TempStick folder;
+    folder.write("my/stick/MEMSTICK.IND", "");
+    folder.write("my/stick/OPEN-R/APP/VERSION", rCodeVersion(LanguagePayload{7, 0, 0, 0}));
+    const std::filesystem::path stick = folder.dir() / "my\\stick";
+    std::filesystem::create_directories(stick / "OPEN-R" / "APP");
+    std::filesystem::copy_file(folder.dir() / "my" / "stick" / "MEMSTICK.IND", stick / "MEMSTICK.IND");
+    {
+        std::ofstream version(stick / "OPEN-R" / "APP" / "VERSION", std::ios::binary);
+        const std::vector<std::uint8_t> bytes = rCodeVersion(LanguagePayload{5, 0, 0, 0});
+        version.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+    }
+    CliRun run = runCli({"detect", stick.string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Version: ERS-7 R-CODE\nLanguage code: 5\n");
+    EXPECT_EQ(run.err, "");
+}
+#endif
 
 TEST(CliReport, PrintsTheListLineByLineWithLfOrCrLf)
 {

@@ -58,15 +58,19 @@ std::string appendComponent(const std::string& path, std::string_view component)
 
 }  // namespace
 
-std::string nativeStickPath(std::string_view path)
+std::string nativeStickPath(std::string_view root, std::string_view relativePath)
 {
-    std::string resolved = (!path.empty() && (path[0] == '/' || path[0] == '\\')) ? "/" : "";
+    // The root is a folder of this computer, taken as written: a backslash in its name is
+    // part of the name there, never a separator.
+    std::string resolved(root);
+    if (resolved.empty() && !relativePath.empty() && (relativePath[0] == '/' || relativePath[0] == '\\'))
+        resolved = "/";
     std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find_first_of("/\\", start);
+    while (start <= relativePath.size()) {
+        std::size_t end = relativePath.find_first_of("/\\", start);
         if (end == std::string_view::npos)
-            end = path.size();
-        std::string_view component = path.substr(start, end - start);
+            end = relativePath.size();
+        std::string_view component = relativePath.substr(start, end - start);
         start = end + 1;
         if (component.empty())
             continue;
@@ -78,5 +82,7 @@ std::string nativeStickPath(std::string_view path)
     }
     return resolved;
 }
+
+std::string nativeStickPath(std::string_view relativePath) { return nativeStickPath({}, relativePath); }
 
 }  // namespace morvane

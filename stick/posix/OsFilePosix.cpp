@@ -7,13 +7,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <string>
 #include <utility>
 
 namespace morvane {
 
 std::optional<OsFile> OsFile::openExisting(std::string_view path)
 {
-    const std::string native = nativeStickPath(path);
+    const std::string native(path);
     // The stick is only read: where the system allows it (the file's owner, or root, on
     // Linux), not even its access time changes.
     // Opening does not wait: a pipe standing under a stick file's name would otherwise hold
@@ -76,7 +77,7 @@ std::optional<std::string> currentDirectory()
 
 bool changeDirectory(std::string_view path)
 {
-    return !path.empty() && ::chdir(nativeStickPath(path).c_str()) == 0;
+    return !path.empty() && ::chdir(std::string(path).c_str()) == 0;
 }
 
 void quietDriveProbes() {}

@@ -4,6 +4,7 @@
 // names without regard to case.
 #include "base/win32/WideText.h"
 #include "stick/OsFile.h"
+#include "stick/StickPath.h"
 
 #include <windows.h>
 
@@ -95,7 +96,12 @@ bool changeDirectory(std::string_view path)
     return !path.empty() && SetCurrentDirectoryW(widenUtf8(path).c_str()) != 0;
 }
 
-std::string nativeStickPath(std::string_view path) { return std::string(path); }
+std::string nativeStickPath(std::string_view root, std::string_view relativePath)
+{
+    return root.empty() ? std::string(relativePath) : joinStickPath(root, relativePath);
+}
+
+std::string nativeStickPath(std::string_view relativePath) { return std::string(relativePath); }
 
 std::string systemCodePageText(std::string_view utf8)
 {
