@@ -36,6 +36,8 @@ std::optional<std::string> readWholeFile(StickStream& stream)
 
 // A file whose pairs cannot be used opens at the Default words, and the owner is told so
 // before the dialog shows them, so that made-up values are never taken for the robot's.
+// A file that cannot be read whole (a damaged compressed one) opens no dialog: a save
+// would replace bytes that were never read, and the robot's other settings with them.
 std::optional<StoredVolumeConfig> readStoredConfig(UserMessages& messages)
 {
     std::unique_ptr<StickStream> stream = StickStream::open(kVolumeConfigPath, "rb");
@@ -43,12 +45,14 @@ std::optional<StoredVolumeConfig> readStoredConfig(UserMessages& messages)
         messages.showMessage("Missing VOLUME.CFG file");
         return std::nullopt;
     }
-    StoredVolumeConfig stored;
-    if (std::optional<std::string> file = readWholeFile(*stream)) {
-        stored.file = std::move(*file);
-        stored.pairs = readVolumePairs(stored.file);
-    }
+    std::optional<std::string> file = readWholeFile(*stream);
     StickStream::close(std::move(stream));
+    if (!file) {
+        messages.showMessage("VOLUME.CFG cannot be read; it is left as it is");
+        return std::nullopt;
+    }
+    StoredVolumeConfig stored{std::move(*file), std::nullopt};
+    stored.pairs = readVolumePairs(stored.file);
     if (!stored.pairs)
         messages.showMessage("VOLUME.CFG could not be read; the sliders start at the Default positions");
     return stored;

@@ -132,7 +132,9 @@ TEST_F(VolumePresetsEditorTest, TheRobotsCompressedFileStaysCompressedWithItsNam
               "MIDI_Master_Tune:8\r\nPlaying_Rcg_Volume:0x8000\r\nDoInit_Wait_Time:16000\r\n\r\n");
 }
 
-TEST_F(VolumePresetsEditorTest, ADamagedOrHugeCompressedFileReadsAsUnreadable)
+// A file that cannot be read whole opens no dialog, so no save can replace it: its bytes
+// were never read, and the robot's other settings are among them.
+TEST_F(VolumePresetsEditorTest, ADamagedOrHugeCompressedFileOpensNoDialogAndIsKept)
 {
     const std::vector<std::uint8_t> good = stickgen::gzipCompressed(
         bytesOf("0x8000 0x8000 0xFF00 0xFC00 0xFF00 0xFC00 0xFF00 0xFC00\r\n"), "VOLUME.CFG");
@@ -148,11 +150,15 @@ TEST_F(VolumePresetsEditorTest, ADamagedOrHugeCompressedFileReadsAsUnreadable)
          std::array<const std::vector<std::uint8_t>*, 3>{&good, &damaged, &bomb}) {
         stick.write(kVolumeConfigPath, *file);
         messages.shown.clear();
-        ScriptedSliderView view([](SliderControls&) { return false; });
-        EXPECT_EQ(edit(view), EditOutcome::Cancelled);
+        ScriptedSliderView view(pressSave);
         const bool readable = file == &good;
-        EXPECT_EQ(view.opened, readable ? Positions({0, 63, 63, 63}) : Positions({0, 39, 54, 62}));
-        EXPECT_EQ(messages.shown, readable ? Lines() : Lines({kUnreadNotice}));
+        EXPECT_EQ(edit(view), readable ? EditOutcome::Saved : EditOutcome::NotOpened);
+        EXPECT_EQ(view.opened, readable ? std::optional<Positions>(Positions{0, 63, 63, 63}) : std::nullopt);
+        EXPECT_EQ(messages.shown,
+                  readable ? Lines() : Lines({"VOLUME.CFG cannot be read; it is left as it is"}));
+        if (!readable) {
+            EXPECT_EQ(onStick(), std::string(file->begin(), file->end()));
+        }
     }
 }
 
