@@ -62,9 +62,9 @@ std::string nativeStickPath(std::string_view root, std::string_view relativePath
 {
     // The root is a folder of this computer, taken as written: a backslash in its name is
     // part of the name there, never a separator.
-    std::string resolved(root);
-    if (resolved.empty() && !relativePath.empty() && (relativePath[0] == '/' || relativePath[0] == '\\'))
-        resolved = "/";
+    const bool fromTheTop =
+        root.empty() && !relativePath.empty() && (relativePath[0] == '/' || relativePath[0] == '\\');
+    std::string resolved = fromTheTop ? std::string("/") : std::string(root);
     std::size_t start = 0;
     while (start <= relativePath.size()) {
         std::size_t end = relativePath.find_first_of("/\\", start);
