@@ -35,8 +35,9 @@ void showDiary(MainWindowContext& window)
 void showPhotoAlbum(MainWindowContext& window)
 {
     ViewerReading reading(window.services.progress, "Photo Album");
-    viewPhotoAlbum({window.services.messages, window.services.saveDialog, window.services.progress}, reading,
-                   window.editors.photos);
+    viewPhotoAlbum({window.services.messages, window.services.saveDialog, window.services.progress,
+                    window.services.stick},
+                   reading, window.editors.photos);
 }
 
 void showVoiceRecordings(MainWindowContext& window)

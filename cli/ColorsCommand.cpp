@@ -69,6 +69,8 @@ int runColors(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
+    if (outputInsideStick("colors", "--png", pngPath, stick, context.err))
+        return kExitUsage;
     StreamMessages messages(context.err);
     PrintingColorView view(context.out, pngPath);
     if (!viewColorPreferences(messages, view))

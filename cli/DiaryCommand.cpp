@@ -92,6 +92,8 @@ int runDiary(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
+    if (outputInsideStick("diary", "--png", pngPath, stick, context.err))
+        return kExitUsage;
     std::optional<Diary> diary;
     if (!readShowingProgress(context.err, context.errIsTerminal, "reading the diary",
                              [&diary](ReadProgress& progress) { diary = readDiary(progress); }))

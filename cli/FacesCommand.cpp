@@ -66,6 +66,8 @@ int runFaces(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
+    if (outputInsideStick("faces", "--png", pngDirectory, stick, context.err))
+        return kExitUsage;
     StreamMessages messages(context.err);
     PrintingFaceView view(context.out, context.err, pngDirectory);
     if (pngDirectory) {

@@ -1,6 +1,9 @@
 #include "cli/OutputPath.h"
 
+#include <string>
+
 #include "base/Utf8Path.h"
+#include "stick/FolderContainment.h"
 
 namespace morvane::cli {
 
@@ -18,6 +21,16 @@ std::optional<std::filesystem::path> pathOption(const ParsedArgs& parsed, std::s
     if (given == parsed.options.end())
         return std::nullopt;
     return outputPath(given->second);
+}
+
+bool outputInsideStick(std::string_view command, std::string_view option,
+                       const std::optional<std::filesystem::path>& output, const StickRoot& stick,
+                       std::ostream& err)
+{
+    if (!output || !liesWithin(*output, utf8Path(stick.rootPath)))
+        return false;
+    reportUsageError(err, std::string(command) + ": " + std::string(option) + " lies inside the stick");
+    return true;
 }
 
 }  // namespace morvane::cli

@@ -41,6 +41,8 @@ int runPhotos(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
+    if (outputInsideStick("photos", "--out", outFolder, stick, context.err))
+        return kExitUsage;
     std::optional<PhotoAlbum> album;
     if (!readShowingProgress(context.err, context.errIsTerminal, "reading the album",
                              [&album](ReadProgress& progress) { album = readPhotoAlbum(progress); }))

@@ -56,6 +56,8 @@ int runVoices(const CommandContext& context)
     StickRoot stick;
     if (!openStickArgument(parsed->positionals[0], stick, context.err))
         return kExitStickError;
+    if (outputInsideStick("voices", "--out", outFolder, stick, context.err))
+        return kExitUsage;
     std::optional<std::vector<VoiceSlot>> slots;
     if (!readShowingProgress(context.err, context.errIsTerminal, "reading the recordings",
                              [&slots](ReadProgress& progress) { slots = readVoiceSlots(progress); }))

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "base/Utf8Path.h"
+#include "dialogs/SaveFailureMessage.h"
 #include "pc/JpegPicture.h"
 #include "pc/PhotoCopy.h"
 #include "stick/StickFileContent.h"
@@ -151,7 +152,7 @@ void PhotoAlbumModel::savePhotos()
     }
     const std::optional<std::string> folder =
         services_.saveDialog.chooseSaveLocation({"Save Photos", "Robot photos", true});
-    if (!folder)
+    if (!folder || copyTargetInsideStick(*folder, services_.stick, services_.messages))
         return;
     CopyOutcome outcome{.total = present.size(), .failures = {}};
     services_.progress.open("Save Photos");

@@ -5,6 +5,7 @@
 
 #include "dialogs/ViewerReading.h"
 #include "pc/PhotoAlbum.h"
+#include "stick/StickRoot.h"
 #include "ui/PhotoAlbumView.h"
 #include "ui/ProgressWindow.h"
 #include "ui/SaveDialog.h"
@@ -16,6 +17,7 @@ struct PhotoServices {
     UserMessages& messages;
     SaveDialog& saveDialog;
     ProgressWindow& progress;
+    const StickRoot& stick;  // photos are copied off it, never onto it
 };
 
 // The album as the window shows it: the thumbnails decoded as the window asks for them,

@@ -4,9 +4,8 @@
 // there it would replace the robot's file outside the stick's own saving.
 #include "dialogs/VoiceViewer.h"
 
-#include "base/Utf8Path.h"
+#include "dialogs/SaveFailureMessage.h"
 #include "stick/AtomicFile.h"
-#include "stick/FolderContainment.h"
 #include "stick/StickFileContent.h"
 
 namespace morvane {
@@ -45,11 +44,8 @@ void VoiceModel::saveAs(std::size_t line)
         services_.saveDialog.chooseSaveLocation({"Save Recording As", shown_.at(line).file, false});
     if (!target)
         return;
-    if (liesWithin(utf8Path(*target), utf8Path(services_.stick.rootPath))) {
-        services_.messages.showMessage("Cannot write " + *target +
-                                       ": it lies inside the stick; nothing was written");
+    if (copyTargetInsideStick(*target, services_.stick, services_.messages))
         return;
-    }
     const std::optional<std::vector<std::uint8_t>> wave = recordingBytes(line);
     if (wave && replaceNativeFileAtomically(*target, *wave) != SaveOutcome::Saved)
         services_.messages.showMessage("Cannot write " + *target + "; nothing was written");

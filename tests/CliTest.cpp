@@ -222,6 +222,38 @@ TEST(CliPictures, APictureThatCannotBeWrittenIsNamedAndTheCommandFails)
     EXPECT_EQ(colors.err, "morvane-cli: cannot write " + picture + "\n");
 }
 
+// The commands that copy or draw what the stick holds only read it: an output inside the
+// stick, however it is spelt, is refused before anything is written, as it could replace a
+// stick file.
+TEST(CliPictures, NoCopyOrPictureIsWrittenInsideTheStick)
+{
+    test::TempStick folder;
+    const std::filesystem::path stick = folder.dir() / "stick";
+    ASSERT_EQ(stickgen::writeSampleStick(stick), std::nullopt);
+    const std::filesystem::path fvar = stick / "OPEN-R" / "APP" / "DATA" / "P" / "FVAR";
+    const std::vector<std::uint8_t> fvarBefore = folder.read("stick/OPEN-R/APP/DATA/P/FVAR");
+    const auto filesOnStick = [&stick] {
+        return std::distance(std::filesystem::recursive_directory_iterator(stick),
+                             std::filesystem::recursive_directory_iterator());
+    };
+    const auto before = filesOnStick();
+    const std::vector<std::vector<std::string>> outputs{
+        {"photos", "--out", utf8Text(stick / "OPEN-R" / "APP" / "PC" / "PHOTO")},
+        {"voices", "--out", utf8Text(stick)},
+        {"colors", "--png", utf8Text(fvar)},
+        {"faces", "--png", utf8Text(stick / "OPEN-R" / ".." / "faces")},
+        {"diary", "--png", utf8Text(stick / "new folder" / "chart.png")}};
+    for (const std::vector<std::string>& output : outputs) {
+        const CliRun run = runCli({output[0], utf8Text(stick), output[1], output[2]});
+        EXPECT_EQ(run.status, 64) << output[0];
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "morvane-cli: " + output[0] + ": " + output[1] +
+                               " lies inside the stick (try 'morvane-cli --help')\n");
+    }
+    EXPECT_EQ(filesOnStick(), before);
+    EXPECT_EQ(folder.read("stick/OPEN-R/APP/DATA/P/FVAR"), fvarBefore);
+}
+
 // On a terminal a long command shows the file at hand, and wipes the line at the end;
 // Ctrl+C makes it stop at the next file. Elsewhere nothing is shown.
 TEST(CliProgress, ATerminalSeesEachFileAndCtrlCStopsAtTheNext)

@@ -57,7 +57,8 @@ protected:
     {
         EXPECT_TRUE(changeDirectory(stick.rootPath()));
         ViewerReading reading(ui.progress, "Photo Album", patience);
-        return viewPhotoAlbum({ui.messages, ui.saveDialog, ui.progress}, reading, window);
+        const StickRoot root = stick.stickRoot();
+        return viewPhotoAlbum({ui.messages, ui.saveDialog, ui.progress, root}, reading, window);
     }
     static std::string photoFile(const char* name) { return std::string("OPEN-R/APP/PC/PHOTO/") + name; }
 
@@ -175,6 +176,24 @@ TEST_F(PhotoAlbumViewerTest, SavePhotosCopiesEachPhotoAsTheCliNamesIt)
     EXPECT_EQ(stick.read(photoFile("IMG00006.JPG")),
               std::vector<std::uint8_t>(std::istreambuf_iterator<char>(copy), {}));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 5);
+}
+
+// Photos are not copied onto the stick, where a copy could replace one of its files.
+TEST_F(PhotoAlbumViewerTest, SavePhotosRefusesAFolderOnTheStick)
+{
+    const fs::path photos = stick.dir() / "OPEN-R" / "APP" / "PC" / "PHOTO";
+    const auto filesInPhotos = [&photos] {
+        return std::distance(fs::directory_iterator(photos), fs::directory_iterator());
+    };
+    const auto before = filesInPhotos();
+    const std::string onStick = utf8Text(photos);
+    ui.saveDialog.choices = {onStick};
+    window.press = [](PhotoRecords& album) { album.savePhotos(); };
+    EXPECT_TRUE(view());
+    EXPECT_EQ(ui.log, (Lines{"save dialog Save Photos: Robot photos",
+                             "message: Cannot write " + onStick +
+                                 ": it lies inside the stick; nothing was written"}));
+    EXPECT_EQ(filesInPhotos(), before);
 }
 
 TEST_F(PhotoAlbumViewerTest, CancelAndUnreadablePhotosAreTold)

@@ -142,6 +142,8 @@ int main(int argc, char** argv)
     morvane::qt::MessageBoxMessages messages;
     morvane::qt::SaveDialog saveDialog;
     morvane::qt::ProgressDialog progress;
+    morvane::StickRoot stick;
+    stick.rootPath = argv[1];
     TimedView view;
     std::vector<double> reading;
     std::vector<double> showing;
@@ -149,7 +151,7 @@ int main(int argc, char** argv)
     std::vector<double> everyThumbnail;
     int inView = 0;
     for (int round = 0; round < rounds; ++round) {
-        const Opening opening = openWindow({messages, saveDialog, progress}, view);
+        const Opening opening = openWindow({messages, saveDialog, progress, stick}, view);
         reading.push_back(opening.reading);
         showing.push_back(opening.showing);
         inView = opening.inView;
