@@ -44,6 +44,16 @@ std::filesystem::path restoreTarget(const RestoreStep& step)
            utf8Path(step.path.substr(slash + 1));
 }
 
+// Files that the desktops' file browsers leave in any folder they show (Finder's view
+// settings and the resource forks it writes on other disks, Explorer's thumbnails and view
+// settings): a backup that was only looked at is not damaged by them.
+bool isBrowserLeftover(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return name == ".DS_Store" || name.starts_with("._") || name == "Thumbs.db" || name == "desktop.ini";
+}
+
 std::string hardwareIdText(std::uint32_t id) { return formatText("%08X", static_cast<unsigned>(id)); }
 
 }  // namespace
@@ -61,10 +71,16 @@ std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
     const CheckResult checked = checkStick(backup, parsed->entries, progress, reading);
     if (checked.outcome == CheckResult::Outcome::Cancelled)
         return std::string("The restore was cancelled");
+    // A file the manifest does not list tells a manifest cut short, whose restore would
+    // leave that file out without a word.
     for (const CheckProblem& problem : checked.problems) {
+        if (problem.kind == "extra" && !isBrowserLeftover(problem.path))
+            return name + " is incomplete: its manifest does not list " + problem.path;
         if (problem.kind != "bad" && problem.kind != "extra")
             return name + " is damaged: " + problem.line();
     }
+    if (parsed->entries.empty())
+        return name + " is incomplete: its manifest lists no file";
     manifest = std::move(parsed->entries);
     return std::nullopt;
 }

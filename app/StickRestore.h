@@ -16,9 +16,10 @@
 
 namespace morvane {
 
-// Why the backup at `backup` may not be restored, or none: it has no manifest (it is
-// incomplete), its manifest is damaged, a file of it is changed, missing or unreadable, or
-// `progress`, told of each file read, cancelled. A good manifest goes to `manifest`.
+// Why the backup at `backup` may not be restored, or none: it has no manifest, or one that
+// lists no file or not a file the backup holds (it is incomplete), its manifest is
+// damaged, a file of it is changed, missing or unreadable, or `progress`, told of each file
+// read, cancelled. A good manifest goes to `manifest`.
 std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
                                          std::vector<ManifestEntry>& manifest, ReadProgress& progress,
                                          TreeReading& reading = systemTreeReading());

@@ -108,6 +108,32 @@ TEST_F(StickRestoreTest, AnIncompleteDamagedOrOtherRobotsBackupIsRefused)
                   " holds no MORVANE-BACKUP.sha256: it is incomplete; nothing was written\n");
 }
 
+// A manifest cut short would restore only the files it still lists: a file of the backup
+// that it does not list refuses the restore, unless a file browser left it there.
+TEST_F(StickRestoreTest, AManifestThatMissesAFileIsIncompleteButBrowserLeftoversAreNot)
+{
+    std::ofstream(backupDir / ".DS_Store") << "Finder";
+    std::ofstream(backupDir / "OPEN-R" / "._VERSION") << "Finder";
+    std::ofstream(backupDir / "OPEN-R" / "Thumbs.db") << "Explorer";
+    std::ofstream(backupDir / "desktop.ini") << "Explorer";
+    EXPECT_EQ(runCli({"restore", backup, stick}).out, "0 files restored\n");
+
+    const std::string manifest = fileText(backupDir / "MORVANE-BACKUP.sha256");
+    ASSERT_EQ(manifest.find("  CUSTOM/COMMENTS.INI\n"), 64u);
+    std::ofstream(backupDir / "MORVANE-BACKUP.sha256", std::ios::binary)
+        << manifest.substr(0, manifest.find('\n') + 1);
+    test::CliRun cut = runCli({"restore", backup, stick});
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.err, "The backup " + backup +
+                           " is incomplete: its manifest does not list MEMSTICK.IND; nothing was written\n");
+
+    test::TempStick empty;
+    empty.write("MORVANE-BACKUP.sha256", "");
+    EXPECT_EQ(runCli({"restore", empty.rootPath(), stick}).err,
+              "The backup " + empty.rootPath() +
+                  " is incomplete: its manifest lists no file; nothing was written\n");
+}
+
 // A folder that does not open as a stick (an empty one, mistyped for the stick) gets none of
 // the backup's files; the command says why, as every command given a refused stick does.
 TEST_F(StickRestoreTest, AFolderThatIsNoStickIsRefusedAndLeftAlone)
@@ -156,11 +182,11 @@ TEST_F(StickRestoreTest, AMissingFileIsNeverWrittenOverAnother)
     test::CurrentDirectoryGuard guard;
     fs::current_path(stickDir);
     std::ofstream(stickDir / "CUSTOM" / "COMMENTS.INI", std::ios::binary) << "old";
+    const std::optional<ManifestEntry> entry = commentsEntry();
+    ASSERT_TRUE(entry.has_value());
 #ifndef _WIN32
     fs::copy_file(backupDir / "CUSTOM" / "COMMENTS.INI", backupDir / "CUSTOM" / "comments.ini");
 #endif
-    const std::optional<ManifestEntry> entry = commentsEntry();
-    ASSERT_TRUE(entry.has_value());
     const bool written =
         restoreFile(backupDir, {RestoreStep::Kind::Restore, "CUSTOM/comments.ini", {}}, entry->digest);
     EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
