@@ -18,9 +18,10 @@ namespace morvane {
 class StickFileBytes {
 public:
     // Opens an existing file, its path as the system spells it (a stick file's through
-    // nativeStickPath); none when it does not open. A compressed file that is damaged, or whose content is
-    // larger than `contentLimit` (no stick file is larger than the default), opens all the same but cannot be
-    // read: every read and seek fails, so it is never taken in part.
+    // nativeStickPath); none when it does not open. A compressed file that is damaged, or
+    // whose content is larger than `contentLimit` (no stick file is larger than the
+    // default), opens all the same but cannot be read: every read and seek fails, so it is
+    // never taken in part.
     static std::optional<StickFileBytes> open(std::string_view path,
                                               std::size_t contentLimit = kMaxStickFileContent);
 
