@@ -44,12 +44,13 @@ int runBackup(const CommandContext& context)
     StickRoot stick;
     stick.rootPath = currentDirectory().value_or(std::string());
     // A refused stick is backed up all the same: it may be the robot's, damaged.
+    // A usage error is its one line alone: the refusal is told once the backup goes ahead.
     const std::optional<std::string> refusal = detectSoftware(stick);
-    if (refusal)
-        messages.showMessage(stickOpenError(*refusal));
     if (const std::optional<std::string> why =
             unsuitableBackupDestination(utf8Path(stick.rootPath), destination))
         return reportUsageError(context.err, "backup: " + *why);
+    if (refusal)
+        messages.showMessage(stickOpenError(*refusal));
     BackupResult result;
     {
         TerminalProgress progress(context.err, context.errIsTerminal, "backing up");
