@@ -92,9 +92,12 @@ std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const S
     if (backupId && stickId && *backupId != *stickId)
         return "The backup is of another robot: its hardware id is " + hardwareIdText(*backupId) +
                ", the stick's is " + hardwareIdText(*stickId);
-    if (backup.softwareKind != nullptr && stick.softwareKind != nullptr &&
-        backup.softwareKind != stick.softwareKind)
-        return "The backup holds other software: " + std::string(backup.softwareKind->description) +
+    // A backup whose software the detection does not know (made of a damaged stick) would
+    // put its damage onto a stick that opens.
+    if (stick.softwareKind != nullptr && backup.softwareKind != stick.softwareKind)
+        return "The backup holds other software: " +
+               std::string(backup.softwareKind != nullptr ? backup.softwareKind->description
+                                                          : "none that Morvane recognises") +
                ", the stick holds " + stick.softwareKind->description;
     return std::nullopt;
 }

@@ -25,7 +25,8 @@ std::optional<std::string> damagedBackup(const std::filesystem::path& backup,
                                          TreeReading& reading = systemTreeReading());
 
 // Why the backup is not this stick's, naming both, or none: it comes from another robot
-// (hardware id) or holds other software than the stick, where both are known.
+// (hardware id, where both are known) or holds other software than the stick, or software
+// that the detection does not know.
 std::optional<std::string> otherRobotOrSoftware(const StickRoot& backup, const StickRoot& stick);
 
 struct RestoreStep {

@@ -11,6 +11,7 @@
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "tests/support/TempStick.h"
 #include "tools/stickgen/SampleStick.h"
+#include "tools/stickgen/VersionFile.h"
 
 namespace morvane {
 namespace {
@@ -106,6 +107,35 @@ TEST_F(StickRestoreTest, AnIncompleteDamagedOrOtherRobotsBackupIsRefused)
     EXPECT_EQ(refusal({"restore", backup, stick}),
               "The backup " + backup +
                   " holds no MORVANE-BACKUP.sha256: it is incomplete; nothing was written\n");
+}
+
+// A backup of other software, or of software the detection does not know (made of a stick
+// whose VERSION was damaged), is put onto a stick that opens only with --force.
+TEST_F(StickRestoreTest, OtherOrUnknownSoftwareIsRefusedUnlessForced)
+{
+    const std::string rCode = "R-CODE";
+    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> versions{
+        {"ERS-7 R-CODE",
+         stickgen::encodeVersionFile({rCode, {0x00, 0x01, 0x74, 0xFF, 0, 0, 0, 0}, std::nullopt})},
+        {"none that Morvane recognises", {'d', 'a', 'm', 'a', 'g', 'e', 'd'}}};
+    const fs::path other = folder.dir() / "other";
+    const fs::path otherBackup = folder.dir() / "other backup";
+    for (const auto& [software, version] : versions) {
+        fs::remove_all(other);
+        fs::remove_all(otherBackup);
+        fs::copy(stickDir, other, fs::copy_options::recursive);
+        std::ofstream(other / "OPEN-R" / "APP" / "VERSION", std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(version.data()),
+                   static_cast<std::streamsize>(version.size()));
+        ASSERT_EQ(runCli({"backup", utf8Text(other), utf8Text(otherBackup)}).status, 0);
+        const test::CliRun refused = runCli({"restore", utf8Text(otherBackup), stick});
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.err, "The backup holds other software: " + software +
+                                   ", the stick holds ERS-7 AiboMind V1/V2/V3; nothing was written (--force "
+                                   "restores it all the same)\n");
+    }
+    EXPECT_EQ(runCli({"restore", utf8Text(otherBackup), stick, "--force"}).out,
+              "restored: OPEN-R/APP/VERSION\n1 files restored\n");
 }
 
 // A manifest cut short would restore only the files it still lists: a file of the backup
