@@ -43,8 +43,8 @@ int runBackup(const CommandContext& context)
         return kExitStickError;
     StickRoot stick;
     stick.rootPath = currentDirectory().value_or(std::string());
-    // A refused stick is backed up all the same: it may be the robot's, damaged.
-    // A usage error is its one line alone: the refusal is told once the backup goes ahead.
+    // A refused stick is backed up all the same: it may be the robot's, damaged. Its refusal
+    // is told once the backup goes ahead, so that a usage error stays one line.
     const std::optional<std::string> refusal = detectSoftware(stick);
     if (const std::optional<std::string> why =
             unsuitableBackupDestination(utf8Path(stick.rootPath), destination))

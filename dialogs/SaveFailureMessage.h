@@ -1,4 +1,4 @@
-// What an editor says when its save fails.
+// What an editor says when its save fails, and a viewer when a copy would land on the stick.
 #pragma once
 
 #include <string_view>

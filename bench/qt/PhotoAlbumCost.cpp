@@ -143,7 +143,7 @@ int main(int argc, char** argv)
     morvane::qt::SaveDialog saveDialog;
     morvane::qt::ProgressDialog progress;
     morvane::StickRoot stick;
-    stick.rootPath = argv[1];
+    stick.rootPath = morvane::currentDirectory().value_or(std::string());
     TimedView view;
     std::vector<double> reading;
     std::vector<double> showing;
