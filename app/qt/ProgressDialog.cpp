@@ -5,15 +5,42 @@
 // active window, the main window or a viewer. It blocks every other window of the program,
 // not only the one it belongs to: when the program is not the active one as the work
 // starts, it has no window to belong to, and the events let through would otherwise take
-// menu commands in the middle of the work.
+// menu commands in the middle of the work. Cancel, Escape and the window's close button
+// only ask the work to stop: the window stays, and keeps the others blocked, until the
+// work has stopped and closes it.
 #include "app/qt/ProgressDialog.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QProgressDialog>
 
 #include "dialogs/qt/QtText.h"
 
 namespace morvane::qt {
+
+class ProgressDialog::StayingDialog final : public QProgressDialog {
+public:
+    explicit StayingDialog(QWidget* parent) : QProgressDialog(parent)
+    {
+        // Qt's own answer to Cancel hides the window at once, which lets every other
+        // window take clicks while the work still runs.
+        disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
+        connect(this, &QProgressDialog::canceled, [this] { stopAsked_ = true; });
+    }
+
+    bool stopAsked() const { return stopAsked_; }
+
+protected:
+    void reject() override { stopAsked_ = true; }
+    void closeEvent(QCloseEvent* event) override
+    {
+        stopAsked_ = true;
+        event->ignore();
+    }
+
+private:
+    bool stopAsked_ = false;
+};
 
 ProgressDialog::ProgressDialog() = default;
 
@@ -21,7 +48,7 @@ ProgressDialog::~ProgressDialog() = default;
 
 void ProgressDialog::open(std::string_view title)
 {
-    dialog_ = std::make_unique<QProgressDialog>(QApplication::activeWindow());
+    dialog_ = std::make_unique<StayingDialog>(QApplication::activeWindow());
     dialog_->setWindowTitle(qtText(title));
     dialog_->setCancelButtonText("Cancel");
     dialog_->setWindowModality(Qt::ApplicationModal);
@@ -44,7 +71,7 @@ bool ProgressDialog::advance(std::string_view path, std::size_t index, std::size
         dialog_->setLabelText(qtText(path));
         QCoreApplication::processEvents();
     }
-    return !dialog_->wasCanceled();
+    return !dialog_->stopAsked();
 }
 
 void ProgressDialog::close() { dialog_.reset(); }

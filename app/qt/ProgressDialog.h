@@ -1,13 +1,11 @@
-// ProgressDialog: the progress window of long work on a stick, window-modal over the main
-// window.
+// ProgressDialog: the progress window of long work on a stick, modal over every window of
+// the program.
 #pragma once
 
 #include <memory>
 
 #include "ui/ProgressPacing.h"
 #include "ui/ProgressWindow.h"
-
-class QProgressDialog;
 
 namespace morvane::qt {
 
@@ -21,7 +19,8 @@ public:
     void close() override;
 
 private:
-    std::unique_ptr<QProgressDialog> dialog_;
+    class StayingDialog;
+    std::unique_ptr<StayingDialog> dialog_;
     ProgressPacing pacing_;
 };
 

@@ -1,6 +1,8 @@
 // The real main window on the sample stick, plain and gzip-compressed: every entry shows
 // the lines morvane-cli reports for it, a click on the selected entry reads the stick
 // again, and the clipboard gets the text of `report --crlf`.
+#include <functional>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -137,28 +139,43 @@ private slots:
         QCOMPARE(shownLines(*session.list).last(), "66 files checked, 0 problems");
     }
 
-    // The progress window shows the file at hand and how far the work is; Cancel is taken
-    // at the next file.
+    // The progress window shows the file at hand and how far the work is. Cancel, Escape
+    // and the close button each stop the work at its next step, and the window stays until
+    // the work closes it.
     void theProgressWindowShowsTheFileAndTakesCancel()
     {
-        ProgressDialog progress;
-        progress.open("Check Stick");
-        QProgressDialog* shown = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->windowTitle() == "Check Stick" && widget->isVisible())
-                shown = qobject_cast<QProgressDialog*>(widget);
-        QVERIFY(shown != nullptr);
-        QVERIFY(progress.advance("OPEN-R/APP/VERSION", 3, 20));
-        QCOMPARE(shown->labelText(), "OPEN-R/APP/VERSION");
-        QCOMPARE(shown->value(), 3);
-        QCOMPARE(shown->maximum(), 20);
-        shown->cancel();
-        QVERIFY(!progress.advance("OPEN-R/MW/VERSION", 4, 20));
-        progress.close();
+        const auto shownProgress = [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->windowTitle() == "Check Stick" && widget->isVisible())
+                    return qobject_cast<QProgressDialog*>(widget);
+            return static_cast<QProgressDialog*>(nullptr);
+        };
+        const std::function<void(QProgressDialog&)> stops[] = {
+            [](QProgressDialog& shown) {
+                QTest::mouseClick(shown.findChild<QPushButton*>(), Qt::LeftButton);
+            },
+            [](QProgressDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); },
+            [](QProgressDialog& shown) { shown.close(); },
+        };
+        for (const auto& stop : stops) {
+            ProgressDialog progress;
+            progress.open("Check Stick");
+            QProgressDialog* shown = shownProgress();
+            QVERIFY(shown != nullptr);
+            QVERIFY(progress.advance("OPEN-R/APP/VERSION", 3, 20));
+            QCOMPARE(shown->labelText(), "OPEN-R/APP/VERSION");
+            QCOMPARE(shown->value(), 3);
+            QCOMPARE(shown->maximum(), 20);
+            stop(*shown);
+            QVERIFY(!progress.advance("OPEN-R/MW/VERSION", 4, 20));
+            QCOMPARE(shownProgress(), shown);
+            progress.close();
+            QCOMPARE(shownProgress(), nullptr);
+        }
     }
 
     // While the work goes on, no other window of the program takes a click, even when the
-    // progress window had no active window to belong to.
+    // progress window had no active window to belong to, and even after Cancel.
     void theProgressWindowBlocksEveryOtherWindow()
     {
         QPushButton other("Another window");
@@ -175,6 +192,12 @@ private slots:
         };
         click();
         QVERIFY(progress.advance("OPEN-R/APP/VERSION", 1, 2));
+        QCOMPARE(clicks, 0);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* shown = qobject_cast<QProgressDialog*>(widget))
+                QTest::mouseClick(shown->findChild<QPushButton*>(), Qt::LeftButton);
+        click();
+        QVERIFY(!progress.advance("OPEN-R/MW/VERSION", 2, 2));
         QCOMPARE(clicks, 0);
         progress.close();
         click();
