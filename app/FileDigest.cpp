@@ -10,7 +10,8 @@ constexpr std::size_t kChunkSize = std::size_t{256} * 1024;
 }  // namespace
 
 FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
-                      const std::function<bool(std::span<const std::uint8_t>)>& sink)
+                      const std::function<bool(std::span<const std::uint8_t>)>& sink,
+                      const std::function<bool()>& goOn)
 {
     FileDigest result;
     std::optional<OsFile> file = reading.open(path);
@@ -33,6 +34,11 @@ FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
         result.bytes += *got;
         if (sink && !sink(chunk)) {
             result.outcome = FileDigest::Outcome::Refused;
+            return result;
+        }
+        // Only a full chunk can have more after it: a small file never asks.
+        if (*got == buffer.size() && goOn && !goOn()) {
+            result.outcome = FileDigest::Outcome::Stopped;
             return result;
         }
     }

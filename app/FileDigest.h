@@ -12,15 +12,19 @@
 namespace morvane {
 
 struct FileDigest {
-    enum class Outcome { Read, Unreadable, Refused };  // Refused: `sink` answered false
+    // Refused: `sink` answered false; Stopped: `goOn` did.
+    enum class Outcome { Read, Unreadable, Refused, Stopped };
     Outcome outcome = Outcome::Read;
     Sha256Digest digest{};
     std::uint64_t bytes = 0;
 };
 
 // Each chunk read also goes to `sink`, when one is given; memory stays the same whatever
-// the file's size.
+// the file's size. After each full chunk, `goOn`, when given, is asked whether to read
+// on: a window lets its events through there, so that a large file on a slow stick
+// neither freezes it nor keeps Cancel waiting until its end.
 FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
-                      const std::function<bool(std::span<const std::uint8_t>)>& sink = {});
+                      const std::function<bool(std::span<const std::uint8_t>)>& sink = {},
+                      const std::function<bool()>& goOn = {});
 
 }  // namespace morvane

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <functional>
 #include <iterator>
 #include <system_error>
 
@@ -22,25 +23,28 @@
 namespace morvane {
 namespace {
 
-enum class CopyOutcome { Copied, Unreadable, WriteFailed };
+enum class CopyOutcome { Copied, Unreadable, WriteFailed, Stopped };
 
-// Copies `from` to `to` through the hash; a copy that fails is removed again.
+// Copies `from` to `to` through the hash, asking `goOn` within a large file; a copy that
+// fails or is stopped is removed again.
 CopyOutcome copyFile(TreeReading& reading, FileOperations& files, const std::filesystem::path& from,
-                     const std::filesystem::path& to, FileDigest& copied)
+                     const std::filesystem::path& to, FileDigest& copied, const std::function<bool()>& goOn)
 {
     const std::string target = utf8Text(to);
     const std::optional<FileOperations::Handle> copy = files.create(target);
     if (!copy)
         return CopyOutcome::WriteFailed;
-    copied = digestFile(reading, from,
-                        [&](std::span<const std::uint8_t> chunk) { return files.write(*copy, chunk); });
+    copied = digestFile(
+        reading, from, [&](std::span<const std::uint8_t> chunk) { return files.write(*copy, chunk); }, goOn);
     // Each copy is on the disk itself before the manifest that vouches for it is written.
     const bool flushed = copied.outcome == FileDigest::Outcome::Read && files.flush(*copy);
     const bool closed = files.close(*copy);
     if (!flushed || !closed) {
         files.remove(target);
-        return copied.outcome == FileDigest::Outcome::Unreadable ? CopyOutcome::Unreadable
-                                                                 : CopyOutcome::WriteFailed;
+        if (copied.outcome == FileDigest::Outcome::Unreadable)
+            return CopyOutcome::Unreadable;
+        return copied.outcome == FileDigest::Outcome::Stopped ? CopyOutcome::Stopped
+                                                              : CopyOutcome::WriteFailed;
     }
     std::error_code ignored;  // a time that cannot be kept leaves the copy's own
     std::filesystem::last_write_time(to, std::filesystem::last_write_time(from, ignored), ignored);
@@ -145,7 +149,10 @@ BackupResult backUpStick(const std::filesystem::path& stick, const std::filesyst
         }
         FileDigest copied;
         const CopyOutcome outcome =
-            copyFile(reading, files, treePath(stick, path), treePath(destination, path), copied);
+            copyFile(reading, files, treePath(stick, path), treePath(destination, path), copied,
+                     [&] { return progress.copying(path, index, toCopy.size()); });
+        if (outcome == CopyOutcome::Stopped)
+            return fail(BackupResult::Outcome::Cancelled, {});
         if (outcome == CopyOutcome::WriteFailed)
             return fail(BackupResult::Outcome::DestinationFailed, path);
         if (outcome == CopyOutcome::Unreadable) {

@@ -25,7 +25,8 @@ inline constexpr char kBackupNotesName[] = "MORVANE-BACKUP.txt";
 // count and a restore does not keep: a backup folder is a stick folder too.
 std::vector<std::string> stickFilesOf(const StickTree& tree);
 
-// Told before each file is copied; answers false to cancel the backup.
+// Told before each file is copied, and again within a large one; answers false to cancel
+// the backup.
 class BackupProgress {
 public:
     virtual ~BackupProgress() = default;

@@ -3,6 +3,7 @@
 #include "app/StickCheck.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "app/FileDigest.h"
 #include "app/StickBackup.h"
@@ -52,16 +53,20 @@ void compareWithManifest(const StickTree& tree, const std::vector<std::string>& 
     }
 }
 
-// The file's digest; `compressed` tells whether it starts like a gzip member.
+// The file's digest; `compressed` tells whether it starts like a gzip member. `goOn` is
+// asked within a large file.
 FileDigest digestNoticingCompression(TreeReading& reading, const std::filesystem::path& path,
-                                     bool& compressed)
+                                     bool& compressed, const std::function<bool()>& goOn)
 {
     bool first = true;
-    return digestFile(reading, path, [&](std::span<const std::uint8_t> chunk) {
-        compressed = compressed || (first && startsGzipMember(chunk));
-        first = false;
-        return true;
-    });
+    return digestFile(
+        reading, path,
+        [&](std::span<const std::uint8_t> chunk) {
+            compressed = compressed || (first && startsGzipMember(chunk));
+            first = false;
+            return true;
+        },
+        goOn);
 }
 
 // Whether the file at `path`, which starts like a compressed stick file, cannot be read as
@@ -101,7 +106,12 @@ CheckResult checkStick(const std::filesystem::path& stick,
         ++result.files;
         const std::filesystem::path path = treePath(stick, files[index]);
         bool compressed = false;
-        const FileDigest read = digestNoticingCompression(reading, path, compressed);
+        const FileDigest read = digestNoticingCompression(
+            reading, path, compressed, [&] { return progress.reading(files[index], index, files.size()); });
+        if (read.outcome == FileDigest::Outcome::Stopped) {
+            result.outcome = CheckResult::Outcome::Cancelled;
+            return result;
+        }
         const bool whole = read.outcome == FileDigest::Outcome::Read;
         if (!whole)
             result.problems.push_back({"unreadable", files[index], {}});

@@ -122,7 +122,10 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
         matched[*stickFileOf[index]] = true;
         if (!progress.reading(path, index, manifest.size()))
             return std::nullopt;
-        const FileDigest current = digestFile(reading, treePath(stick, path));
+        const FileDigest current = digestFile(reading, treePath(stick, path), {},
+                                              [&] { return progress.reading(path, index, manifest.size()); });
+        if (current.outcome == FileDigest::Outcome::Stopped)
+            return std::nullopt;
         if (current.outcome != FileDigest::Outcome::Read ||
             hexDigest(current.digest) != manifest[index].digest)
             steps.push_back({RestoreStep::Kind::Restore, manifest[index].path, path});
@@ -137,7 +140,7 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
 }
 
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
-                 TreeReading& reading, FileOperations& files)
+                 TreeReading& reading, FileOperations& files, const std::function<bool()>& goOn)
 {
     const std::filesystem::path target = restoreTarget(step);
     std::error_code error;
@@ -150,9 +153,9 @@ bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, c
     const SaveOutcome saved = replaceNativeFileAtomically(
         utf8Text(target),
         [&](FileOperations::Handle file) {
-            const FileDigest copied = digestFile(reading, source, [&](std::span<const std::uint8_t> chunk) {
-                return files.write(file, chunk);
-            });
+            const FileDigest copied = digestFile(
+                reading, source,
+                [&](std::span<const std::uint8_t> chunk) { return files.write(file, chunk); }, goOn);
             return copied.outcome == FileDigest::Outcome::Read && hexDigest(copied.digest) == digest;
         },
         files);
@@ -169,17 +172,22 @@ RestoreResult restoreStick(const std::vector<RestoreStep>& plan, const std::file
     std::size_t restored = 0;
     for (std::size_t index = 0; index < plan.size() && !result.cancelled; ++index) {
         const RestoreStep& step = plan[index];
-        if (!progress.restoring(step.path, index, plan.size())) {
+        const auto goOn = [&] {
+            result.cancelled = !progress.restoring(step.path, index, plan.size());
+            return !result.cancelled;
+        };
+        if (!goOn()) {
             result.cancelled = true;
         } else if (step.kind == RestoreStep::Kind::Keep) {
             result.lines.push_back("kept: " + step.path);
         } else if (dryRun) {
             result.lines.push_back("would restore: " + step.path);
             ++restored;
-        } else if (restoreFile(backup, step, entryFor(manifest, step.path).digest)) {
+        } else if (restoreFile(backup, step, entryFor(manifest, step.path).digest, systemTreeReading(),
+                               systemFileOperations(), goOn)) {
             result.lines.push_back("restored: " + step.path);
             ++restored;
-        } else {
+        } else if (!result.cancelled) {
             result.unwritten.push_back(step.path);
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,7 +45,7 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
                                                     ReadProgress& progress,
                                                     TreeReading& reading = systemTreeReading());
 
-// Told before each file is written; answers false to stop before it.
+// Told before each file is written, and again within a large one; answers false to stop.
 class RestoreProgress {
 public:
     virtual ~RestoreProgress() = default;
@@ -55,16 +56,18 @@ public:
 // atomically, checked against its `digest` on the way; the folders it needs are made. False
 // when it could not be written: the stick's file is then as it was. A file the stick lacked
 // is not written where something stands all the same (a file in other letter case, on a
-// disk that ignores it, which another step restores).
+// disk that ignores it, which another step restores). `goOn` is asked within a large file;
+// when it answers false the file is not written.
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
-                 TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations());
+                 TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations(),
+                 const std::function<bool()>& goOn = {});
 
 struct RestoreResult {
     // One line per step, "restored: PATH" ("would restore: PATH" in a dry run) or
     // "kept: PATH", then "K files restored" ("K files would be restored").
     std::vector<std::string> lines;
     std::vector<std::string> unwritten;  // the files that could not be written
-    bool cancelled = false;              // by the progress, before a file
+    bool cancelled = false;              // by the progress; a file it stopped in is as it was
 };
 
 // Carries out `plan` from `backup` onto the stick in the current directory, each file

@@ -10,7 +10,8 @@ namespace morvane {
 class ReadProgress {
 public:
     virtual ~ReadProgress() = default;
-    // Told before file `index` of `count`, `path`; answers false to stop the reading there.
+    // Told before file `index` of `count`, `path`, and again within a large one where the
+    // reading goes through it in parts; answers false to stop the reading there.
     virtual bool reading(std::string_view path, std::size_t index, std::size_t count) = 0;
 };
 

@@ -4,7 +4,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
+#include "app/FileProgress.h"
 #include "app/StickRestore.h"
 #include "base/Utf8Path.h"
 #include "tests/support/CliRun.h"
@@ -26,6 +28,25 @@ std::string fileText(const fs::path& path)
 }
 
 const std::string kPhoto = "Photos of M\xc3\xbcller/a b.JPG";
+
+// Counts how often it is told of each file, and stops the work the `stopAt`-th time it is
+// told of `stopIn`.
+class StopWithin final : public FileProgress {
+public:
+    explicit StopWithin(std::string stopIn = {}, int stopAt = 0) : stopIn_(std::move(stopIn)), stopAt_(stopAt)
+    {
+    }
+    std::map<std::string, int, std::less<>> told;
+
+private:
+    bool step(std::string_view path, std::size_t, std::size_t) override
+    {
+        const int times = ++told[std::string(path)];
+        return path != stopIn_ || times != stopAt_;
+    }
+    std::string stopIn_;
+    int stopAt_;
+};
 
 class StickRestoreTest : public ::testing::Test {
 protected:
@@ -266,6 +287,49 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir), {}),
               std::distance(fs::directory_iterator(backupDir), {}) - 2)
         << "no second folder CUSTOM beside custom";
+}
+
+// A file of several chunks keeps the progress told while it is read or written, so that
+// the window stays alive and Cancel is taken within it; nothing half-done stays behind.
+TEST_F(StickRestoreTest, CancelIsTakenWithinALargeFile)
+{
+    const std::string big = "OPEN-R/APP/DATA/BIG.BIN";
+    const fs::path bigPath = stickDir / big;
+    std::ofstream(bigPath, std::ios::binary) << std::string(600000, 'b');  // 256 KiB, 256 KiB and a part
+    const fs::path copy = folder.dir() / "copy";
+    StopWithin watching;
+    EXPECT_EQ(backUpStick(stickDir, copy, {}, watching).outcome, BackupResult::Outcome::Done);
+    EXPECT_EQ(watching.told[big], 3) << "before the file and after each of its full chunks";
+    EXPECT_EQ(watching.told["MEMSTICK.IND"], 1);
+
+    StopWithin stopInBackup(big, 2);
+    EXPECT_EQ(backUpStick(stickDir, folder.dir() / "cut", {}, stopInBackup).outcome,
+              BackupResult::Outcome::Cancelled);
+    EXPECT_FALSE(fs::exists(folder.dir() / "cut"));
+    StopWithin stopInCheck(big, 2);
+    EXPECT_EQ(checkStick(stickDir, std::nullopt, stopInCheck).outcome, CheckResult::Outcome::Cancelled);
+
+    std::vector<ManifestEntry> manifest;
+    UnwatchedReading quiet;
+    ASSERT_EQ(damagedBackup(copy, manifest, quiet), std::nullopt);
+    const std::string changed(600000, 'c');
+    std::ofstream(bigPath, std::ios::binary) << changed;
+    test::CurrentDirectoryGuard guard;
+    ASSERT_TRUE(changeDirectory(stick));
+    StopWithin stopInPlan(big, 2);
+    EXPECT_EQ(planRestore(manifest, stopInPlan), std::nullopt);
+    const std::optional<std::vector<RestoreStep>> plan = planRestore(manifest, quiet);
+    ASSERT_TRUE(plan.has_value());
+    StopWithin stopInWrite(big, 3);
+    const RestoreResult restored = restoreStick(*plan, copy, manifest, false, stopInWrite);
+    EXPECT_TRUE(restored.cancelled);
+    EXPECT_EQ(restored.unwritten, std::vector<std::string>{});
+    EXPECT_EQ(fileText(bigPath), changed);
+    std::vector<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(bigPath.parent_path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"BIG.BIN", "E", "P"})) << "no temporary file stays";
 }
 
 }  // namespace
