@@ -1,5 +1,5 @@
 // The progress of a check, a backup or a restore shown in the progress window, whose
-// Cancel stops the work at the next file.
+// Cancel stops the work at the next file, or within a large one.
 #pragma once
 
 #include "app/FileProgress.h"

@@ -13,8 +13,9 @@
 namespace morvane::cli {
 
 // While it lives, Ctrl+C (SIGINT) does not end the program: it asks the command to stop
-// at the next file, so that a backup can remove what it wrote. On a terminal, one line on
-// standard error shows the file at hand and how far the command is; it is wiped at the end.
+// at the next file or within a large one, so that a backup can remove what it wrote. On a
+// terminal, one line on standard error shows the file at hand and how far the command is;
+// it is wiped at the end.
 class TerminalProgress final : public FileProgress {
 public:
     TerminalProgress(std::ostream& err, bool onTerminal, std::string_view doing);

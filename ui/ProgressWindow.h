@@ -1,7 +1,7 @@
 // The seam for long work on a stick (a check, later a backup or a restore): a window that
 // shows the file at hand and how far the work is, with a Cancel button. The work runs on
 // the window program's own thread and lets the window take its waiting events between two
-// files. A window of its own in each window program, a scripted fake in the tests.
+// files, and within a large one. A window of its own in each window program, a scripted fake in the tests.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,8 @@
-// The work runs on the program's own thread: between two files it lets the waiting
-// messages through, so the window repaints and Cancel is taken. Cancel only raises a flag
-// that the work reads; the work closes the window. The file at hand is drawn at the pace
-// of ProgressPacing; looking for waiting messages costs next to nothing when there are none.
+// The work runs on the program's own thread: between two files, and within a large one,
+// it lets the waiting messages through, so the window repaints and Cancel is taken. Cancel
+// only raises a flag that the work reads; the work closes the window. The file at hand is
+// drawn at the pace of ProgressPacing; looking for waiting messages costs next to nothing
+// when there are none.
 #include "app/win32/ProgressDialog.h"
 
 #include <commctrl.h>
