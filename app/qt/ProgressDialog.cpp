@@ -24,7 +24,7 @@ public:
     {
         // Qt's own answer to Cancel hides the window at once, which lets every other
         // window take clicks while the work still runs.
-        disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
+        disconnect(this, &QProgressDialog::canceled, this, nullptr);
         connect(this, &QProgressDialog::canceled, [this] { stopAsked_ = true; });
     }
 
