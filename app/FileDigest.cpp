@@ -21,6 +21,7 @@ FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
     }
     std::vector<std::uint8_t> buffer(kChunkSize);
     Sha256 hash;
+    std::size_t sinceAsked = 0;
     for (;;) {
         const std::optional<std::size_t> got = reading.read(*file, buffer);
         if (!got) {
@@ -36,8 +37,13 @@ FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
             result.outcome = FileDigest::Outcome::Refused;
             return result;
         }
-        // Only a full chunk can have more after it: a small file never asks.
-        if (*got == buffer.size() && goOn && !goOn()) {
+        // Asked once a chunk's worth has been read since the last time, whatever size the
+        // reads come in: a file smaller than a chunk never asks.
+        sinceAsked += *got;
+        if (sinceAsked < kChunkSize || !goOn)
+            continue;
+        sinceAsked = 0;
+        if (!goOn()) {
             result.outcome = FileDigest::Outcome::Stopped;
             return result;
         }

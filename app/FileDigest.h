@@ -20,9 +20,9 @@ struct FileDigest {
 };
 
 // Each chunk read also goes to `sink`, when one is given; memory stays the same whatever
-// the file's size. After each full chunk, `goOn`, when given, is asked whether to read
-// on: a window lets its events through there, so that a large file on a slow stick
-// neither freezes it nor keeps Cancel waiting until its end.
+// the file's size. After each chunk's worth of bytes (256 KiB), `goOn`, when given, is
+// asked whether to read on: a window lets its events through there, so that a large file
+// on a slow stick neither freezes it nor keeps Cancel waiting until its end.
 FileDigest digestFile(TreeReading& reading, const std::filesystem::path& path,
                       const std::function<bool(std::span<const std::uint8_t>)>& sink = {},
                       const std::function<bool()>& goOn = {});

@@ -2,6 +2,7 @@
 // letter case, and a file that cannot be written or no longer matches its manifest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -46,6 +47,15 @@ private:
     }
     std::string stopIn_;
     int stopAt_;
+};
+
+// The system's reads of a stick tree, in parts of 100,000 bytes at most.
+class ShortReads final : public TreeReading {
+public:
+    std::optional<std::size_t> read(OsFile& file, std::span<std::uint8_t> buffer) override
+    {
+        return TreeReading::read(file, buffer.first(std::min<std::size_t>(buffer.size(), 100000)));
+    }
 };
 
 class StickRestoreTest : public ::testing::Test {
@@ -301,11 +311,17 @@ TEST_F(StickRestoreTest, CancelIsTakenWithinALargeFile)
     EXPECT_EQ(backUpStick(stickDir, copy, {}, watching).outcome, BackupResult::Outcome::Done);
     EXPECT_EQ(watching.told[big], 3) << "before the file and after each of its full chunks";
     EXPECT_EQ(watching.told["MEMSTICK.IND"], 1);
+    ShortReads shortReads;
+    StopWithin watchingShortReads;
+    EXPECT_EQ(backUpStick(stickDir, folder.dir() / "short", {}, watchingShortReads, shortReads).outcome,
+              BackupResult::Outcome::Done);
+    EXPECT_EQ(watchingShortReads.told[big], 3) << "as often when the reads come in smaller parts";
 
     StopWithin stopInBackup(big, 2);
     EXPECT_EQ(backUpStick(stickDir, folder.dir() / "cut", {}, stopInBackup).outcome,
               BackupResult::Outcome::Cancelled);
     EXPECT_FALSE(fs::exists(folder.dir() / "cut"));
+    EXPECT_EQ(stopInBackup.told[big], 2);
     StopWithin stopInCheck(big, 2);
     EXPECT_EQ(checkStick(stickDir, std::nullopt, stopInCheck).outcome, CheckResult::Outcome::Cancelled);
 
@@ -323,6 +339,7 @@ TEST_F(StickRestoreTest, CancelIsTakenWithinALargeFile)
     StopWithin stopInWrite(big, 3);
     const RestoreResult restored = restoreStick(*plan, copy, manifest, false, stopInWrite);
     EXPECT_TRUE(restored.cancelled);
+    EXPECT_EQ(restored.lines, std::vector<std::string>{"0 files restored"});
     EXPECT_EQ(restored.unwritten, std::vector<std::string>{});
     EXPECT_EQ(fileText(bigPath), changed);
     std::vector<std::string> left;
