@@ -176,9 +176,9 @@ RestoreResult restoreStick(const std::vector<RestoreStep>& plan, const std::file
             result.cancelled = !progress.restoring(step.path, index, plan.size());
             return !result.cancelled;
         };
-        if (!goOn()) {
-            result.cancelled = true;
-        } else if (step.kind == RestoreStep::Kind::Keep) {
+        if (!goOn())
+            break;
+        if (step.kind == RestoreStep::Kind::Keep) {
             result.lines.push_back("kept: " + step.path);
         } else if (dryRun) {
             result.lines.push_back("would restore: " + step.path);
