@@ -1,4 +1,4 @@
-// Fuzz target of the stick's CR LF line reader: the input becomes a text file of a
+// Fuzz target of the stick's line reader: the input becomes a text file of a
 // scratch stick, read to its end with each capacity the program reads lines with (124
 // for the LAN settings, 128 for comments.ini). The reader must reach the end, and no
 // line may be longer than one read of capacity - 1 bytes; a damaged compressed file reads

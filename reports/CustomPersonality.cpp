@@ -1,4 +1,4 @@
-// Reading comments.ini with the stick's CR LF line reader, 127 bytes a line at most.
+// Reading comments.ini with the stick's line reader, 127 bytes a line at most.
 #include "reports/CustomPersonality.h"
 
 #include "stick/StickFile.h"

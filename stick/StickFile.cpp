@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "stick/OsFile.h"
@@ -46,10 +45,12 @@ bool StickFile::readExact(void* buffer, std::size_t count)
 bool StickFile::seek(std::int32_t offset) { return offset >= 0 && bytes_.seek(offset, SEEK_SET); }
 
 // The line reader takes one block of up to capacity - 1 bytes. The block is text up to
-// its first NUL, where every reader of a line stops. When that text holds a CR, the line ends
-// there with one LF in its place, and the position moves back to two bytes after the
-// CR, so the byte after the CR (the LF of a CR LF pair) is skipped unread. Without a
-// CR the whole block is the line and the position stays after it.
+// its first NUL, where every reader of a line stops. The line ends at its first CR LF, CR or
+// LF, which comes back as one LF, and the position moves back to just after that line end;
+// a CR that ends the block is followed by one more read, to see whether an LF comes next.
+// Without a line end the whole block is the line and the position stays after it. The robot
+// and PC programs write some of these files with LF line ends, and a block of several such
+// lines would show as one line cut where the block ends.
 bool StickFile::readLine(std::string& line, std::size_t capacity)
 {
     line.clear();
@@ -60,17 +61,30 @@ bool StickFile::readLine(std::string& line, std::size_t capacity)
     if (!got || *got == 0)
         return false;
     const char* text = block.data();
-    const auto textLength = static_cast<std::size_t>(std::find(text, text + *got, '\0') - text);
-    const void* cr = std::memchr(text, '\r', textLength);
-    if (cr == nullptr) {
-        line.assign(text, textLength);
+    const char* textEnd = std::find(text, text + *got, '\0');
+    const char* lineEnd = std::find_if(text, textEnd, [](char c) { return c == '\r' || c == '\n'; });
+    if (lineEnd == textEnd) {
+        line.assign(text, textEnd);
         return true;
     }
-    const auto crIndex = static_cast<std::size_t>(static_cast<const char*>(cr) - text);
-    line.assign(text, crIndex);
+    line.assign(text, lineEnd);
     line += '\n';
-    bytes_.seek(static_cast<std::int64_t>(crIndex + 2) - static_cast<std::int64_t>(*got), SEEK_CUR);
+    auto next = static_cast<std::size_t>(lineEnd - text) + 1;
+    if (*lineEnd == '\r' && next < *got && text[next] == '\n')
+        ++next;
+    bytes_.seek(static_cast<std::int64_t>(next) - static_cast<std::int64_t>(*got), SEEK_CUR);
+    if (*lineEnd == '\r' && next == *got)
+        skipLf();
     return true;
+}
+
+// Takes the next byte when it is an LF, and leaves the position where it was otherwise.
+void StickFile::skipLf()
+{
+    char next = 0;
+    const std::optional<std::size_t> got = read(&next, 1);
+    if (got && *got == 1 && next != '\n')
+        bytes_.seek(-1, SEEK_CUR);
 }
 
 bool StickFile::close(std::unique_ptr<StickFile> file) { return file && file->bytes_.close(); }

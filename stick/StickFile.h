@@ -29,7 +29,8 @@ public:
     // Moves to `offset` bytes from the start. Past the end is allowed; negative fails
     // and leaves the position unchanged.
     bool seek(std::int32_t offset);
-    // Reads one line of CR LF text into `line`, at most `capacity` - 1 bytes per read.
+    // Reads one line of text into `line`, ended by CR LF, CR or LF, which comes back as
+    // one LF; at most `capacity` - 1 bytes per read.
     bool readLine(std::string& line, std::size_t capacity);
     // Whether a read failed, which the end of the file never does (a damaged compressed
     // file fails its first read): false from readExact or readLine alone does not tell.
@@ -40,6 +41,7 @@ public:
 private:
     explicit StickFile(StickFileBytes bytes) : bytes_(std::move(bytes)) {}
     std::optional<std::size_t> read(void* buffer, std::size_t count);
+    void skipLf();
 
     StickFileBytes bytes_;
     bool readFailed_ = false;

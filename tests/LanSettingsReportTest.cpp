@@ -43,6 +43,23 @@ TEST(LanSettingsReport, DefaultBeforeCurrentWithASeparatorAndEmptyFilesKept)
                      "Current LAN Settings for Open-R SDK stick\n", ""}));
 }
 
+// The robot's settings page may leave the file with LF line ends: every setting is still
+// a line of its own, never a value cut where a read of 123 bytes ends.
+TEST(LanSettingsReport, LfLineEndsGiveOneLinePerSetting)
+{
+    test::TempStick stick;
+    std::string text;
+    for (int i = 0; i < 12; ++i)
+        text += "COMMENT" + std::to_string(i) + "=padding\n";
+    text += "NETMASK=255.255.255.0\nGATEWAY=10.0.1.1\n";
+    stick.write("OPEN-R/SYSTEM/CONF/WLAN/HTML/WLANCONF.TXT", text);
+    const Lines lines = lanReport(stick);
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[14], "    COMMENT11=padding\n");
+    EXPECT_EQ(lines[15], "    NETMASK=255.255.255.0\n");
+    EXPECT_EQ(lines[16], "    GATEWAY=10.0.1.1\n");
+}
+
 TEST(LanSettingsReport, LongLinesComeInPiecesOf123Characters)
 {
     test::TempStick stick;

@@ -1,4 +1,4 @@
-// The CR LF line reader of StickFile: one read per line, one seek back after a CR.
+// The line reader of StickFile: one read per line, one seek back after its line end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,25 +42,31 @@ TEST(StickLineReader, LongLineComesInPiecesOfCapacityLessOne)
     EXPECT_EQ(readAllLines("abcdefghij\r\n", 5), (Lines{"abcd", "efgh", "ij\n"}));
 }
 
-TEST(StickLineReader, LoneCrEndsTheLineAndLosesTheNextByte)
+TEST(StickLineReader, LoneCrEndsTheLineAndKeepsTheNextByte)
 {
-    EXPECT_EQ(readAllLines("ab\rXcd\r\n", 128), (Lines{"ab\n", "cd\n"}));
+    EXPECT_EQ(readAllLines("ab\rXcd\r\n", 128), (Lines{"ab\n", "Xcd\n"}));
+    EXPECT_EQ(readAllLines("ab\r\r\nc", 128), (Lines{"ab\n", "\n", "c"}));
 }
 
-TEST(StickLineReader, CrAsLastByteOfABlockSkipsTheByteAfterIt)
+TEST(StickLineReader, CrAsLastByteOfABlockLooksAtTheByteAfterIt)
 {
     EXPECT_EQ(readAllLines("abc\r\nde\r\n", 5), (Lines{"abc\n", "de\n"}));
+    EXPECT_EQ(readAllLines("abc\rde\r\n", 5), (Lines{"abc\n", "de\n"}));
+    EXPECT_EQ(readAllLines("abc\r", 5), (Lines{"abc\n"}));
 }
 
-TEST(StickLineReader, LfOnlyTextComesInBlocks)
+// WLAN files saved on a Unix-like system hold LF line ends: each line is still one line,
+// not a block of them cut in the middle of a value.
+TEST(StickLineReader, LfAloneEndsALine)
 {
     std::string text;
     for (int i = 0; i < 40; ++i)
         text += "line" + std::to_string(i % 10) + "\n";  // 6 bytes a line, 240 bytes
     Lines lines = readAllLines(text, 128);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], text.substr(0, 127));
-    EXPECT_EQ(lines[1], text.substr(127));
+    ASSERT_EQ(lines.size(), 40u);
+    EXPECT_EQ(lines[0], "line0\n");
+    EXPECT_EQ(lines[21], "line1\n");
+    EXPECT_EQ(readAllLines("a\nb\r\nc\n\nd", 128), (Lines{"a\n", "b\n", "c\n", "\n", "d"}));
 }
 
 TEST(StickLineReader, TextEndsAtANulByte)

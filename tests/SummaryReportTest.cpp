@@ -192,6 +192,9 @@ TEST_F(SummaryReportTest, TheCustomNameCountsOnlyInsideItsSection)
     }
     stick.write("CUSTOM/COMMENTS.INI", "[CUSTOM]\r\nNAME=first\r\nNAME=second\r\n");
     EXPECT_EQ(linesFrom(summary(), "Custom personality", 1), (Lines{"Custom personality: first"}));
+    stick.write("CUSTOM/COMMENTS.INI", "[CUSTOM]\nNAME=Clockwork Terrier\n");
+    EXPECT_EQ(linesFrom(summary(), "Custom personality", 1),
+              (Lines{"Custom personality: Clockwork Terrier"}));
 }
 
 TEST_F(SummaryReportTest, AHeadingOnlyDataTableIsJustItsTitle)
