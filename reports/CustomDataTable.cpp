@@ -1,5 +1,6 @@
 // Rows of CUS.CFG are read 127 characters at a time (a longer row comes in pieces, each
 // taken as a row). A row needs at least six fields; the first shorter row ends the table.
+// A read that fails ends it with a line saying so.
 #include "reports/CustomDataTable.h"
 
 #include <string>
@@ -40,6 +41,9 @@ void writeCustomDataTable(StickStream& file, InfoList& list)
             break;
         list.addLine("  " + fields[2] + "=" + fields[4] + " (" + fields[0] + ")");
     }
+    // A damaged compressed file fails its first read: its table is not an empty one.
+    if (file.readFailed())
+        list.addLine("  ERROR: the file cannot be read from here on");
 }
 
 }  // namespace morvane

@@ -197,6 +197,14 @@ TEST_F(SummaryReportTest, TheCustomNameCountsOnlyInsideItsSection)
               (Lines{"Custom personality: Clockwork Terrier"}));
 }
 
+TEST_F(SummaryReportTest, ADamagedCompressedDataTableIsNotShownAsAnEmptyOne)
+{
+    const std::string gzipHeader("\x1f\x8b\x08\x00\0\0\0\0\0\x03", 10);
+    stick.write("OPEN-R/APP/DATA/P/CUS.CFG", gzipHeader + "not a deflate stream at all");
+    EXPECT_EQ(linesFrom(summary(), "Aibo Custom Data:", 3),
+              (Lines{"Aibo Custom Data:", "  ERROR: the file cannot be read from here on", ""}));
+}
+
 TEST_F(SummaryReportTest, AHeadingOnlyDataTableIsJustItsTitle)
 {
     stick.write("OPEN-R/APP/DATA/P/CUS.CFG", "heading only\r\n");
