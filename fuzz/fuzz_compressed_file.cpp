@@ -38,7 +38,9 @@ void checkSavedForm(std::span<const std::uint8_t> file, std::span<const std::uin
 {
     const std::optional<std::vector<std::uint8_t>> header = gzipHeaderOf(file);
     requireFuzz(header.has_value(), "a member that decompresses has no header");
-    const std::optional<std::vector<std::uint8_t>> reread = gunzip(gzipMember(*header, content));
+    const std::optional<std::vector<std::uint8_t>> member = gzipMember(*header, content);
+    requireFuzz(member.has_value(), "zlib could not compress the content");
+    const std::optional<std::vector<std::uint8_t>> reread = gunzip(*member);
     requireFuzz(reread && std::equal(reread->begin(), reread->end(), content.begin(), content.end()),
                 "a member written behind the old header does not read back");
 }

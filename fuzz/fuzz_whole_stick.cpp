@@ -94,7 +94,7 @@ void layOut(const fs::path& root, const std::map<std::size_t, StickFileBytes>& f
         const fs::path path = root / diskPath(stickPath, file.flags & kLowerCase);
         fs::create_directories(path.parent_path(), ignored);
         const std::vector<std::uint8_t> bytes =
-            (file.flags & kCompressed) ? gzipMember(plainGzipHeader("FILE"), file.bytes) : file.bytes;
+            (file.flags & kCompressed) ? gzipMember(plainGzipHeader("FILE"), file.bytes).value() : file.bytes;
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }

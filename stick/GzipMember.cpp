@@ -154,18 +154,24 @@ std::optional<std::vector<std::uint8_t>> gunzipMembers(std::span<const std::uint
     return content;
 }
 
-std::vector<std::uint8_t> deflateRaw(std::span<const std::uint8_t> content)
+// None when zlib could not compress (it could not allocate its state): a member of
+// whatever it left would hold the content's CRC and size over data that is not the content.
+std::optional<std::vector<std::uint8_t>> deflateRaw(std::span<const std::uint8_t> content)
 {
     z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kRawDeflateWindow, 8, Z_DEFAULT_STRATEGY);
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kRawDeflateWindow, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK)
+        return std::nullopt;
     std::vector<std::uint8_t> data(deflateBound(&stream, static_cast<uLong>(content.size())));
     stream.next_in = const_cast<Bytef*>(content.data());
     stream.avail_in = static_cast<uInt>(content.size());
     stream.next_out = data.data();
     stream.avail_out = static_cast<uInt>(data.size());
-    deflate(&stream, Z_FINISH);
+    const bool finished = deflate(&stream, Z_FINISH) == Z_STREAM_END;
     data.resize(stream.total_out);
     deflateEnd(&stream);
+    if (!finished)
+        return std::nullopt;
     return data;
 }
 
@@ -207,12 +213,14 @@ std::optional<std::size_t> gzipMembersSize(std::span<const std::uint8_t> file)
     return membersSize;
 }
 
-std::vector<std::uint8_t> gzipMember(std::span<const std::uint8_t> header,
-                                     std::span<const std::uint8_t> content)
+std::optional<std::vector<std::uint8_t>> gzipMember(std::span<const std::uint8_t> header,
+                                                    std::span<const std::uint8_t> content)
 {
+    const std::optional<std::vector<std::uint8_t>> data = deflateRaw(content);
+    if (!data)
+        return std::nullopt;
     std::vector<std::uint8_t> member(header.begin(), header.end());
-    const std::vector<std::uint8_t> data = deflateRaw(content);
-    member.insert(member.end(), data.begin(), data.end());
+    member.insert(member.end(), data->begin(), data->end());
     appendLittleEndian32(member, crcOf(content));
     appendLittleEndian32(member, static_cast<std::uint32_t>(content.size()));
     return member;

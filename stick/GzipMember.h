@@ -42,9 +42,10 @@ std::optional<std::vector<std::uint8_t>> gunzip(std::span<const std::uint8_t> fi
 // a damaged member.
 std::optional<std::size_t> gzipMembersSize(std::span<const std::uint8_t> file);
 
-// One member holding `content` behind `header` (as gzipHeaderOf gives it).
-std::vector<std::uint8_t> gzipMember(std::span<const std::uint8_t> header,
-                                     std::span<const std::uint8_t> content);
+// One member holding `content` behind `header` (as gzipHeaderOf gives it); none when zlib
+// could not compress.
+std::optional<std::vector<std::uint8_t>> gzipMember(std::span<const std::uint8_t> header,
+                                                    std::span<const std::uint8_t> content);
 
 // A header of our own for a file whose old header could not be read: no time, the
 // file's `name` as the stored name.

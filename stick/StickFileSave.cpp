@@ -57,9 +57,11 @@ SaveOutcome saveStickFile(std::string_view path, std::span<const std::uint8_t> c
     const std::optional<CompressedForm> form = old ? compressedFormOf(path, *old) : std::nullopt;
     if (!form)
         return replaceFileAtomically(path, content, files);
-    std::vector<std::uint8_t> file = gzipMember(form->header, content);
-    file.insert(file.end(), form->after.begin(), form->after.end());
-    return replaceFileAtomically(path, file, files);
+    std::optional<std::vector<std::uint8_t>> file = gzipMember(form->header, content);
+    if (!file)
+        return SaveOutcome::Failed;
+    file->insert(file->end(), form->after.begin(), form->after.end());
+    return replaceFileAtomically(path, *file, files);
 }
 
 }  // namespace morvane
