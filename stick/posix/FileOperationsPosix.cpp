@@ -32,6 +32,18 @@ void syncDirectoryOf(const std::string& path)
     ::close(directory);
 }
 
+// On macOS fsync leaves the data in the drive's own cache, where a reader pulled out
+// loses it; F_FULLFSYNC has the drive write it out. A drive that does not take it gets
+// what fsync gives.
+bool flushToDevice(int file)
+{
+#ifdef F_FULLFSYNC
+    if (::fcntl(file, F_FULLFSYNC) == 0)
+        return true;
+#endif
+    return ::fsync(file) == 0;
+}
+
 // Windows will not replace a read-only file. A file that lacks its owner's write
 // permission counts as read-only here, so a write-protected file is kept on every
 // system, whoever runs the program.
@@ -64,7 +76,7 @@ public:
         return true;
     }
 
-    bool flush(Handle file) override { return ::fsync(descriptor(file)) == 0; }
+    bool flush(Handle file) override { return flushToDevice(descriptor(file)); }
     bool close(Handle file) override { return ::close(descriptor(file)) == 0; }
 
     bool rename(const std::string& from, const std::string& to) override
