@@ -1,4 +1,5 @@
-// FVAR is read and closed before the dialog opens, and written only after "Save".
+// FVAR is read and closed before the dialog opens, and written only after "Save", when it
+// still holds what was read.
 #include "dialogs/SkillLevelsEditor.h"
 
 #include "dialogs/SaveFailureMessage.h"
@@ -34,6 +35,14 @@ void confirmChanges(InfoList& list)
     list.addLine(" click \"Summary\" to see new stage");
 }
 
+// Whether FVAR still holds what was read before the window opened. Another robot's stick
+// put in the reader meanwhile would otherwise get this robot's other variables.
+bool stillAsRead(const FlashVars& read)
+{
+    FlashVars now;
+    return readFlashVars(StickStream::open(kFlashVarPath, "rb"), now) && now == read;
+}
+
 }  // namespace
 
 EditOutcome editSkillLevels(const EditorServices& editor)
@@ -46,6 +55,11 @@ EditOutcome editSkillLevels(const EditorServices& editor)
     SkillLevelsDialogModel dialog(skillValuesOf(vars), editor.messages);
     if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
+    if (!stillAsRead(vars)) {
+        editor.messages.showMessage(
+            "FVAR on the stick changed or went away while the window was open; nothing was saved");
+        return EditOutcome::SaveFailed;
+    }
     storeSkillValues(dialog.values(), vars);
     const SaveOutcome saved = writeFlashVars(vars, editor.files);
     if (saved != SaveOutcome::Saved) {

@@ -1,4 +1,5 @@
-// The file is read and closed before the dialog opens, and replaced only after "Save".
+// The file is read and closed before the dialog opens, and replaced only after "Save",
+// when it is still as it was read.
 #include "dialogs/VolumePresetsEditor.h"
 
 #include "dialogs/SaveFailureMessage.h"
@@ -58,6 +59,18 @@ std::optional<StoredVolumeConfig> readStoredConfig(UserMessages& messages)
     return stored;
 }
 
+// Whether VOLUME.CFG still holds, byte for byte, what was read before the window opened.
+// Another robot's stick put in the reader meanwhile would otherwise get this one's settings.
+bool stillAsRead(const std::string& file)
+{
+    std::unique_ptr<StickStream> stream = StickStream::open(kVolumeConfigPath, "rb");
+    if (!stream)
+        return false;
+    const std::optional<std::string> now = readWholeFile(*stream);
+    StickStream::close(std::move(stream));
+    return now == file;
+}
+
 }  // namespace
 
 EditOutcome editVolumePresets(const EditorServices& editor)
@@ -68,6 +81,11 @@ EditOutcome editVolumePresets(const EditorServices& editor)
     VolumeDialogModel dialog(stored->pairs ? stored->pairs->words : kDefaultVolumeWords);
     if (!editor.view.runModal(dialog))
         return EditOutcome::Cancelled;
+    if (!stillAsRead(stored->file)) {
+        editor.messages.showMessage(
+            "VOLUME.CFG on the stick changed or went away while the window was open; nothing was saved");
+        return EditOutcome::SaveFailed;
+    }
     const SaveOutcome saved =
         writeVolumeConfig(updateVolumeConfig(stored->file, stored->pairs, dialog.words()), editor.files);
     if (saved != SaveOutcome::Saved) {

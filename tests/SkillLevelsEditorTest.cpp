@@ -225,12 +225,35 @@ TEST_F(SkillLevelsEditorTest, AnUnreadableFvarShowsTheRebootHintAndNoDialog)
     EXPECT_EQ(view.opened, std::nullopt);
 }
 
-TEST_F(SkillLevelsEditorTest, AFailedSaveKeepsTheOldFileAndTheList)
+const Lines kChangedOnTheStick{
+    "FVAR on the stick changed or went away while the window was open; nothing was saved"};
+
+// Another robot's stick put in the reader while the window is open keeps its own FVAR:
+// the first robot's other variables, read before, are not written over it.
+TEST_F(SkillLevelsEditorTest, AnotherStickInTheReaderKeepsItsOwnFvar)
+{
+    writeFvar(10000, 1, 2, 3);
+    stickgen::FlashVarValues other{};
+    other[3] = 10000;
+    other[15] = 4242;
+    const Bytes otherRobots = stickgen::encodeFlashVarFile(other);
+    ScriptedSliderView view([&](SliderControls& controls) {
+        stick.write(kFvarPath, otherRobots);
+        controls.pressPreset(presetIndex("Adult"));
+        return pressSave(controls);
+    });
+    list.addLine("Summary line");
+    EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
+    EXPECT_EQ(messages.shown, kChangedOnTheStick);
+    EXPECT_EQ(fvarOnStick(), otherRobots);
+    EXPECT_EQ(list.lines(), Lines{"Summary line"});
+}
+
+TEST_F(SkillLevelsEditorTest, AStickPulledWhileTheWindowIsOpenGetsNothingWritten)
 {
     const Bytes before = writeFvar(10000, 1, 2, 3);
     list.addLine("Summary line");
-    // The stick's folder goes away while the dialog is open, as when the stick is pulled:
-    // no temporary file can be made there.
+    // The stick's folder goes away while the dialog is open, as when the stick is pulled.
     const std::filesystem::path folder = stick.dir() / "OPEN-R" / "APP" / "DATA" / "P";
     const std::filesystem::path aside = stick.dir() / "P-aside";
     ScriptedSliderView view([&](SliderControls& controls) {
@@ -238,8 +261,9 @@ TEST_F(SkillLevelsEditorTest, AFailedSaveKeepsTheOldFileAndTheList)
         return pressSave(controls);
     });
     EXPECT_EQ(edit(view), EditOutcome::SaveFailed);
-    EXPECT_EQ(messages.shown, Lines{noTemporaryFileMessage("OPEN-R/APP/DATA/P")});
+    EXPECT_EQ(messages.shown, kChangedOnTheStick);
     EXPECT_EQ(list.lines(), Lines{"Summary line"});
+    EXPECT_FALSE(std::filesystem::exists(folder)) << "nothing was made in its place";
     std::filesystem::rename(aside, folder);
     EXPECT_EQ(fvarOnStick(), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "no temporary file left";

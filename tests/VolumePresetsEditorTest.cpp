@@ -182,6 +182,33 @@ TEST_F(VolumePresetsEditorTest, AMissingFileShowsItsMessageAndNoDialog)
     EXPECT_EQ(view.opened, std::nullopt);
 }
 
+// Another robot's stick put in the reader while the window is open, or the file going
+// away: nothing is written over what was not read.
+TEST_F(VolumePresetsEditorTest, AFileChangedOrGoneWhileTheWindowIsOpenIsNotWrittenOver)
+{
+    const std::string changed = "0x8000 0x8000\r\n0xC100 0xBE00\r\n0xC200 0xBF00\r\n0xC300 0xC000\r\n"
+                                "MIDI_Master_Tune:3\r\n";
+    stick.write(kVolumeConfigPath, stickgen::encodeVolumeConfig(kDefaultVolumeWords));
+    ScriptedSliderView swapped([&](SliderControls& controls) {
+        stick.write(kVolumeConfigPath, changed);
+        controls.pressPreset(presetIndex("Loud"));
+        return pressSave(controls);
+    });
+    EXPECT_EQ(edit(swapped), EditOutcome::SaveFailed);
+    EXPECT_EQ(onStick(), changed);
+
+    const std::filesystem::path file = stick.dir() / "OPEN-R" / "MW" / "CONF" / "VOLUME.CFG";
+    ScriptedSliderView removed([&](SliderControls& controls) {
+        std::filesystem::remove(file);
+        return pressSave(controls);
+    });
+    EXPECT_EQ(edit(removed), EditOutcome::SaveFailed);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const std::string message = "VOLUME.CFG on the stick changed or went away while the window was open; "
+                                "nothing was saved";
+    EXPECT_EQ(messages.shown, (Lines{message, message}));
+}
+
 // Fails the save's first step: the temporary file cannot be made.
 class NoCreate : public FileOperations {
 public:
