@@ -139,10 +139,27 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
     return steps;
 }
 
+// Whether a folder of `target` (relative to the stick root) is a link. Only a copy of a
+// stick holds one, and it may lead out of the stick: the backup did not follow it, and a
+// restore writes nothing through it.
+bool passesThroughLink(const std::filesystem::path& target)
+{
+    std::filesystem::path folder;
+    std::error_code error;
+    for (const std::filesystem::path& part : target.parent_path()) {
+        folder /= part;
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(folder, error)))
+            return true;
+    }
+    return false;
+}
+
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading, FileOperations& files, const std::function<bool()>& goOn)
 {
     const std::filesystem::path target = restoreTarget(step);
+    if (passesThroughLink(target))
+        return false;
     std::error_code error;
     // Something stands where the stick had no file: on a disk that ignores letter case,
     // the file of another entry spelt otherwise. It is not written over.

@@ -260,6 +260,24 @@ TEST_F(StickRestoreTest, AMissingFileIsNeverWrittenOverAnother)
 #endif
 }
 
+#ifndef _WIN32
+// A folder of a stick's copy that is a link may lead out of the stick: the backup did not
+// follow it, and the restore writes nothing through it.
+TEST_F(StickRestoreTest, AFolderThatIsALinkIsNotWrittenThrough)
+{
+    const fs::path outside = folder.dir() / "outside";
+    fs::create_directories(outside);
+    fs::remove_all(stickDir / "CUSTOM");
+    fs::create_directory_symlink(outside, stickDir / "CUSTOM");
+    const test::CliRun run = runCli({"restore", backup, stick});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write CUSTOM/COMMENTS.INI; the stick's file is as it was"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fs::is_empty(outside));
+}
+#endif
+
 // Failing operations and a backup file that no longer matches its digest leave the stick's
 // file as it was, with no temporary file; a folder the stick spells in lower case is used.
 TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
