@@ -154,6 +154,29 @@ bool passesThroughLink(const std::filesystem::path& target)
     return false;
 }
 
+// Makes `folder` with the folders above it that are missing, and answers those it made,
+// deepest first.
+std::vector<std::filesystem::path> makeFolders(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> made;
+    std::error_code error;
+    for (std::filesystem::path at = folder;
+         !at.empty() && !std::filesystem::exists(std::filesystem::symlink_status(at, error));
+         at = at.parent_path())
+        made.push_back(at);
+    std::filesystem::create_directories(folder, error);
+    return made;
+}
+
+// Removes the folders a file that was not written needed, deepest first, so that the stick
+// is as it was; a folder that holds something meanwhile stays.
+void removeFolders(const std::vector<std::filesystem::path>& made)
+{
+    std::error_code error;
+    for (const std::filesystem::path& folder : made)
+        std::filesystem::remove(folder, error);
+}
+
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading, FileOperations& files, const std::function<bool()>& goOn)
 {
@@ -165,7 +188,7 @@ bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, c
     // the file of another entry spelt otherwise. It is not written over.
     if (step.onStick.empty() && std::filesystem::exists(std::filesystem::symlink_status(target, error)))
         return false;
-    std::filesystem::create_directories(target.parent_path(), error);
+    const std::vector<std::filesystem::path> madeFolders = makeFolders(target.parent_path());
     const std::filesystem::path source = treePath(backup, step.path);
     const SaveOutcome saved = replaceNativeFileAtomically(
         utf8Text(target),
@@ -176,8 +199,10 @@ bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, c
             return copied.outcome == FileDigest::Outcome::Read && hexDigest(copied.digest) == digest;
         },
         files);
-    if (saved != SaveOutcome::Saved)
+    if (saved != SaveOutcome::Saved) {
+        removeFolders(madeFolders);
         return false;
+    }
     std::filesystem::last_write_time(target, std::filesystem::last_write_time(source, error), error);
     return true;
 }

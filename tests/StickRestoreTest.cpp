@@ -279,7 +279,8 @@ TEST_F(StickRestoreTest, AFolderThatIsALinkIsNotWrittenThrough)
 #endif
 
 // Failing operations and a backup file that no longer matches its digest leave the stick's
-// file as it was, with no temporary file; a folder the stick spells in lower case is used.
+// file as it was, with no temporary file and no folder made for it; a folder the stick
+// spells in lower case is used.
 TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
 {
     class NoRename : public FileOperations {
@@ -307,8 +308,13 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
     EXPECT_EQ(fileText(stickDir / "CUSTOM" / "COMMENTS.INI"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(stickDir / "CUSTOM"), {}), 1) << "no temporary file left";
 
-    fs::rename(stickDir / "CUSTOM", stickDir / "custom");
-    fs::remove(stickDir / "custom" / "COMMENTS.INI");
+    fs::remove_all(stickDir / "CUSTOM");
+    EXPECT_FALSE(restoreFile(backupDir, {RestoreStep::Kind::Restore, entry->path, {}}, entry->digest,
+                             systemTreeReading(), noRename));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(stickDir / "CUSTOM")))
+        << "no folder left for a file not written";
+
+    fs::create_directory(stickDir / "custom");
     EXPECT_TRUE(restoreFile(backupDir, {RestoreStep::Kind::Restore, entry->path, {}}, entry->digest));
     EXPECT_EQ(fileText(stickDir / "custom" / "COMMENTS.INI"),
               fileText(backupDir / "CUSTOM" / "COMMENTS.INI"));
