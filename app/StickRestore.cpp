@@ -141,7 +141,8 @@ std::optional<std::vector<RestoreStep>> planRestore(const std::vector<ManifestEn
 
 // Whether a folder of `target` (relative to the stick root) is a link. Only a copy of a
 // stick holds one, and it may lead out of the stick: the backup did not follow it, and a
-// restore writes nothing through it.
+// restore writes nothing through it. The standard library of the Windows build does not
+// tell links from what they lead to, so there the backup followed it and so does this.
 bool passesThroughLink(const std::filesystem::path& target)
 {
     std::filesystem::path folder;

@@ -56,8 +56,9 @@ public:
 // atomically, checked against its `digest` on the way; the folders it needs are made. False
 // when it could not be written: the stick's file is then as it was. A file the stick lacked
 // is not written where something stands all the same (a file in other letter case, on a
-// disk that ignores it, which another step restores). `goOn` is asked within a large file;
-// when it answers false the file is not written.
+// disk that ignores it, which another step restores), nor through a folder that is a link.
+// `goOn` is asked within a large file; when it answers false the file is not written. The
+// folders made for a file that is not written are removed again.
 bool restoreFile(const std::filesystem::path& backup, const RestoreStep& step, const std::string& digest,
                  TreeReading& reading = systemTreeReading(), FileOperations& files = systemFileOperations(),
                  const std::function<bool()>& goOn = {});

@@ -68,16 +68,17 @@ protected:
         EXPECT_EQ(runCli({"backup", stick, backup}).status, 0);
     }
 
-    // The backup's manifest entry of CUSTOM/COMMENTS.INI, the backup checked first.
-    std::optional<ManifestEntry> commentsEntry() const
+    std::optional<ManifestEntry> commentsEntry() const { return manifestEntry("CUSTOM/COMMENTS.INI"); }
+
+    // The backup's manifest entry of `path`, the backup checked first.
+    std::optional<ManifestEntry> manifestEntry(std::string_view path) const
     {
         std::vector<ManifestEntry> manifest;
         UnwatchedReading quiet;
         if (damagedBackup(backupDir, manifest, quiet))
             return std::nullopt;
-        const auto entry = std::find_if(manifest.begin(), manifest.end(), [](const ManifestEntry& e) {
-            return e.path == "CUSTOM/COMMENTS.INI";
-        });
+        const auto entry = std::find_if(manifest.begin(), manifest.end(),
+                                        [&](const ManifestEntry& e) { return e.path == path; });
         return entry == manifest.end() ? std::nullopt : std::optional(*entry);
     }
 
@@ -313,6 +314,14 @@ TEST_F(StickRestoreTest, AFileIsWrittenWholeAndRightOrNotAtAll)
                              systemTreeReading(), noRename));
     EXPECT_FALSE(fs::exists(fs::symlink_status(stickDir / "CUSTOM")))
         << "no folder left for a file not written";
+    const std::optional<ManifestEntry> voice = manifestEntry("OPEN-R/APP/PC/VOICE/0000.WAV");
+    ASSERT_TRUE(voice.has_value());
+    fs::remove_all(stickDir / "OPEN-R" / "APP" / "PC");
+    EXPECT_FALSE(restoreFile(backupDir, {RestoreStep::Kind::Restore, voice->path, {}}, voice->digest,
+                             systemTreeReading(), noRename));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(stickDir / "OPEN-R" / "APP" / "PC")))
+        << "both folders made go";
+    EXPECT_TRUE(fs::is_directory(stickDir / "OPEN-R" / "APP")) << "the folder that stood before stays";
 
     fs::create_directory(stickDir / "custom");
     EXPECT_TRUE(restoreFile(backupDir, {RestoreStep::Kind::Restore, entry->path, {}}, entry->digest));
