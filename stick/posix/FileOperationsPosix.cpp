@@ -33,13 +33,16 @@ void syncDirectoryOf(const std::string& path)
 }
 
 // On macOS fsync leaves the data in the drive's own cache, where a reader pulled out
-// loses it; F_FULLFSYNC has the drive write it out. A drive that does not take it gets
-// what fsync gives.
+// loses it; F_FULLFSYNC has the drive write it out. A file system that does not take it
+// gets what fsync gives; any other failure of it is the flush's failure, which a later
+// fsync could no longer report.
 bool flushToDevice(int file)
 {
 #ifdef F_FULLFSYNC
     if (::fcntl(file, F_FULLFSYNC) == 0)
         return true;
+    if (errno != ENOTSUP && errno != EINVAL && errno != ENOTTY)
+        return false;
 #endif
     return ::fsync(file) == 0;
 }
