@@ -1,5 +1,5 @@
 // FVAR is read and closed before the dialog opens, and written only after "Save", when it
-// still holds what was read.
+// still holds the variables that were read.
 #include "dialogs/SkillLevelsEditor.h"
 
 #include "dialogs/SaveFailureMessage.h"

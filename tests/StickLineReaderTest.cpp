@@ -1,4 +1,5 @@
-// The line reader of StickFile: one read per line, one seek back after its line end.
+// The line reader of StickFile: one read per line, one seek back after its line end, and
+// one more byte read after a CR that ends a read.
 #include <gtest/gtest.h>
 
 #include <string>
